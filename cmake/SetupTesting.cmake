@@ -1,0 +1,51 @@
+# GoogleTest in both builds, and the one way a test is declared.
+enable_testing()
+include(GoogleTest)
+
+if(WIN32)
+  # Built from the Debian sources with the cross compiler.
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  if(NOT TARGET GTest::gtest_main)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  endif()
+  # Every Windows test program runs under Wine, in a prefix of this build tree.
+  set(SETUP_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tools/wine-run ${SETUP_WINEPREFIX})
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+# setup_gtest(<target> LABEL <label> SOURCES ... [LIBS ...])
+# A GoogleTest program whose cases become ctest tests carrying <label>.
+function(setup_gtest name)
+  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_LABEL)
+    message(FATAL_ERROR "setup_gtest(${name}): every test needs a LABEL")
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 300
+    PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT})
+endfunction()
+
+# setup_script_test(<name> LABEL <label> COMMAND ...)
+# A test run by a script on the build machine (it may start Wine itself).
+function(setup_script_test name)
+  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "COMMAND" ${ARGN})
+  if(NOT T_LABEL)
+    message(FATAL_ERROR "setup_script_test(${name}): every test needs a LABEL")
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_test(NAME ${name} COMMAND ${T_COMMAND})
+  set_tests_properties(${name} PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT})
+endfunction()

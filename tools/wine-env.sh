@@ -1,0 +1,39 @@
+# Shell helpers for running Windows programs under Wine (sourced).
+
+WINESERVER=/usr/lib/wine/wineserver64
+[ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
+
+# wine_loader_for EXE: the Wine loader for the program's machine type.
+wine_loader_for() {
+  # The PE header's offset lies at 0x3c; the machine word follows "PE\0\0".
+  pe=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$1" | tr -d ' ')
+  if [ "$machine" = "8664" ]; then
+    echo /usr/lib/wine/wine64
+  else
+    echo /usr/lib/wine/wine
+  fi
+}
+
+# wine_prepare_prefix DIR: makes the prefix once (under a lock, since tests
+# run side by side) and starts its persistent wineserver when none runs.
+wine_prepare_prefix() {
+  mkdir -p "$(dirname "$1")"
+  (
+    flock 9
+    if [ ! -f "$1/system.reg" ]; then
+      WINEPREFIX="$1" /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 </dev/null 9>&- || true
+      WINEPREFIX="$1" "$WINESERVER" -w 9>&-
+      # No crash dialog: a crashing test must fail, not wait for a click.
+      WINEPREFIX="$1" /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\WineDbg' \
+        /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null 9>&- || true
+    fi
+    # The server daemonises once its socket is ready; a second one for the
+    # same prefix exits at once by itself.
+    if WINEPREFIX="$1" setsid "$WINESERVER" -p300 </dev/null >/dev/null 2>&1 9>&-; then
+      # A new server: start the prefix's services now, away from the caller's
+      # output, or they would hold a test runner's pipe open.
+      WINEPREFIX="$1" /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+    fi
+  ) 9>"$1.lock"
+}
