@@ -20,3 +20,9 @@ if(SETUP_SANITIZE AND NOT WIN32)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+if(SETUP_FUZZ)
+  # Coverage for libFuzzer in every library the fuzz targets link.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
