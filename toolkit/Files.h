@@ -1,0 +1,119 @@
+// Files by number and the file statements of the classic runtime, over the
+// Win32 file functions. Windows only.
+//
+// One process-wide table, used from one thread, holds the numbers 1 to 255.
+// Every call returns 0 or the classic runtime's error number (FileError); a
+// failed call leaves the table as it was. Files are opened so that others
+// may read and write them too (the program reads files it is writing
+// elsewhere); a file that another handle holds without such sharing gives
+// errPermissionDenied. Positions and lengths are 64-bit, so files over 4 GiB
+// work.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace tk {
+
+enum FileError : int {
+  errNone = 0,
+  errInvalidCall = 5,        // an argument out of its range
+  errOutOfMemory = 7,
+  errBadFileNameOrNumber = 52,
+  errFileNotFound = 53,
+  errBadFileMode = 54,       // the call does not suit the mode the file was opened in
+  errFileAlreadyOpen = 55,   // the number is in use
+  errDiskFull = 61,
+  errInputPastEnd = 62,
+  errBadRecordNumber = 63,   // a Seek position below 1
+  errTooManyFiles = 67,
+  errDeviceUnavailable = 68,
+  errPermissionDenied = 70,  // a sharing or lock violation: the file is in use
+  errPathFileAccess = 75,    // access denied, read-only, a folder, cannot delete
+  errPathNotFound = 76,
+};
+
+enum class OpenMode {
+  Input,   // read; the file must exist
+  Output,  // write; created, or cut to nothing when it exists
+  Append,  // write at the end; created when missing
+  Binary,  // read and write, created when missing, never cut; a file that
+           // refuses writing (read-only) is opened for reading only
+};
+
+// The lowest number not in use, or 0 when all 255 are.
+int FreeFile();
+
+// Whether the number is open.
+bool IsOpen(int n);
+
+// Opens path under number n (1 to 255). Errors: errBadFileNameOrNumber (n out
+// of range, empty or invalid name), errFileAlreadyOpen, errFileNotFound,
+// errPathNotFound, errPathFileAccess, errPermissionDenied, errTooManyFiles,
+// errDiskFull.
+int Open(const std::string& path, OpenMode mode, int n);
+
+// Closes number n; a number that is not open is left alone (0). A number out
+// of range gives errBadFileNameOrNumber.
+int Close(int n);
+
+// Closes every open number.
+void Reset();
+
+// Reads the next line of a file opened for Input, without its line end: CR
+// LF, a lone LF or a lone CR. The last line may lack a line end. At the end
+// of the file: errInputPastEnd, line untouched.
+int LineInput(int n, std::string& line);
+
+// Whether the file's position is at (or past) its end; true for a number
+// that is not open.
+bool Eof(int n);
+
+// Writes text and CR LF (PrintLine), or text alone (PrintText), to a file
+// opened for Output or Append. A short write gives errDiskFull.
+int PrintLine(int n, const std::string& text);
+int PrintText(int n, const std::string& text);
+
+// The file's length in bytes; -1 when n is not open or the length cannot be
+// read.
+int64_t Lof(int n);
+
+// Moves the position of the next read or write to position1 (1 = the first
+// byte; past the end is allowed). Below 1: errBadRecordNumber.
+int Seek(int n, int64_t position1);
+
+// Reads up to len bytes at the position of a Binary file into buf; got
+// tells how many came (fewer at the end of the file, which is no error).
+int Get(int n, void* buf, size_t len, size_t& got);
+
+// Writes len bytes at the position of a Binary file.
+int Put(int n, const void* buf, size_t len);
+
+// Reads the whole file, from its first byte, into text (a file opened for
+// Input or Binary); the position is then the end. errOutOfMemory when the
+// file does not fit in memory.
+int ReadAll(int n, std::string& text);
+
+// Kill: deletes a file. errFileNotFound when it is missing, errPathNotFound
+// when its folder is, errPathFileAccess when it cannot be deleted (read-only,
+// in use, a folder).
+int Kill(const std::string& path);
+
+// ChDir: makes folder the current folder (errPathNotFound when missing).
+int SetCurrentFolder(const std::string& folder);
+
+// ChDrive: makes the drive named by the first letter of drive the current
+// one; an empty text does nothing. errDeviceUnavailable when there is no
+// such drive.
+int SetCurrentDrive(const std::string& drive);
+
+// FileCopy: copies source over target (replacing it). Errors as for Open.
+int FileCopy(const std::string& source, const std::string& target);
+
+// MkDir and RmDir: create one folder (its parent must exist) and remove an
+// empty one; errPathFileAccess when that fails.
+int MakeFolder(const std::string& folder);
+int RemoveFolder(const std::string& folder);
+
+}  // namespace tk

@@ -1,0 +1,4 @@
+# Runtime services: numbers and random numbers (portable); clock, locale,
+# files by number, program facts and command start (Windows).
+list(APPEND TOOLKIT_CORE_SOURCES Numbers.cpp Random.cpp)
+list(APPEND TOOLKIT_WIN_SOURCES Clock.cpp Locale.cpp Files.cpp App.cpp Shell.cpp)
