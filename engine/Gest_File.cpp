@@ -1,0 +1,130 @@
+#include "engine/Gest_File.h"
+
+#include "engine/Misc.h"
+#include "engine/SetupState.h"
+#include "toolkit/DirList.h"
+#include "toolkit/Host.h"
+#include "toolkit/Win.h"
+
+namespace Gest_File {
+namespace {
+
+void SetErr(int* err, int value) {
+  if (err) *err = value;
+}
+
+// Owns one file handle of CreateFileA.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (open()) ::CloseHandle(h_);
+  }
+  bool open() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+
+ private:
+  HANDLE h_;
+};
+
+// Opens an existing file the way the classic OpenFile did in read (0) or
+// read-write (2) mode: a read-only file or one another program holds
+// without sharing cannot be opened for writing.
+HANDLE OpenExisting(const std::string& path, bool forWriting) {
+  const DWORD access = forWriting ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+  return ::CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The first name a listing gives, with the listing closed again.
+int FirstMatch(const std::string& pattern, int mask, std::string& name) {
+  const int status = tk::Dir(pattern, mask, name);
+  tk::DirEnd();
+  return status;
+}
+
+}  // namespace
+
+void SetFileTimesFromSetup(const std::string& path, int* err) {
+  int status = 0;
+  const std::string program = Misc::ProgramFile(&status);
+  if (status != 0) return SetErr(err, status);
+  SetErr(err, 0);
+
+  FILETIME created, accessed, written;
+  {
+    FileHandle source(OpenExisting(Misc::SetupProgramPath(program), false));
+    if (!source.open()) return;
+    if (!::GetFileTime(source.get(), &created, &accessed, &written)) return SetErr(err, 5);
+  }
+  // Windows refuses to open a read-only file for writing; the test keeps
+  // that rule where the system would not (a privileged user under Wine).
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return;
+  FileHandle target(OpenExisting(path, true));
+  if (!target.open()) return;
+  if (!::SetFileTime(target.get(), &created, &accessed, &written)) SetErr(err, 5);
+}
+
+void RemoveFolder(const std::string& path) { ::RemoveDirectoryA(path.c_str()); }
+
+bool CreatePath(const std::string& path, bool showMessage) {
+  std::string full = path;
+  if (full.empty() || full.back() != '\\') full += '\\';
+  // Each prefix up to a "\" in turn; the drive root and folders that exist
+  // already simply fail.
+  for (std::size_t at = full.find('\\'); at != std::string::npos; at = full.find('\\', at + 1))
+    ::CreateDirectoryA(full.substr(0, at + 1).c_str(), nullptr);
+
+  if (showMessage && !PathExists(full, false, false)) {
+    tk::Beep();
+    tk::MsgBox("Impossibile creare il percorso.", tk::vbCritical | tk::vbOKOnly,
+               SetupInfo.SoftwareHouseName + " setup");
+    return false;
+  }
+  return true;
+}
+
+bool FolderExists(const std::string& path, int* err) {
+  std::string name;
+  const int status = FirstMatch(path, tk::DirFolders, name);
+  SetErr(err, status);
+  return status == 0 && !name.empty();
+}
+
+bool PathExists(const std::string& path, bool create, bool showMessage) {
+  std::string full = path;
+  if (full.empty() || full.back() != '\\') full += '\\';
+  const bool exists = FolderExists(full);  // a failing test counts as missing
+  if (!exists && create) return CreatePath(full, showMessage);
+  return exists;
+}
+
+bool FileExists(const std::string& path, int* err) {
+  SetErr(err, 0);
+  // A folder is never a file, whatever its other attributes; with a final
+  // "\" the listing below would otherwise look inside it.
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return false;
+  std::string name;
+  const int status = FirstMatch(path, tk::DirNormal, name);
+  SetErr(err, status);
+  return status == 0 && !name.empty();
+}
+
+bool KillFile(const std::string& path) {
+  if (!FileExists(path)) return false;
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ::DeleteFileA(path.c_str());
+  return true;
+}
+
+void CopyFileOver(const std::string& source, const std::string& target) {
+  KillFile(target);
+  ::CopyFileA(source.c_str(), target.c_str(), FALSE);
+}
+
+}  // namespace Gest_File

@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "engine/Gest_File.h"
+#include "engine/Misc.h"
+#include "engine/ProgramManager.h"
+#include "engine/SetupState.h"
+#include "engine/SpecialFolder.h"
+#include "tests/engine/HelpersTestFolder.h"
+#include "toolkit/Host.h"
+
+using helpers_test::Exists;
+using helpers_test::ScratchFolder;
+
+namespace {
+
+// Records every beep and message box, in order, and answers OK.
+struct RecordingHost : tk::Host {
+  struct Event {
+    std::string text;  // "<beep>" for a beep
+    int style;
+    std::string title;
+  };
+  std::vector<Event> events;
+  int ShowMessageBox(const std::string& text, int style, const std::string& title) override {
+    events.push_back({text, style, title});
+    return tk::vbOK;
+  }
+  void Beep() override { events.push_back({"<beep>", 0, ""}); }
+  [[noreturn]] void EndProcess(unsigned code) override { throw tk::ProcessEnded{code}; }
+};
+
+class Helpers : public ::testing::Test {
+ protected:
+  void SetUp() override { tk::SetHost(&host); }
+  void TearDown() override { tk::SetHost(nullptr); }
+  RecordingHost host;
+};
+
+FILETIME TimeOf(int year) {
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(year);
+  st.wMonth = 6;
+  st.wDay = 15;
+  st.wHour = 12;
+  FILETIME ft{};
+  ::SystemTimeToFileTime(&st, &ft);
+  return ft;
+}
+
+uint64_t Ticks(const FILETIME& ft) {
+  return (uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime;
+}
+
+// Last-access and last-write times of a file, read without changing them.
+std::pair<uint64_t, uint64_t> TimesOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  EXPECT_TRUE(::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) << path;
+  return {Ticks(data.ftLastAccessTime), Ticks(data.ftLastWriteTime)};
+}
+
+void SetTimes(const std::string& path, const FILETIME& ft) {
+  HANDLE h = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  ::SetFileTime(h, &ft, &ft, &ft);
+  ::CloseHandle(h);
+}
+
+}  // namespace
+
+TEST_F(Helpers, FileExistsAndKillFileFindOnlyListableFiles) {
+  ScratchFolder f("helpers_kill");
+  const std::string folder = f.Folder("sub");
+  const std::string full = f.Folder("full", FILE_ATTRIBUTE_ARCHIVE);
+  f.File("full\\inside.txt");
+  const std::string hidden = f.File("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
+  const std::string system = f.File("system.txt", FILE_ATTRIBUTE_SYSTEM);
+  const std::string readOnly = f.File("ro.txt", FILE_ATTRIBUTE_READONLY);
+  const std::string archive = f.File("archive.txt", FILE_ATTRIBUTE_ARCHIVE);
+  const std::string missing = f.path() + "\\missing.txt";
+
+  int err = -1;
+  EXPECT_FALSE(Gest_File::FileExists(folder, &err));
+  EXPECT_EQ(err, 0);
+  EXPECT_FALSE(Gest_File::FileExists(folder + "\\"));
+  // A folder with more than its folder bit is still no file, even when the
+  // path's final "\" would list the files inside it.
+  EXPECT_FALSE(Gest_File::FileExists(full + "\\"));
+  EXPECT_FALSE(Gest_File::FileExists(hidden));
+  EXPECT_FALSE(Gest_File::FileExists(system));
+  EXPECT_TRUE(Gest_File::FileExists(readOnly));
+  EXPECT_TRUE(Gest_File::FileExists(archive));
+  EXPECT_FALSE(Gest_File::FileExists(missing, &err));
+  EXPECT_EQ(err, 0);
+  EXPECT_FALSE(Gest_File::FileExists(f.path() + "\\bad|name", &err));
+  EXPECT_EQ(err, 52);
+
+  EXPECT_FALSE(Gest_File::KillFile(folder));
+  EXPECT_FALSE(Gest_File::KillFile(hidden));
+  EXPECT_FALSE(Gest_File::KillFile(system));
+  EXPECT_FALSE(Gest_File::KillFile(missing));
+  EXPECT_TRUE(Gest_File::KillFile(readOnly));
+  EXPECT_TRUE(Gest_File::KillFile(archive));
+  EXPECT_TRUE(Exists(folder));
+  EXPECT_EQ(::GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+  EXPECT_EQ(::GetFileAttributesA(system.c_str()) & FILE_ATTRIBUTE_SYSTEM, DWORD{FILE_ATTRIBUTE_SYSTEM});
+  EXPECT_FALSE(Exists(readOnly));
+  EXPECT_FALSE(Exists(archive));
+}
+
+TEST_F(Helpers, CopyFileOverReplacesAReadOnlyTargetAndRemoveFolderOnlyEmptyOnes) {
+  ScratchFolder f("helpers_copy");
+  const std::string source = f.File("new.txt", FILE_ATTRIBUTE_ARCHIVE, "new content");
+  const std::string target = f.File("old.txt", FILE_ATTRIBUTE_READONLY, "old");
+  Gest_File::CopyFileOver(source, target);
+  HANDLE h = ::CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  char buffer[32] = {};
+  DWORD read = 0;
+  ::ReadFile(h, buffer, sizeof buffer, &read, nullptr);
+  ::CloseHandle(h);
+  EXPECT_EQ(std::string(buffer, read), "new content");
+
+  const std::string empty = f.Folder("empty");
+  const std::string full = f.Folder("full");
+  f.File("full\\keep.txt");
+  Gest_File::RemoveFolder(empty);
+  Gest_File::RemoveFolder(full);
+  Gest_File::RemoveFolder(f.path() + "\\never");
+  EXPECT_FALSE(Exists(empty));
+  EXPECT_TRUE(Exists(full + "\\keep.txt"));
+}
+
+TEST_F(Helpers, PathExistsCreatesMissingLevelsAndCreatePathReportsWhatItCouldNotMake) {
+  SetupInfo.SoftwareHouseName = "Velmarind";
+  ScratchFolder f("helpers_path");
+  EXPECT_TRUE(Gest_File::PathExists(f.path(), false, true));
+  EXPECT_TRUE(Gest_File::PathExists(f.path() + "\\", false, false));
+  EXPECT_TRUE(Gest_File::PathExists("C:\\", false, false));
+
+  const std::string outer = f.path() + "\\outer";
+  const std::string inner = outer + "\\inner";
+  EXPECT_FALSE(Gest_File::PathExists(inner, false, true));
+  EXPECT_FALSE(Exists(outer));
+  EXPECT_TRUE(Gest_File::PathExists(inner, true, true));
+  EXPECT_TRUE(Exists(inner));
+  EXPECT_TRUE(Gest_File::CreatePath(f.path() + "\\two\\levels\\", true));
+  EXPECT_TRUE(Exists(f.path() + "\\two\\levels"));
+  EXPECT_TRUE(host.events.empty());
+
+  // Folders that cannot be made: under an existing file, on a missing drive.
+  const std::string file = f.File("plain.txt");
+  const char free = helpers_test::FreeDriveLetter();
+  ASSERT_NE(free, '\0');
+  const std::string noDrive = std::string(1, free) + ":\\x\\y";
+  EXPECT_TRUE(Gest_File::PathExists(file + "\\sub", true, false));
+  EXPECT_TRUE(Gest_File::CreatePath(noDrive, false));
+  EXPECT_TRUE(host.events.empty());
+
+  for (const std::string& path : {file + "\\sub", noDrive}) {
+    host.events.clear();
+    EXPECT_FALSE(Gest_File::PathExists(path, true, true)) << path;
+    ASSERT_EQ(host.events.size(), 2u) << path;
+    EXPECT_EQ(host.events[0].text, "<beep>");
+    EXPECT_EQ(host.events[1].text, "Impossibile creare il percorso.");
+    EXPECT_EQ(host.events[1].style, tk::vbCritical);
+    EXPECT_EQ(host.events[1].title, "Velmarind setup");
+  }
+  EXPECT_FALSE(Exists(file + "\\sub"));
+}
+
+TEST_F(Helpers, ProgramGroupsCountOnlyVisibleSubFolders) {
+  const std::string programs = SpecialFolder::GetSpecialFolder(CSIDL_PROGRAMS);
+  ASSERT_FALSE(programs.empty());
+  const std::string tag = "h3grp" + std::to_string(::GetCurrentProcessId());
+  const std::string visible1 = programs + "\\" + tag + "_one";
+  const std::string visible2 = programs + "\\" + tag + "_two";
+  const std::string hidden = programs + "\\" + tag + "_hidden";
+  const std::string dotted = programs + "\\." + tag + "_dot";
+  const std::string file = programs + "\\" + tag + "_file.lnk";
+  ::CreateDirectoryA(visible1.c_str(), nullptr);
+  ::CreateDirectoryA(visible2.c_str(), nullptr);
+  ::CreateDirectoryA(hidden.c_str(), nullptr);
+  ::SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
+  ::CreateDirectoryA(dotted.c_str(), nullptr);
+  ::SetFileAttributesA(dotted.c_str(), FILE_ATTRIBUTE_DIRECTORY);
+  HANDLE h = ::CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ::CloseHandle(h);
+
+  std::set<std::string> groups;
+  int16_t index = 1;
+  int err = -1;
+  for (std::string name; !(name = ProgramManager::GetProgramGroup(index, &err)).empty(); ++index) {
+    EXPECT_TRUE(groups.insert(name).second) << name;
+    ASSERT_LT(index, 1000);
+  }
+  EXPECT_EQ(err, 0);
+  EXPECT_EQ(ProgramManager::GetProgramGroup(0), "");
+  EXPECT_EQ(ProgramManager::GetProgramGroup(static_cast<int16_t>(index + 1)), "");
+
+  std::set<std::string> ours;
+  for (const std::string& g : groups)
+    if (g.rfind(tag, 0) == 0 || g.rfind("." + tag, 0) == 0) ours.insert(g);
+  EXPECT_EQ(ours, (std::set<std::string>{tag + "_one", tag + "_two"}));
+  for (const std::string& g : groups) EXPECT_NE(g[0], '.') << g;
+
+  for (const std::string& d : {visible1, visible2, hidden, dotted}) helpers_test::RemoveTree(d);
+  ::DeleteFileA(file.c_str());
+}
+
+TEST_F(Helpers, SystemAndShellFoldersAndTheWindowsFamily) {
+  for (const std::string& dir : {ProgramManager::GetSystemDir(), ProgramManager::GetWindowsDir()}) {
+    ASSERT_FALSE(dir.empty());
+    std::string lower = dir;
+    ::CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
+    EXPECT_EQ(dir, lower);
+    EXPECT_NE(dir.back(), '\\');
+    EXPECT_TRUE(Gest_File::PathExists(dir, false, false)) << dir;
+  }
+  char system[MAX_PATH + 1] = {};
+  ::GetSystemDirectoryA(system, MAX_PATH);
+  EXPECT_EQ(::lstrcmpiA(system, ProgramManager::GetSystemDir().c_str()), 0);
+
+  const std::string programFiles = SpecialFolder::GetSpecialFolder(CSIDL_PROGRAM_FILES);
+  ASSERT_FALSE(programFiles.empty());
+  EXPECT_NE(programFiles.back(), '\\');
+  EXPECT_TRUE(Gest_File::PathExists(programFiles, false, false));
+  EXPECT_EQ(SpecialFolder::GetSpecialFolder(0x7F), "");
+
+  WinMajor = 0;
+  int err = -1;
+  EXPECT_TRUE(Misc::IsWinNT(&err));
+  EXPECT_EQ(err, 0);
+  EXPECT_GE(WinMajor, 5);
+
+  const std::string appPath = Misc::GetAppPath(&err);
+  EXPECT_EQ(err, 0);
+  ASSERT_FALSE(appPath.empty());
+  EXPECT_NE(appPath.back(), '\\');
+  EXPECT_TRUE(Exists(Misc::SetupProgramPath(Misc::ProgramFile())));
+}
+
+TEST_F(Helpers, SetFileTimesFromSetupCopiesTheProgramsTimesUnlessTheTargetIsReadOnly) {
+  ScratchFolder f("helpers_times");
+  const std::string plain = f.File("stamp.txt");
+  const std::string readOnly = f.File("ro.txt");
+  SetTimes(plain, TimeOf(2001));
+  SetTimes(readOnly, TimeOf(2001));
+  ::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+  const auto before = TimesOf(readOnly);
+
+  int err = -1;
+  Gest_File::SetFileTimesFromSetup(plain, &err);
+  EXPECT_EQ(err, 0);
+  Gest_File::SetFileTimesFromSetup(readOnly, &err);
+  EXPECT_EQ(err, 0);
+  Gest_File::SetFileTimesFromSetup(f.path() + "\\missing.txt", &err);
+  EXPECT_EQ(err, 0);
+
+  const auto program = TimesOf(Misc::ProgramFile());
+  EXPECT_EQ(TimesOf(plain).second, program.second);
+  EXPECT_NE(program.second, Ticks(TimeOf(2001)));
+  EXPECT_EQ(TimesOf(readOnly), before);
+}

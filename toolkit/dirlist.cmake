@@ -1,0 +1,2 @@
+# The folder listing by pattern (Windows only).
+list(APPEND TOOLKIT_WIN_SOURCES DirList.cpp)
