@@ -1,9 +1,11 @@
 // The toolkit's one host interface: what a test must answer or intercept,
 // and facts of the machine that Wine cannot show on demand. Its default,
 // in the Windows build, is plain Win32; tests install their own with
-// SetHost. Nothing else in the program is replaced for tests.
+// SetHost and override only what they need: every member of the base class
+// passes the call on to the default host.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace tk {
@@ -16,20 +18,59 @@ enum : int {
 };
 enum : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 
+// The version facts of the running system, as GetVersionExA reports them.
+struct VersionFacts {
+  bool ok = false;
+  uint32_t major = 0, minor = 0, build = 0;
+  uint32_t platformId = 0;  // 1: the 9x family, 2: the NT family
+};
+
+// What the drive report reads of a drive.
+struct DriveSpace {
+  bool ok = false;  // the free-space query succeeded
+  uint64_t availableToUser = 0, total = 0, totalFree = 0;
+};
+struct VolumeFacts {
+  bool ok = false;
+  std::string label, fileSystem;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
 
   // A modal message box owned by the active window of the process.
   // Returns the answer (vbOK, vbYes, ...).
-  virtual int ShowMessageBox(const std::string& text, int style, const std::string& title) = 0;
+  virtual int ShowMessageBox(const std::string& text, int style, const std::string& title);
 
   // The system's default beep.
-  virtual void Beep() = 0;
+  virtual void Beep();
 
   // Ends the process with the given exit code. The default never returns;
   // a test's host may throw ProcessEnded instead.
-  [[noreturn]] virtual void EndProcess(unsigned exitCode) = 0;
+  [[noreturn]] virtual void EndProcess(unsigned exitCode);
+
+  // GetSystemMetrics(SM_CLEANBOOT): 0 normal start, 1 or 2 Safe Mode.
+  virtual int SafeModeMetric();
+
+  // GetVersionExA with the ANSI record.
+  virtual VersionFacts Version();
+
+  // The restart request and the shutdown privilege of the process token:
+  // ExitWindowsEx; OpenProcessToken with TOKEN_ADJUST_PRIVILEGES;
+  // LookupPrivilegeValueA of "SeShutdownPrivilege" on the local system;
+  // AdjustTokenPrivileges enabling (or disabling) it; CloseHandle.
+  virtual bool ExitWindows(uint32_t mode, uint32_t reason);
+  virtual bool OpenProcessTokenForPrivileges(uintptr_t& token);
+  virtual bool LookupShutdownPrivilege(uint64_t& luid);
+  virtual bool AdjustShutdownPrivilege(uintptr_t token, uint64_t luid, bool enable);
+  virtual void CloseToken(uintptr_t token);
+
+  // GetDriveTypeA, GetDiskFreeSpaceExA and GetVolumeInformationA of a
+  // drive root such as "C:\".
+  virtual uint32_t DriveType(const std::string& root);
+  virtual DriveSpace FreeSpace(const std::string& root);
+  virtual VolumeFacts Volume(const std::string& root);
 };
 
 // Thrown by a test host's EndProcess, so that a whole road of the program can
@@ -45,7 +86,7 @@ Host& host();
 void SetHost(Host* h);
 
 // The default host of this build: plain Win32 on Windows. Natively there is
-// no default: a call without a host set fails loudly (std::logic_error).
+// no default: a call that reaches it fails loudly (std::logic_error).
 Host& DefaultHost();
 
 // Short forms for the program's code.
