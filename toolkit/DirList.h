@@ -23,7 +23,8 @@
 // Results: 0 when the call worked (also when nothing matched: a missing file
 // or a missing folder gives "" and 0), or a classic runtime error number, with
 // `name` set to "":
-//   5  DirNext without a listing in progress;
+//   5  DirNext without a listing in progress (none started, or the last one
+//      ran out, failed or was ended);
 //   52 bad file name: characters a file name cannot hold, wildcards in the
 //      folder part, a misplaced ":", or a name the system rejects;
 //   68 device unavailable: a drive letter with no drive behind it;

@@ -31,10 +31,14 @@ inline void RemoveTree(const std::string& path) {
 
 class ScratchFolder {
  public:
-  explicit ScratchFolder(const std::string& name) {
-    char temp[MAX_PATH + 1] = {};
-    ::GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + name + std::to_string(::GetCurrentProcessId());
+  // `name` and the process id in the temporary folder, or, with inTemp
+  // false, the folder at the full path `name`.
+  explicit ScratchFolder(const std::string& name, bool inTemp = true) : path_(name) {
+    if (inTemp) {
+      char temp[MAX_PATH + 1] = {};
+      ::GetTempPathA(MAX_PATH, temp);
+      path_ = std::string(temp) + name + std::to_string(::GetCurrentProcessId());
+    }
     RemoveTree(path_);
     ::CreateDirectoryA(path_.c_str(), nullptr);
   }
