@@ -77,6 +77,15 @@ TEST(Archive, ThreeMembersLieBackToBackWithTheirProgress) {
   EXPECT_EQ(name, "kept");
 }
 
+TEST(Archive, ProgressRoundsHalvesToTheEvenNeighbour) {
+  // 64 bytes: positions 1, 8 and 24 give 1.5625, 12.5 and 37.5 per cent.
+  const Planned p = PlanPackage(Package(45, "a|7;b|16;c|20;"));
+  ASSERT_EQ(p.plan.members.size(), 3u);
+  EXPECT_EQ(p.plan.members[0].progress, 2);
+  EXPECT_EQ(p.plan.members[1].progress, 12);
+  EXPECT_EQ(p.plan.members[2].progress, 38);
+}
+
 TEST(Archive, WalkEndsAtTheFirstEntryThatEndsIt) {
   struct Case {
     std::string directory;
