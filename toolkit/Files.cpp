@@ -104,8 +104,10 @@ HANDLE CreateForMode(const std::string& path, OpenMode mode) {
   HANDLE h = CreateShared(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
   if (h == INVALID_HANDLE_VALUE) {
     const DWORD code = ::GetLastError();
-    // A read-only file or medium still opens, for reading.
-    if (code == ERROR_ACCESS_DENIED || code == ERROR_WRITE_PROTECT) {
+    // A file that refuses writing (read-only, on a read-only medium, or held
+    // by another program that lets others only read it) still opens, for
+    // reading, as the classic runtime's Binary mode did.
+    if (code == ERROR_ACCESS_DENIED || code == ERROR_WRITE_PROTECT || code == ERROR_SHARING_VIOLATION) {
       h = CreateShared(path, GENERIC_READ, OPEN_EXISTING);
     }
   }

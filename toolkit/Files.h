@@ -39,7 +39,8 @@ enum class OpenMode {
   Output,  // write; created, or cut to nothing when it exists
   Append,  // write at the end; created when missing
   Binary,  // read and write, created when missing, never cut; a file that
-           // refuses writing (read-only) is opened for reading only
+           // refuses writing (read-only, or held by others who let it only
+           // be read) is opened for reading only
 };
 
 // The lowest number not in use, or 0 when all 255 are.

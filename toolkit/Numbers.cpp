@@ -98,8 +98,12 @@ double ReadDecimalNumber(ValReader& in) {
   }
 
   std::string number = whole.empty() ? "0" : whole;
-  if (!fraction.empty()) number += "." + fraction;
-  number += "e" + std::to_string(exponent);
+  if (!fraction.empty()) {
+    number += '.';
+    number += fraction;
+  }
+  number += 'e';
+  number += std::to_string(exponent);
   double value = 0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
   if (result.ec == std::errc::result_out_of_range) {

@@ -4,3 +4,18 @@ setup_gtest(toolkit_numbers_test LABEL toolkit
   SOURCES NumbersTest.cpp RandomTest.cpp
   LIBS ${TOOLKIT_LIB})
 
+if(WIN32)
+  setup_gtest(toolkit_files_test LABEL toolkit
+    SOURCES FilesTest.cpp
+    LIBS toolkit)
+
+  # Stand-ins that the program-facts and command-start tests run.
+  add_executable(tk_instance_probe InstanceProbe.cpp)
+  target_link_libraries(tk_instance_probe PRIVATE toolkit)
+  add_executable(tk_shell_probe ShellProbe.cpp)
+
+  setup_gtest(toolkit_app_test LABEL toolkit
+    SOURCES AppTest.cpp ShellTest.cpp ClockTest.cpp
+    LIBS toolkit)
+  add_dependencies(toolkit_app_test tk_instance_probe tk_shell_probe)
+endif()

@@ -1,0 +1,325 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/Files.h"
+#include "toolkit/Win.h"
+
+namespace {
+
+using tk::OpenMode;
+
+// Each test works in a fresh folder of its own in the temporary folder.
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH + 1] = {};
+    ASSERT_NE(::GetTempPathA(sizeof temp, temp), 0u);
+    folder_ = std::string(temp) + "tkfiles." + std::to_string(::GetCurrentProcessId());
+    ASSERT_TRUE(::CreateDirectoryA(folder_.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
+    char current[MAX_PATH + 1] = {};
+    ::GetCurrentDirectoryA(sizeof current, current);
+    startFolder_ = current;
+  }
+
+  void TearDown() override {
+    tk::Reset();
+    ::SetCurrentDirectoryA(startFolder_.c_str());
+    RemoveTree(folder_);
+  }
+
+  static void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    const HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+      do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..") continue;
+        const std::string path = folder + "\\" + name;
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path);
+        else ::DeleteFileA(path.c_str());
+      } while (::FindNextFileA(find, &entry));
+      ::FindClose(find);
+    }
+    ::RemoveDirectoryA(folder.c_str());
+  }
+
+  std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
+
+  void WriteRaw(const std::string& name, const std::string& bytes) const {
+    const HANDLE h = ::CreateFileA(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(h);
+    ASSERT_EQ(written, bytes.size());
+  }
+
+  std::string ReadRaw(const std::string& name) const {
+    const HANDLE h = ::CreateFileA(Path(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes(1 << 20, '\0');
+    DWORD read = 0;
+    ::ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    ::CloseHandle(h);
+    bytes.resize(read);
+    return bytes;
+  }
+
+  std::vector<std::string> AllLines(const std::string& name) {
+    std::vector<std::string> lines;
+    EXPECT_EQ(tk::Open(Path(name), OpenMode::Input, 1), 0);
+    std::string line;
+    while (!tk::Eof(1)) {
+      EXPECT_EQ(tk::LineInput(1, line), 0);
+      lines.push_back(line);
+    }
+    line = "untouched";
+    EXPECT_EQ(tk::LineInput(1, line), tk::errInputPastEnd);
+    EXPECT_EQ(line, "untouched");
+    EXPECT_EQ(tk::Close(1), 0);
+    return lines;
+  }
+
+  std::string folder_;
+  std::string startFolder_;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(Files, LineInputEndsLinesAtCrLfLoneLfOrLoneCrAndKeepsAnUnendedLastLine) {
+  WriteRaw("mixed.txt", "uno\r\ndue\ntre\rquattro\r\n\r\ncinque");
+  EXPECT_EQ(AllLines("mixed.txt"), (Lines{"uno", "due", "tre", "quattro", "", "cinque"}));
+
+  WriteRaw("ended.txt", "a\r\nb\r\n");
+  EXPECT_EQ(AllLines("ended.txt"), (Lines{"a", "b"}));
+
+  WriteRaw("empty.txt", "");
+  EXPECT_EQ(AllLines("empty.txt"), Lines{});
+
+  // A CR LF split across the reader's blocks is still one line end, and a
+  // line longer than a block arrives whole.
+  const std::string longLine(65535, 'x');
+  WriteRaw("split.txt", longLine + "\r\nnext\r\n" + std::string(200000, 'y') + "\n");
+  EXPECT_EQ(AllLines("split.txt"), (Lines{longLine, "next", std::string(200000, 'y')}));
+}
+
+TEST_F(Files, OutputCutsAppendAddsAndPrintWritesCrLf) {
+  WriteRaw("log.txt", "old content that must go");
+  ASSERT_EQ(tk::Open(Path("log.txt"), OpenMode::Output, 1), 0);
+  EXPECT_EQ(tk::PrintLine(1, "uno"), 0);
+  EXPECT_EQ(tk::PrintText(1, "due"), 0);
+  EXPECT_EQ(tk::Close(1), 0);
+  ASSERT_EQ(tk::Open(Path("log.txt"), OpenMode::Append, 1), 0);
+  EXPECT_EQ(tk::PrintLine(1, "tre"), 0);
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(ReadRaw("log.txt"), "uno\r\ndue" "tre\r\n");
+
+  ASSERT_EQ(tk::Open(Path("new.txt"), OpenMode::Append, 2), 0);
+  EXPECT_EQ(tk::PrintLine(2, "prima"), 0);
+  // The file is shared: it can be read while it is being written.
+  ASSERT_EQ(tk::Open(Path("new.txt"), OpenMode::Input, 3), 0);
+  std::string line;
+  EXPECT_EQ(tk::LineInput(3, line), 0);
+  EXPECT_EQ(line, "prima");
+
+  // Each call suits its modes only.
+  EXPECT_EQ(tk::PrintLine(3, "x"), tk::errBadFileMode);
+  EXPECT_EQ(tk::LineInput(2, line), tk::errBadFileMode);
+  char byte = 0;
+  size_t got = 0;
+  EXPECT_EQ(tk::Get(3, &byte, 1, got), tk::errBadFileMode);
+  EXPECT_EQ(tk::Put(2, &byte, 1), tk::errBadFileMode);
+}
+
+TEST_F(Files, BinaryRoundTripsEveryByteValueAndNeverCutsTheFile) {
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+  ASSERT_EQ(tk::Open(Path("all.bin"), OpenMode::Binary, 1), 0);
+  EXPECT_EQ(tk::Put(1, bytes.data(), bytes.size()), 0);
+  EXPECT_EQ(tk::Lof(1), 256);
+  EXPECT_TRUE(tk::Eof(1));
+  EXPECT_EQ(tk::Seek(1, 1), 0);
+  EXPECT_FALSE(tk::Eof(1));
+  std::string back(300, '?');
+  size_t got = 0;
+  EXPECT_EQ(tk::Get(1, back.data(), back.size(), got), 0);
+  EXPECT_EQ(got, 256u);
+  EXPECT_EQ(back.substr(0, got), bytes);
+  EXPECT_EQ(tk::Get(1, back.data(), 1, got), 0);
+  EXPECT_EQ(got, 0u);
+  EXPECT_EQ(tk::Seek(1, 0), tk::errBadRecordNumber);
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(ReadRaw("all.bin"), bytes);
+
+  WriteRaw("keep.bin", "abcdef");
+  ASSERT_EQ(tk::Open(Path("keep.bin"), OpenMode::Binary, 1), 0);
+  EXPECT_EQ(tk::Seek(1, 3), 0);
+  EXPECT_EQ(tk::Put(1, "XY", 2), 0);
+  std::string all;
+  EXPECT_EQ(tk::ReadAll(1, all), 0);
+  EXPECT_EQ(all, "abXYef");
+  EXPECT_TRUE(tk::Eof(1));
+}
+
+TEST_F(Files, BinaryOpenFallsBackToReadingAFileOthersHoldForReading) {
+  // Held by another handle that lets others read only.
+  WriteRaw("held.bin", "tenuto");
+  const HANDLE reader = ::CreateFileA(Path("held.bin").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  ASSERT_EQ(tk::Open(Path("held.bin"), OpenMode::Binary, 1), 0);
+  std::string text;
+  EXPECT_EQ(tk::ReadAll(1, text), 0);
+  EXPECT_EQ(text, "tenuto");
+  EXPECT_EQ(tk::Put(1, "z", 1), tk::errPathFileAccess);
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(tk::Open(Path("held.bin"), OpenMode::Append, 1), tk::errPermissionDenied);
+  ::CloseHandle(reader);
+}
+
+TEST_F(Files, BinaryOpenFallsBackToReadingAReadOnlyFile) {
+  WriteRaw("ro.bin", "fixed");
+  ASSERT_TRUE(::SetFileAttributesA(Path("ro.bin").c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(tk::Kill(Path("ro.bin")), tk::errPathFileAccess);
+  ASSERT_EQ(tk::Open(Path("ro.bin"), OpenMode::Binary, 1), 0);
+  std::string text;
+  EXPECT_EQ(tk::ReadAll(1, text), 0);
+  EXPECT_EQ(text, "fixed");
+  EXPECT_EQ(tk::Close(1), 0);
+
+  // Wine run by root writes read-only files (the attribute is only the
+  // Unix mode, which root passes); the refusal is checked where it holds.
+  const HANDLE writer = ::CreateFileA(Path("ro.bin").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (writer != INVALID_HANDLE_VALUE) {
+    ::CloseHandle(writer);
+    GTEST_SKIP() << "this system lets a read-only file be written";
+  }
+  ASSERT_EQ(tk::Open(Path("ro.bin"), OpenMode::Binary, 1), 0);
+  EXPECT_EQ(tk::Put(1, "z", 1), tk::errPathFileAccess);
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(tk::Open(Path("ro.bin"), OpenMode::Output, 1), tk::errPathFileAccess);
+  EXPECT_EQ(ReadRaw("ro.bin"), "fixed");
+}
+
+TEST_F(Files, FailuresGiveTheClassicErrorNumbers) {
+  EXPECT_EQ(tk::Open(Path("missing.txt"), OpenMode::Input, 1), tk::errFileNotFound);
+  EXPECT_EQ(tk::Open(Path("no folder\\a.txt"), OpenMode::Output, 1), tk::errPathNotFound);
+  EXPECT_EQ(tk::Open(folder_, OpenMode::Binary, 1), tk::errPathFileAccess);
+  EXPECT_EQ(tk::Open(Path("a.txt"), OpenMode::Output, 0), tk::errBadFileNameOrNumber);
+  EXPECT_EQ(tk::Open(Path("a.txt"), OpenMode::Output, 256), tk::errBadFileNameOrNumber);
+  EXPECT_EQ(tk::Open("", OpenMode::Output, 1), tk::errBadFileNameOrNumber);
+  EXPECT_FALSE(tk::IsOpen(1));
+
+  ASSERT_EQ(tk::Open(Path("a.txt"), OpenMode::Output, 1), 0);
+  EXPECT_EQ(tk::Open(Path("b.txt"), OpenMode::Output, 1), tk::errFileAlreadyOpen);
+
+  // A file held elsewhere without sharing is in use.
+  const HANDLE held = ::CreateFileA(Path("held.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(tk::Open(Path("held.txt"), OpenMode::Input, 2), tk::errPermissionDenied);
+  EXPECT_EQ(tk::Open(Path("held.txt"), OpenMode::Binary, 2), tk::errPermissionDenied);
+  EXPECT_EQ(tk::FileCopy(Path("a.txt"), Path("held.txt")), tk::errPermissionDenied);
+  ::CloseHandle(held);
+
+  EXPECT_EQ(tk::Kill(Path("missing.txt")), tk::errFileNotFound);
+  EXPECT_EQ(tk::Kill(Path("no folder\\a.txt")), tk::errPathNotFound);
+  EXPECT_EQ(tk::FileCopy(Path("missing.txt"), Path("c.txt")), tk::errFileNotFound);
+
+  // Numbers that are not open.
+  std::string line;
+  EXPECT_EQ(tk::LineInput(9, line), tk::errBadFileNameOrNumber);
+  EXPECT_EQ(tk::Seek(9, 1), tk::errBadFileNameOrNumber);
+  EXPECT_EQ(tk::Lof(9), -1);
+  EXPECT_TRUE(tk::Eof(9));
+  EXPECT_EQ(tk::Close(9), 0);
+  EXPECT_EQ(tk::Close(0), tk::errBadFileNameOrNumber);
+}
+
+TEST_F(Files, FreeFileSkipsOpenNumbersAndResetReleasesEveryFile) {
+  WriteRaw("shared.txt", "x");
+  ASSERT_EQ(tk::Open(Path("shared.txt"), OpenMode::Input, 1), 0);
+  ASSERT_EQ(tk::Open(Path("shared.txt"), OpenMode::Binary, 2), 0);
+  EXPECT_EQ(tk::FreeFile(), 3);
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(tk::FreeFile(), 1);
+
+  for (int n = tk::FreeFile(); n != 0; n = tk::FreeFile()) {
+    ASSERT_EQ(tk::Open(Path("shared.txt"), OpenMode::Input, n), 0) << n;
+  }
+  EXPECT_TRUE(tk::IsOpen(255));
+  // An open file cannot be deleted; once Reset has closed all, it can.
+  EXPECT_EQ(tk::Kill(Path("shared.txt")), tk::errPathFileAccess);
+  tk::Reset();
+  EXPECT_FALSE(tk::IsOpen(1));
+  EXPECT_FALSE(tk::IsOpen(255));
+  EXPECT_EQ(tk::FreeFile(), 1);
+  EXPECT_EQ(tk::Kill(Path("shared.txt")), 0);
+  EXPECT_EQ(ReadRaw("shared.txt"), "<missing>");
+}
+
+TEST_F(Files, PositionsBeyondFourGibibytesWork) {
+  const int64_t beyond = (int64_t{1} << 32) + 10;  // 1-based position past 4 GiB
+  ASSERT_EQ(tk::Open(Path("big.bin"), OpenMode::Binary, 1), 0);
+  ASSERT_EQ(tk::Seek(1, beyond), 0);
+  ASSERT_EQ(tk::Put(1, "Z", 1), 0);
+  EXPECT_EQ(tk::Lof(1), beyond);
+  EXPECT_TRUE(tk::Eof(1));
+  ASSERT_EQ(tk::Seek(1, beyond), 0);
+  EXPECT_FALSE(tk::Eof(1));
+  char back = 0;
+  size_t got = 0;
+  EXPECT_EQ(tk::Get(1, &back, 1, got), 0);
+  EXPECT_EQ(got, 1u);
+  EXPECT_EQ(back, 'Z');
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(tk::Kill(Path("big.bin")), 0);
+}
+
+TEST_F(Files, FoldersAndDrives) {
+  const std::string sub = Path("sub");
+  EXPECT_EQ(tk::MakeFolder(sub), 0);
+  EXPECT_EQ(tk::MakeFolder(sub), tk::errPathFileAccess);
+  EXPECT_EQ(tk::MakeFolder(Path("none\\deeper")), tk::errPathFileAccess);
+  WriteRaw("sub\\f.txt", "f");
+  EXPECT_EQ(tk::RemoveFolder(sub), tk::errPathFileAccess);
+  EXPECT_EQ(tk::Kill(sub), tk::errPathFileAccess);
+
+  EXPECT_EQ(tk::SetCurrentFolder(sub), 0);
+  EXPECT_EQ(ReadRaw("sub\\f.txt"), "f");
+  ASSERT_EQ(tk::Open("f.txt", OpenMode::Input, 1), 0);  // relative to the new current folder
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(tk::SetCurrentFolder(Path("missing")), tk::errPathNotFound);
+  EXPECT_EQ(tk::SetCurrentFolder(Path("sub\\f.txt")), tk::errPathNotFound);
+
+  EXPECT_EQ(tk::Kill(Path("sub\\f.txt")), 0);
+  EXPECT_EQ(tk::SetCurrentFolder(folder_), 0);
+  EXPECT_EQ(tk::RemoveFolder(sub), 0);
+  EXPECT_EQ(tk::RemoveFolder(sub), tk::errPathFileAccess);
+
+  EXPECT_EQ(tk::SetCurrentDrive(""), 0);
+  EXPECT_EQ(tk::SetCurrentDrive("c:\\anything"), 0);
+  char current[MAX_PATH + 1] = {};
+  ::GetCurrentDirectoryA(sizeof current, current);
+  EXPECT_EQ(current[0] & ~0x20, 'C');
+  EXPECT_EQ(tk::SetCurrentDrive("\\\\server\\share"), tk::errDeviceUnavailable);
+  const DWORD drives = ::GetLogicalDrives();
+  for (char letter = 'Z'; letter >= 'D'; --letter) {
+    if ((drives & (1u << (letter - 'A'))) == 0) {
+      EXPECT_EQ(tk::SetCurrentDrive(std::string(1, letter) + ":"), tk::errDeviceUnavailable) << letter;
+      break;
+    }
+  }
+}
+
+TEST_F(Files, FileCopyReplacesTheTarget) {
+  WriteRaw("src.txt", "nuovo");
+  WriteRaw("dst.txt", "vecchio e più lungo");
+  EXPECT_EQ(tk::FileCopy(Path("src.txt"), Path("dst.txt")), 0);
+  EXPECT_EQ(ReadRaw("dst.txt"), "nuovo");
+  EXPECT_EQ(tk::FileCopy(Path("src.txt"), Path("none\\dst.txt")), tk::errPathNotFound);
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "toolkit/App.h"
+#include "toolkit/Files.h"
+#include "toolkit/Shell.h"
+#include "toolkit/Win.h"
+
+namespace {
+
+// The text of a file once it exists, waiting for it at most a minute.
+std::string AwaitFile(const std::string& path) {
+  for (int i = 0; i < 600; ++i) {
+    const HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      char text[256] = {};
+      DWORD read = 0;
+      ::ReadFile(h, text, sizeof text - 1, &read, nullptr);
+      ::CloseHandle(h);
+      return std::string(text, read);
+    }
+    ::Sleep(100);
+  }
+  return "<none>";
+}
+
+TEST(Shell, StartsACommandLineWithoutWaitingAndGivesItsProcessId) {
+  char temp[MAX_PATH + 1] = {};
+  ::GetTempPathA(sizeof temp, temp);
+  const std::string out = std::string(temp) + "tkshell." + std::to_string(::GetCurrentProcessId()) + ".txt";
+  ::DeleteFileA(out.c_str());
+
+  int status = -1;
+  std::string command = "\"";
+  command += tk::AppPath();
+  command += "\\tk_shell_probe.exe\" \"";
+  command += out;
+  command += "\" avviato";
+  const uint32_t pid = tk::Shell(command, tk::vbHide, &status);
+  EXPECT_NE(pid, 0u);
+  EXPECT_NE(pid, ::GetCurrentProcessId());
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(AwaitFile(out), "avviato");
+  ::DeleteFileA(out.c_str());
+}
+
+TEST(Shell, ReportsWhatCannotStart) {
+  int status = -1;
+  EXPECT_EQ(tk::Shell(tk::AppPath() + "\\no_such_program.exe", tk::vbNormalFocus, &status), 0u);
+  EXPECT_EQ(status, tk::errFileNotFound);
+  EXPECT_EQ(tk::Shell("", tk::vbNormalFocus, &status), 0u);
+  EXPECT_EQ(status, tk::errInvalidCall);
+  EXPECT_EQ(tk::Shell(tk::AppPath() + "\\tk_shell_probe.exe", 5, &status), 0u);
+  EXPECT_EQ(status, tk::errInvalidCall);
+}
+
+}  // namespace
