@@ -18,22 +18,30 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
-# setup_gtest(<target> LABEL <label> SOURCES ... [LIBS ...])
+# setup_gtest(<target> LABEL <label> SOURCES ... [LIBS ...] [TIMEOUT s]
+#             [RESOURCE_LOCK name...])
 # A GoogleTest program whose cases become ctest tests carrying <label>.
+# RESOURCE_LOCK keeps its cases from running beside other tests that hold
+# the same lock (such as "display", for tests that start whole programs).
 function(setup_gtest name)
-  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS;RESOURCE_LOCK" ${ARGN})
   if(NOT T_LABEL)
     message(FATAL_ERROR "setup_gtest(${name}): every test needs a LABEL")
   endif()
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
+  set(lock)
+  if(T_RESOURCE_LOCK)
+    list(JOIN T_RESOURCE_LOCK ";" locks)
+    set(lock RESOURCE_LOCK "${locks}")
+  endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 300
-    PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT})
+    PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT} ${lock})
 endfunction()
 
 # setup_script_test(<name> LABEL <label> COMMAND ...)

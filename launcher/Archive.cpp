@@ -1,5 +1,7 @@
 #include "launcher/Archive.h"
 
+#include "toolkit/Numbers.h"
+
 #include <cmath>
 #include <utility>
 
@@ -70,13 +72,6 @@ ArchiveEntry ReadEntryAt(const std::string& directory, size_t start) {
   entry.name = directory.substr(start, bar - start);
   entry.size = size;
   return entry;
-}
-
-int32_t RoundHalfEven(double x) {
-  double whole = std::floor(x);
-  const double fraction = x - whole;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  return static_cast<int32_t>(whole);
 }
 
 }  // namespace
@@ -175,7 +170,7 @@ ArchivePlan PlanArchiveExtraction(int64_t packageLength, const std::string& dire
       return plan;
     }
     const int32_t progress =
-        RoundHalfEven(static_cast<double>(offset + 1) / static_cast<double>(packageLength) * 100.0);
+        static_cast<int32_t>(tk::RoundHalfEven(static_cast<double>(offset + 1) / static_cast<double>(packageLength) * 100.0));
     plan.members.push_back({std::move(entry.name), offset, entry.size, progress});
     offset += entry.size;
     start = directory.find(';', start) + 1;  // found: the entry has its ";"

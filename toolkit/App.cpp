@@ -49,11 +49,15 @@ std::string AppTitle() { return TitleSlot() ? *TitleSlot() : AppEXEName(); }
 
 void SetAppTitle(const std::string& title) { TitleSlot() = title; }
 
+std::string InstanceMarkName(const std::string& exeName) {
+  std::string name = exeName;
+  if (!name.empty()) ::CharUpperBuffA(name.data(), static_cast<DWORD>(name.size()));
+  return "tk.Instance." + name;
+}
+
 bool AppPrevInstance() {
   static const bool answer = [] {
-    std::string name = AppEXEName();
-    if (!name.empty()) ::CharUpperBuffA(name.data(), static_cast<DWORD>(name.size()));
-    const std::string markName = "tk.Instance." + name;
+    const std::string markName = InstanceMarkName(AppEXEName());
     // Held, never closed, for the life of the process: the mark other
     // instances look for.
     const HANDLE mark = ::CreateMutexA(nullptr, FALSE, markName.c_str());

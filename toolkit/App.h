@@ -23,4 +23,8 @@ void SetAppTitle(const std::string& title);
 // every later call gives the first answer again.
 bool AppPrevInstance();
 
+// The name of the instance mark of a program whose file name (without
+// extension) is exeName.
+std::string InstanceMarkName(const std::string& exeName);
+
 }  // namespace tk

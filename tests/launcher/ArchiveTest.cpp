@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -27,8 +28,9 @@ Planned PlanPackage(const std::string& package) {
 }
 
 std::string Package(size_t areaSize, const std::string& directory) {
-  char field[8];
-  std::snprintf(field, sizeof field, "%05zu", directory.size());
+  // Not printf's "%05zu": the Windows C runtime does not know "z".
+  std::string field = std::to_string(directory.size());
+  field.insert(0, 5 - std::min<size_t>(5, field.size()), '0');
   return std::string(areaSize, 'x') + directory + field;
 }
 
