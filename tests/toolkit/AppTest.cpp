@@ -24,21 +24,28 @@ TEST(App, PathAndNameOfTheRunningProgram) {
   EXPECT_EQ(tk::AppTitle(), "Setup");
 }
 
-// Runs a program and waits for its end; returns its exit code, or -1.
-int RunToEnd(const std::string& commandLine) {
+// Starts a program; its process handle, or nullptr.
+HANDLE Start(std::string commandLine) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  std::string line = commandLine;
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
-    return -1;
+  if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &started)) {
+    return nullptr;
   }
   ::CloseHandle(started.hThread);
+  return started.hProcess;
+}
+
+// Waits (at most a minute) for a process to end; its exit code, or -1.
+int ExitCodeOf(HANDLE process) {
   DWORD code = static_cast<DWORD>(-1);
-  if (::WaitForSingleObject(started.hProcess, 60000) == WAIT_OBJECT_0) ::GetExitCodeProcess(started.hProcess, &code);
-  ::CloseHandle(started.hProcess);
+  if (process && ::WaitForSingleObject(process, 60000) == WAIT_OBJECT_0) ::GetExitCodeProcess(process, &code);
+  if (process) ::CloseHandle(process);
   return static_cast<int>(code);
 }
+
+int RunToEnd(const std::string& commandLine) { return ExitCodeOf(Start(commandLine)); }
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 
@@ -62,12 +69,8 @@ TEST(App, PrevInstanceSeesAnotherRunningProcessOfTheSameNameInAnyCase) {
 
   EXPECT_EQ(RunToEnd(Quoted(probe)), 0);  // alone
 
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION first{};
-  std::string line = Quoted(probe) + " " + askedName + " " + endName;
-  ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &first));
-  ::CloseHandle(first.hThread);
+  const HANDLE first = Start(Quoted(probe) + " " + askedName + " " + endName);
+  ASSERT_NE(first, nullptr);
   ASSERT_EQ(::WaitForSingleObject(asked, 60000), WAIT_OBJECT_0);
 
   EXPECT_EQ(RunToEnd(Quoted(probe)), 1);
@@ -75,11 +78,7 @@ TEST(App, PrevInstanceSeesAnotherRunningProcessOfTheSameNameInAnyCase) {
   EXPECT_EQ(RunToEnd(Quoted(other)), 0);
 
   ::SetEvent(end);
-  DWORD code = 99;
-  EXPECT_EQ(::WaitForSingleObject(first.hProcess, 60000), WAIT_OBJECT_0);
-  ::GetExitCodeProcess(first.hProcess, &code);
-  ::CloseHandle(first.hProcess);
-  EXPECT_EQ(code, 0u);  // it was the first
+  EXPECT_EQ(ExitCodeOf(first), 0);  // it was the first
 
   EXPECT_EQ(RunToEnd(Quoted(probe)), 0);  // the mark went with it
   ::CloseHandle(asked);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "toolkit/App.h"
@@ -11,16 +13,9 @@ namespace {
 
 // The text of a file once it exists, waiting for it at most a minute.
 std::string AwaitFile(const std::string& path) {
-  for (int i = 0; i < 600; ++i) {
-    const HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h != INVALID_HANDLE_VALUE) {
-      char text[256] = {};
-      DWORD read = 0;
-      ::ReadFile(h, text, sizeof text - 1, &read, nullptr);
-      ::CloseHandle(h);
-      return std::string(text, read);
-    }
-    ::Sleep(100);
+  for (int i = 0; i < 600; ++i, ::Sleep(100)) {
+    std::ifstream in(path, std::ios::binary);
+    if (in) return std::string(std::istreambuf_iterator<char>(in), {});
   }
   return "<none>";
 }

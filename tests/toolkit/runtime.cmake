@@ -1,5 +1,5 @@
 # Runtime services: numbers and random numbers in both builds; files by
-# number, program facts, command start and the clock under Wine.
+# number, program facts and command start under Wine.
 setup_gtest(toolkit_numbers_test LABEL toolkit
   SOURCES NumbersTest.cpp RandomTest.cpp
   LIBS ${TOOLKIT_LIB})
@@ -15,7 +15,7 @@ if(WIN32)
   add_executable(tk_shell_probe ShellProbe.cpp)
 
   setup_gtest(toolkit_app_test LABEL toolkit
-    SOURCES AppTest.cpp ShellTest.cpp ClockTest.cpp
+    SOURCES AppTest.cpp ShellTest.cpp
     LIBS toolkit)
   add_dependencies(toolkit_app_test tk_instance_probe tk_shell_probe)
 endif()
