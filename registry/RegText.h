@@ -1,0 +1,25 @@
+// Small text helpers of the registry object: blanks (the space character
+// only) and the pieces of registry text files.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace reg {
+
+// Text without leading and trailing blanks.
+std::string TrimBlanks(const std::string& text);
+
+// Text with every occurrence of the character c removed.
+std::string WithoutChar(const std::string& text, char c);
+
+// Text with every from replaced by to.
+std::string ReplaceChar(std::string text, char from, char to);
+
+// ASCII letters in lower case.
+std::string LowerAscii(std::string text);
+
+// The pieces of text between CR LF pairs; an empty text has no pieces.
+std::vector<std::string> SplitCrLf(const std::string& text);
+
+}  // namespace reg

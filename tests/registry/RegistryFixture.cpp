@@ -1,0 +1,40 @@
+#include "RegistryFixture.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+void RegistryTest::SetUp() {
+  backend = MakeTestBackend();
+  ra = std::make_unique<clsRegistryAccess>(backend->api(), backend->files());
+  base = "HKCU\\" + backend->baseSubKey();
+  std::random_device random;
+  dir = std::filesystem::temp_directory_path() / ("regtest" + std::to_string(random()));
+  std::filesystem::create_directories(dir);
+}
+
+void RegistryTest::TearDown() {
+  ra.reset();
+  backend.reset();
+  std::error_code ignored;
+  std::filesystem::remove_all(dir, ignored);
+}
+
+void RegistryTest::PutRaw(const std::string& below, const std::string& name, uint32_t type,
+                          const std::string& data) {
+  const std::string subKey = backend->baseSubKey() + (below.empty() ? "" : "\\" + below);
+  int32_t handle = 0;
+  ASSERT_EQ(backend->api().CreateKey(reg::kCurrentUser, subKey, handle), reg::kSuccess);
+  EXPECT_EQ(backend->api().SetValueEx(handle, name, type, data), reg::kSuccess);
+  backend->api().CloseKey(handle);
+}
+
+std::string RegistryTest::ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void RegistryTest::WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
