@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "toolkit/Events.h"
+#include "toolkit/Form.h"
+#include "toolkit/PictureBox.h"
+
+namespace {
+
+constexpr tk::Color kWhite = tk::Rgb(255, 255, 255);
+constexpr tk::Color kBlue = tk::Rgb(0, 0, 255);
+
+class BoxForm : public tk::Form {
+ public:
+  BoxForm() {
+    SetClientSize(3000, 1500);
+    box.Move(150, 150, 1500, 750);  // 100 x 50 pixels
+    box.SetBackColor(kWhite);
+  }
+  tk::PictureBox box{*this};
+};
+
+// The pixel column x (in pixels) of the drawing.
+tk::Color At(const tk::PictureBox& b, int x, int y) { return b.Point(x * 15.0, y * 15.0); }
+
+TEST(PictureBox, BoxesCoverBothCornersAndFractionalTwipsRoundToNearest) {
+  BoxForm f;
+  f.box.SetBorderStyle(0);
+  f.box.Cls();
+  f.box.Line(15, 30, 60, 45, kBlue, tk::LineStyle::BoxFilled);  // pixels 1..4 x 2..3
+  EXPECT_EQ(At(f.box, 1, 2), kBlue);
+  EXPECT_EQ(At(f.box, 4, 3), kBlue);
+  EXPECT_EQ(At(f.box, 5, 3), kWhite);
+  EXPECT_EQ(At(f.box, 0, 2), kWhite);
+  EXPECT_EQ(At(f.box, 4, 4), kWhite);
+  EXPECT_DOUBLE_EQ(f.box.CurrentX(), 60);
+
+  // 22.5 twips = 1.5 pixels -> 2 (halves to even), 37.5 -> 2.5 -> 2, 52.4 -> 3.49 -> 3.
+  f.box.Cls();
+  f.box.Line(22.5, 0, 52.4, 0, kBlue, tk::LineStyle::BoxFilled);
+  EXPECT_EQ(At(f.box, 1, 0), kWhite);
+  EXPECT_EQ(At(f.box, 2, 0), kBlue);
+  EXPECT_EQ(At(f.box, 3, 0), kBlue);
+  EXPECT_EQ(At(f.box, 4, 0), kWhite);
+  f.box.Cls();
+  f.box.Line(37.5, 0, 37.5, 0, kBlue, tk::LineStyle::BoxFilled);
+  EXPECT_EQ(At(f.box, 2, 0), kBlue);
+  EXPECT_EQ(At(f.box, 3, 0), kWhite);
+}
+
+TEST(PictureBox, XorModeInvertsEveryPixelOnceAndOutlinesLeaveTheInside) {
+  BoxForm f;
+  f.box.SetBorderStyle(0);
+  f.box.Cls();
+  f.box.SetDrawMode(R2_XORPEN);
+  f.box.Line(0, 0, 150, 150, kWhite, tk::LineStyle::BoxFilled);
+  EXPECT_EQ(At(f.box, 0, 0), tk::Rgb(0, 0, 0));
+  EXPECT_EQ(At(f.box, 10, 10), tk::Rgb(0, 0, 0));
+  EXPECT_EQ(At(f.box, 11, 10), kWhite);
+  // Drawn again: everything back to white.
+  f.box.Line(0, 0, 150, 150, kWhite, tk::LineStyle::BoxFilled);
+  EXPECT_EQ(At(f.box, 5, 5), kWhite);
+  // An outline under XOR: corners inverted once like the other edge pixels.
+  f.box.Line(30, 30, 120, 90, kWhite, tk::LineStyle::Box);
+  EXPECT_EQ(At(f.box, 2, 2), tk::Rgb(0, 0, 0));
+  EXPECT_EQ(At(f.box, 8, 6), tk::Rgb(0, 0, 0));
+  EXPECT_EQ(At(f.box, 5, 2), tk::Rgb(0, 0, 0));
+  EXPECT_EQ(At(f.box, 8, 4), tk::Rgb(0, 0, 0));
+  EXPECT_EQ(At(f.box, 5, 4), kWhite);
+  // Other modes map too: R2_NOT inverts whatever the colour,
+  // R2_MASKPEN keeps what pen and destination share.
+  f.box.SetDrawMode(R2_NOT);
+  f.box.Line(0, 0, 0, 0, kBlue, tk::LineStyle::BoxFilled);
+  EXPECT_EQ(At(f.box, 0, 0), tk::Rgb(0, 0, 0));
+  EXPECT_EQ(At(f.box, 1, 0), kWhite);
+  f.box.SetDrawMode(R2_MASKPEN);
+  f.box.Line(30, 30, 30, 30, tk::Rgb(0, 255, 255), tk::LineStyle::BoxFilled);
+  EXPECT_EQ(At(f.box, 2, 2), tk::Rgb(0, 0, 0));  // on the black outline
+  f.box.Line(75, 75, 75, 75, tk::Rgb(0, 255, 255), tk::LineStyle::BoxFilled);
+  EXPECT_EQ(At(f.box, 5, 5), tk::Rgb(0, 255, 255));
+  f.box.SetDrawMode(R2_COPYPEN);
+  f.box.Line(0, 0, 0, 0, kBlue, tk::LineStyle::BoxFilled);
+  EXPECT_EQ(At(f.box, 0, 0), kBlue);
+}
+
+TEST(PictureBox, BorderChangesTheDrawingAreaAtRunTimeAndTheWindowShowsTheDrawing) {
+  BoxForm f;
+  f.Show();
+  ASSERT_TRUE(f.box.hwnd());
+  RECT r;
+  GetClientRect(f.box.hwnd(), &r);
+  EXPECT_EQ(r.right, 96);  // the sunken border takes two pixels each side
+  EXPECT_DOUBLE_EQ(f.box.ScaleWidth(), 96 * 15);
+  f.box.SetBorderStyle(0);
+  GetClientRect(f.box.hwnd(), &r);
+  EXPECT_EQ(r.right, 100);
+  EXPECT_EQ(r.bottom, 50);
+  EXPECT_DOUBLE_EQ(f.box.ScaleWidth(), 1500);
+  EXPECT_DOUBLE_EQ(f.box.ScaleHeight(), 750);
+  RECT outer;
+  GetWindowRect(f.box.hwnd(), &outer);
+  EXPECT_EQ(outer.right - outer.left, 100);
+
+  f.box.Line(0, 0, 1485, 735, kBlue, tk::LineStyle::BoxFilled);
+  tk::DoEvents();
+  tk::Canvas shot;
+  ASSERT_TRUE(shot.CaptureClient(f.box.hwnd()));
+  EXPECT_EQ(shot.Pixel(0, 0), kBlue);
+  EXPECT_EQ(shot.Pixel(99, 49), kBlue);
+
+  // The drawing survives the window being hidden and shown.
+  f.box.SetVisible(false);
+  f.box.SetVisible(true);
+  tk::DoEvents();
+  ASSERT_TRUE(shot.CaptureClient(f.box.hwnd()));
+  EXPECT_EQ(shot.Pixel(50, 25), kBlue);
+}
+
+TEST(PictureBox, PrintsTransparentTextAtTheCurrentPositionAndMeasuresIt) {
+  BoxForm f;
+  f.box.SetBorderStyle(0);
+  f.box.SetFont({"MS Sans Serif", 9.75, true});
+  f.box.SetForeColor(kBlue);
+  f.box.Cls();
+  double w = f.box.TextWidth("100%");
+  double h = f.box.TextHeight("100%");
+  EXPECT_GT(w, f.box.TextWidth("1%"));
+  EXPECT_GT(h, 150);
+  EXPECT_LT(h, 375);
+  f.box.Line(0, 0, 1485, 735, tk::Rgb(255, 0, 0), tk::LineStyle::BoxFilled);
+  f.box.SetCurrentX(300);
+  f.box.SetCurrentY(150);
+  f.box.Print("100%");
+  int textPixels = 0, outside = 0;
+  for (int y = 0; y < 50; ++y)
+    for (int x = 0; x < 100; ++x) {
+      tk::Color c = At(f.box, x, y);
+      bool inText = x >= 20 && x < 20 + w / 15 && y >= 10 && y < 10 + h / 15;
+      if (c == kBlue) (inText ? textPixels : outside)++;
+      else EXPECT_EQ(c, tk::Rgb(255, 0, 0)) << x << "," << y;  // no text background
+    }
+  EXPECT_GT(textPixels, 20);
+  EXPECT_EQ(outside, 0);
+  EXPECT_DOUBLE_EQ(f.box.CurrentX(), 0);  // the next line
+  EXPECT_DOUBLE_EQ(f.box.CurrentY(), 150 + h);
+}
+
+}  // namespace

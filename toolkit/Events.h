@@ -1,0 +1,14 @@
+// Yielding to pending window events, and the program's message loop.
+#pragma once
+
+namespace tk {
+
+// Processes every message pending for this thread and returns. Safe to call
+// from inside a window procedure (the handlers it runs may call it again).
+// A WM_QUIT met here is posted again so that the outer loop still sees it.
+void DoEvents();
+
+// Runs the thread's message loop until WM_QUIT; returns its exit code.
+int RunMessageLoop();
+
+}  // namespace tk
