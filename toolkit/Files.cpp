@@ -240,10 +240,9 @@ int LineInput(int n, std::string& line) {
     const char end = start[length];
     ++f->aheadPos;
     if (end == '\r') {
-      // CR LF is one line end, even when the LF lies in the next block.
-      if (!f->HasAhead()) {
-        if (const int error = FillAhead(*f)) return error;
-      }
+      // CR LF is one line end, even when the LF lies in the next block. A
+      // failed read here still gives this line; the next call reports it.
+      if (!f->HasAhead() && FillAhead(*f) != errNone) break;
       if (f->HasAhead() && f->readAhead[f->aheadPos] == '\n') ++f->aheadPos;
     }
     break;
