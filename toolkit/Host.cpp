@@ -17,7 +17,7 @@ void Host::Beep() { DefaultHost().Beep(); }
 void Host::EndProcess(unsigned exitCode) { DefaultHost().EndProcess(exitCode); }
 int Host::SafeModeMetric() { return DefaultHost().SafeModeMetric(); }
 VersionFacts Host::Version() { return DefaultHost().Version(); }
-bool Host::ExitWindows(uint32_t mode, uint32_t reason) { return DefaultHost().ExitWindows(mode, reason); }
+bool Host::RequestExitWindows(uint32_t mode, uint32_t reason) { return DefaultHost().RequestExitWindows(mode, reason); }
 bool Host::OpenProcessTokenForPrivileges(uintptr_t& token) { return DefaultHost().OpenProcessTokenForPrivileges(token); }
 bool Host::LookupShutdownPrivilege(uint64_t& luid) { return DefaultHost().LookupShutdownPrivilege(luid); }
 bool Host::AdjustShutdownPrivilege(uintptr_t token, uint64_t luid, bool enable) {

@@ -60,7 +60,7 @@ class Host {
   // ExitWindowsEx; OpenProcessToken with TOKEN_ADJUST_PRIVILEGES;
   // LookupPrivilegeValueA of "SeShutdownPrivilege" on the local system;
   // AdjustTokenPrivileges enabling (or disabling) it; CloseHandle.
-  virtual bool ExitWindows(uint32_t mode, uint32_t reason);
+  virtual bool RequestExitWindows(uint32_t mode, uint32_t reason);
   virtual bool OpenProcessTokenForPrivileges(uintptr_t& token);
   virtual bool LookupShutdownPrivilege(uint64_t& luid);
   virtual bool AdjustShutdownPrivilege(uintptr_t token, uint64_t luid, bool enable);

@@ -15,7 +15,7 @@ class NoHost final : public Host {
   [[noreturn]] void EndProcess(unsigned) override { Fail(); }
   int SafeModeMetric() override { Fail(); }
   VersionFacts Version() override { Fail(); }
-  bool ExitWindows(uint32_t, uint32_t) override { Fail(); }
+  bool RequestExitWindows(uint32_t, uint32_t) override { Fail(); }
   bool OpenProcessTokenForPrivileges(uintptr_t&) override { Fail(); }
   bool LookupShutdownPrivilege(uint64_t&) override { Fail(); }
   bool AdjustShutdownPrivilege(uintptr_t, uint64_t, bool) override { Fail(); }

@@ -30,7 +30,7 @@ class Win32Host final : public Host {
     return v;
   }
 
-  bool ExitWindows(uint32_t mode, uint32_t reason) override { return ::ExitWindowsEx(mode, reason) != 0; }
+  bool RequestExitWindows(uint32_t mode, uint32_t reason) override { return ::ExitWindowsEx(mode, reason) != 0; }
 
   bool OpenProcessTokenForPrivileges(uintptr_t& token) override {
     HANDLE h = nullptr;

@@ -1,0 +1,97 @@
+#include "launcher/Extract.h"
+
+#include <algorithm>
+
+#include "engine/Gest_File.h"
+#include "engine/Progress.h"
+#include "launcher/WorkFolder.h"
+#include "toolkit/Files.h"
+#include "toolkit/Win.h"
+
+namespace {
+
+constexpr int kPackageFile = 1;
+constexpr int kMemberFile = 2;
+constexpr int64_t kCopyBuffer = 1 << 20;
+
+// Closes a file number when it goes out of scope.
+class FileNumber {
+ public:
+  explicit FileNumber(int n) : n_(n) {}
+  ~FileNumber() { tk::Close(n_); }
+  FileNumber(const FileNumber&) = delete;
+  FileNumber& operator=(const FileNumber&) = delete;
+
+ private:
+  int n_;
+};
+
+bool ReadAt(int64_t offset, size_t length, std::string& out) {
+  out.assign(length, '\0');
+  size_t got = 0;
+  if (tk::Seek(kPackageFile, offset + 1) != 0) return false;
+  if (length == 0) return true;
+  return tk::Get(kPackageFile, out.data(), length, got) == 0 && got == length;
+}
+
+// Copies one member's bytes to its destination, opened (and cut) under
+// number 2.
+ExtractResult WriteMember(const ArchiveMember& member, const std::string& target, std::string& buffer) {
+  if (tk::Open(target, tk::OpenMode::Output, kMemberFile) != 0) return ExtractResult::WriteFailed;
+  ExtractResult result = ExtractResult::Done;
+  {
+    FileNumber closer(kMemberFile);
+    if (tk::Seek(kPackageFile, member.offset + 1) != 0) result = ExtractResult::ReadFailed;
+    int64_t left = member.size;
+    while (result == ExtractResult::Done && left > 0) {
+      const size_t chunk = static_cast<size_t>(std::min<int64_t>(left, kCopyBuffer));
+      buffer.resize(chunk);
+      size_t got = 0;
+      if (tk::Get(kPackageFile, buffer.data(), chunk, got) != 0 || got != chunk) {
+        result = ExtractResult::ReadFailed;
+      } else if (tk::PrintText(kMemberFile, buffer) != 0) {
+        result = ExtractResult::WriteFailed;
+      }
+      left -= static_cast<int64_t>(chunk);
+    }
+  }
+  // A member that could not be written whole leaves nothing behind.
+  if (result != ExtractResult::Done) tk::Kill(target);
+  return result;
+}
+
+}  // namespace
+
+ExtractResult ExtractSetupArchive(const std::string& package) {
+  // A binary open would create a missing package: look first.
+  const DWORD attributes = GetFileAttributesA(package.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return ExtractResult::NoPackage;
+  if (tk::Open(package, tk::OpenMode::Binary, kPackageFile) != 0) return ExtractResult::NoPackage;
+  FileNumber closer(kPackageFile);
+
+  const int64_t length = tk::Lof(kPackageFile);
+  if (length < 0) return ExtractResult::ReadFailed;
+  std::string field;
+  const int64_t fieldSize = std::min<int64_t>(length, kArchiveLengthFieldSize);
+  if (!ReadAt(length - fieldSize, static_cast<size_t>(fieldSize), field)) return ExtractResult::ReadFailed;
+  int32_t directoryLength = 0;
+  if (ReadArchiveDirectoryLength(length, field, directoryLength) != ArchiveLengthStatus::Ok)
+    return ExtractResult::BadLengthField;
+  std::string directory;
+  if (!ReadAt(length - directoryLength - kArchiveLengthFieldSize, static_cast<size_t>(directoryLength), directory))
+    return ExtractResult::ReadFailed;
+
+  const ArchivePlan plan = PlanArchiveExtraction(length, directory);
+  std::string buffer;
+  buffer.reserve(static_cast<size_t>(std::min<int64_t>(kCopyBuffer, length)));
+  for (const ArchiveMember& member : plan.members) {
+    DrawLaunchProgress(0, member.progress, 100);
+    const ExtractResult written = WriteMember(member, GetExtractPath(WorkDir, member.name), buffer);
+    if (written != ExtractResult::Done) return written;
+  }
+  if (!IsArchiveEndNormal(plan.end)) return ExtractResult::BadEntry;
+
+  const std::string installer = GetExtractPath(WorkDir, "INSTALLER.EXE");
+  if (SetFileAttributesA(installer.c_str(), FILE_ATTRIBUTE_NORMAL)) Gest_File::SetFileTimesFromSetup(installer);
+  return ExtractResult::Done;
+}

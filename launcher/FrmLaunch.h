@@ -1,0 +1,36 @@
+// The start-up window: the program's first window. Its load handler does the
+// whole start-up: the second-instance check, the work folder, the library
+// copy, the unpacking with its progress bar, the stamping of the unpacked
+// files, and the hand-over to the wizard.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "toolkit/Form.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "toolkit/PictureBox.h"
+
+class FrmLaunch final : public tk::Form {
+ public:
+  FrmLaunch();
+  ~FrmLaunch() override;
+
+  // Creates the one folder sFolder (its parent must exist); false, without
+  // any message, when that fails for any reason.
+  bool MakeFolder(const std::string& sFolder);
+
+  // The controls, by their names.
+  tk::Image Image2;
+  tk::Label Label1;
+  std::array<tk::PictureBox, 1> picStatus;
+
+ protected:
+  void Form_Initialize() override;
+  void Form_Load() override;
+};
+
+// The hand-over: what the launcher shows once the package is unpacked.
+// Returns false while there is no wizard to show.
+bool ShowWizardWindow();

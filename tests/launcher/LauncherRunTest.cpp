@@ -1,0 +1,186 @@
+// Setup.exe itself, started beside a package in this test's Wine prefix:
+// what it leaves in the temporary folder, and its refusal of a second
+// instance. (Until the wizard exists the program ends after the unpacking.)
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <regex>
+#include <set>
+
+#include "tests/support/Driver.h"
+#include "tests/support/Package.h"
+#include "toolkit/Win.h"
+
+using namespace std::chrono_literals;
+using testsupport::Program;
+
+namespace {
+
+std::string TempFolder() {
+  char buf[MAX_PATH + 1];
+  const DWORD n = GetTempPathA(sizeof buf, buf);
+  return std::string(buf, n);
+}
+
+std::set<std::string> WorkFolders() {
+  const auto names = testsupport::ListNames(TempFolder() + "~*.stp");
+  return {names.begin(), names.end()};
+}
+
+class LauncherRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = std::string("C:\\launcher-tests\\") + info->name();
+    testsupport::RemoveTree(dir_);
+    CreateDirectoryA("C:\\launcher-tests", nullptr);
+    ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
+    exe_ = dir_ + "\\Setup.exe";
+    ASSERT_TRUE(CopyFileA(SETUP_EXE_PATH, exe_.c_str(), FALSE));
+    before_ = WorkFolders();
+  }
+  void TearDown() override {
+    for (const auto& f : NewWorkFolders()) testsupport::RemoveTree(TempFolder() + f);
+    testsupport::RemoveTree(dir_);
+  }
+
+  std::vector<std::string> NewWorkFolders() const {
+    std::vector<std::string> out;
+    for (const auto& f : WorkFolders())
+      if (!before_.count(f)) out.push_back(f);
+    return out;
+  }
+
+  // Runs Setup.exe from another current folder and expects it to end by
+  // itself, without showing any message.
+  void RunToTheEnd() {
+    Program p("\"" + exe_ + "\"", std::string("C:\\windows"));
+    ASSERT_TRUE(p.started());
+    const auto box = p.WaitDialog(1500ms);
+    if (box) {
+      testsupport::PressButton(box->hwnd, "OK");
+      FAIL() << "unexpected message \"" << box->text << "\" titled \"" << box->title << "\"";
+    }
+    const auto code = p.Wait(60s);
+    ASSERT_TRUE(code.has_value()) << "Setup.exe did not end";
+    EXPECT_EQ(*code, 0u);
+  }
+
+  std::string dir_, exe_;
+  std::set<std::string> before_;
+};
+
+TEST_F(LauncherRun, UnpacksIntoAStampedWorkFolderInTheTemporaryFolder) {
+  std::string big(100000, '\0');
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 + i / 255);
+  const std::vector<testsupport::Member> members = {
+      {"Setup.DIP", "Nome App  Demo\r\n"},
+      {"Readme.txt", "leggimi"},
+      {"INSTALLER.EXE", "MZ stand-in"},
+      {"Data.bin", big},
+  };
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
+
+  RunToTheEnd();
+
+  const auto made = NewWorkFolders();
+  ASSERT_EQ(made.size(), 1u);
+  EXPECT_TRUE(std::regex_match(made[0], std::regex(R"(~[0-9]+([.,][0-9]+)?_[0-8]\.stp)"))) << made[0];
+  const std::string work = TempFolder() + made[0];
+  EXPECT_EQ(GetFileAttributesA((work + "\\files").c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
+
+  const auto setupTimes = testsupport::GetTimes(exe_);
+  ASSERT_TRUE(setupTimes);
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {work + "\\Setup.DIP", members[0].bytes},
+      {work + "\\files\\Readme.txt", members[1].bytes},
+      {work + "\\INSTALLER.EXE", members[2].bytes},
+      {work + "\\files\\Data.bin", members[3].bytes},
+  };
+  for (const auto& [path, bytes] : expected) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(testsupport::ReadFileBytes(path), bytes);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), DWORD{FILE_ATTRIBUTE_ARCHIVE});
+    const auto t = testsupport::GetTimes(path);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->creation, setupTimes->creation);
+    EXPECT_EQ(t->write, setupTimes->write);
+  }
+  // Nothing but the members: the setup file and INSTALLER.EXE on top, the
+  // payload in "files".
+  auto top = testsupport::ListNames(work + "\\*");
+  std::sort(top.begin(), top.end());
+  EXPECT_EQ(top, (std::vector<std::string>{"INSTALLER.EXE", "Setup.DIP", "files"}));
+}
+
+TEST_F(LauncherRun, AMalformedOrMissingPackageStillEndsWithAnEmptyWorkFolder) {
+  for (const char* content : {"garbage that is no package at all", ""}) {
+    SCOPED_TRACE(content);
+    if (*content)
+      ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", content));
+    else
+      DeleteFileA((dir_ + "\\Setup.UMF").c_str());
+    before_ = WorkFolders();
+    RunToTheEnd();
+    const auto made = NewWorkFolders();
+    ASSERT_EQ(made.size(), 1u);
+    const std::string work = TempFolder() + made[0];
+    EXPECT_EQ(testsupport::ListNames(work + "\\*"), std::vector<std::string>{"files"});
+    EXPECT_TRUE(testsupport::ListNames(work + "\\files\\*").empty());
+    testsupport::RemoveTree(work);
+  }
+}
+
+TEST_F(LauncherRun, NeverWritesOutsideTheWorkFolder) {
+  const std::vector<testsupport::Member> members = {
+      {"a.txt", "first"},
+      {"..\\escaped.txt", "must not be written"},
+      {"b.txt", "after the unsafe entry"},
+  };
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
+  RunToTheEnd();
+  const auto made = NewWorkFolders();
+  ASSERT_EQ(made.size(), 1u);
+  const std::string work = TempFolder() + made[0];
+  EXPECT_EQ(testsupport::ReadFileBytes(work + "\\files\\a.txt"), std::string("first"));
+  EXPECT_FALSE(testsupport::ReadFileBytes(work + "\\escaped.txt"));
+  EXPECT_FALSE(testsupport::ReadFileBytes(TempFolder() + "escaped.txt"));
+  EXPECT_FALSE(testsupport::ReadFileBytes(work + "\\files\\b.txt"));
+}
+
+TEST_F(LauncherRun, CopiesAsycfiltBesideItIntoTheSystemFolder) {
+  char sys[MAX_PATH];
+  GetSystemDirectoryA(sys, sizeof sys);
+  const std::string target = std::string(sys) + "\\asycfilt.dll";
+  const auto original = testsupport::ReadFileBytes(target);
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\asycfilt.dll", "asycfilt stand-in"));
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage({{"x.txt", "x"}})));
+  RunToTheEnd();
+  EXPECT_EQ(testsupport::ReadFileBytes(target), std::string("asycfilt stand-in"));
+  if (original) testsupport::WriteFileBytes(target, *original);
+}
+
+TEST_F(LauncherRun, ASecondInstanceIsRefusedWithItsMessageAndMakesNoFolder) {
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage({{"x.txt", "x"}})));
+  // The first instance: Setup.exe held open at a message box of its own is
+  // not available, so this test plays the first instance by taking the
+  // program's instance mark itself.
+  HANDLE mark = testsupport::TakeInstanceMark("Setup");
+  ASSERT_NE(mark, nullptr);
+  Program p("\"" + exe_ + "\"", dir_);
+  ASSERT_TRUE(p.started());
+  const auto box = p.WaitDialog(30s);
+  ASSERT_TRUE(box.has_value()) << "no message shown";
+  EXPECT_EQ(box->text, "Attenzione rilevata un'altra sessione di installazione.");
+  EXPECT_EQ(box->title, "Setup");
+  EXPECT_TRUE(box->hasIcon);
+  EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
+  EXPECT_TRUE(NewWorkFolders().empty());
+  testsupport::PressButton(box->hwnd, "OK");
+  EXPECT_TRUE(p.Wait(30s).has_value());
+  EXPECT_TRUE(NewWorkFolders().empty());
+  CloseHandle(mark);
+}
+
+}  // namespace
