@@ -113,16 +113,17 @@ struct ModalProbe {
   bool ownerDisabled = false;
 } g_probe;
 
+void CALLBACK ProbeModal(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  g_probe.ownerDisabled = !IsWindowEnabled(g_probe.owner);
+  g_probe.dialog->Unload();
+}
+
 TEST(Form, ShowModalDisablesOtherWindowsUntilTheFormIsUnloaded) {
   RecordingForm owner, dialog;
   owner.Show();
   g_probe = {owner.hwnd(), &dialog, false};
-  ASSERT_NE(SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
-              KillTimer(nullptr, id);
-              g_probe.ownerDisabled = !IsWindowEnabled(g_probe.owner);
-              g_probe.dialog->Unload();
-            }),
-            0u);
+  ASSERT_NE(SetTimer(nullptr, 0, 20, &ProbeModal), 0u);
   dialog.ShowModal();
   EXPECT_TRUE(g_probe.ownerDisabled);
   EXPECT_FALSE(dialog.Loaded());
