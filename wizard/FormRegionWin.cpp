@@ -45,6 +45,9 @@ tk::Region BuildRegion(const Outline& outline) {
 
   for (size_t i = 1; i < outline.size(); ++i) {
     tk::Region piece = CreatePiece(outline[i]);
+    // A polygon of fewer than three points encloses nothing: where the system
+    // refuses to make a region of it, the outline is the same without it.
+    if (!piece && outline[i].kind == PieceKind::Polygon && outline[i].points.size() < 3) continue;
     if (!piece || ::CombineRgn(scratch.get(), result.get(), nullptr, RGN_COPY) == ERROR ||
         ::CombineRgn(result.get(), scratch.get(), piece.get(), RGN_OR) == ERROR)
       return {};
