@@ -23,20 +23,19 @@ constexpr uint64_t kLuid = 0x0000000700000013ull;
 
 using Log = std::vector<std::string>;
 
-// Answers the restart calls from its switches and writes each call into
-// `calls`; boxes go into `boxes`. Each token it opens gets a new number, and
-// closing an unknown or already closed one is recorded as a fault.
+// Answers the restart calls from its switches and writes each call, and the
+// text of each box, into `calls`. Each token it opens gets a new number;
+// adjusting or closing one that is not open is a fault.
 struct RecordingHost : tk::Host {
   bool openWorks = true, lookupWorks = true, enableWorks = true, disableWorks = true, requestWorks = true;
-  Log calls, boxes;
+  Log calls;
   std::set<uintptr_t> openTokens;
   uintptr_t nextToken = 0x100;
 
   int ShowMessageBox(const std::string& text, int style, const std::string& title) override {
     EXPECT_EQ(style, 48) << text;
     EXPECT_EQ(title, kTitle) << text;
-    boxes.push_back(text);
-    calls.push_back("box");
+    calls.push_back(text);
     return tk::vbOK;
   }
   bool RequestExitWindows(uint32_t mode, uint32_t reason) override {
@@ -52,14 +51,12 @@ struct RecordingHost : tk::Host {
   }
   bool LookupShutdownPrivilege(uint64_t& luid) override {
     calls.push_back("lookup");
-    if (!lookupWorks) return false;
     luid = kLuid;
-    return true;
+    return lookupWorks;
   }
   bool AdjustShutdownPrivilege(uintptr_t token, uint64_t luid, bool enable) override {
     calls.push_back(enable ? "enable" : "disable");
-    EXPECT_TRUE(openTokens.count(token)) << "adjusted a token that is not open";
-    EXPECT_EQ(luid, kLuid);
+    EXPECT_TRUE(openTokens.count(token) && luid == kLuid);
     return enable ? enableWorks : disableWorks;
   }
   void CloseToken(uintptr_t token) override {
@@ -78,91 +75,54 @@ class Shutdown : public ::testing::Test {
     tk::SetHost(nullptr);
     EXPECT_TRUE(host.openTokens.empty()) << "a token was left open";
   }
+  // Runs one member with a fresh record and gives back what it asked.
+  Log Run(bool (clsShutdown::*member)(int32_t), int32_t mode, bool expected) {
+    host.calls.clear();
+    EXPECT_EQ((clsShutdown().*member)(mode), expected) << mode;
+    return host.calls;
+  }
   RecordingHost host;
-  clsShutdown shutdown;
 };
 
-const Log kEnabled = {"open", "lookup", "enable", "close"};
-const Log kDisabled = {"open", "lookup", "disable", "close"};
-
-Log Join(std::initializer_list<Log> parts) {
-  Log all;
-  for (const Log& p : parts) all.insert(all.end(), p.begin(), p.end());
-  return all;
-}
+const auto NT = &clsShutdown::ShutDownNTbasedWindows;
+const auto DOS = &clsShutdown::ShutDownDOSbasedWindows;
 
 }  // namespace
 
-TEST_F(Shutdown, RestartOnNtEnablesRequestsAndDisablesAgain) {
-  EXPECT_TRUE(shutdown.ShutDownNTbasedWindows(2));
-  EXPECT_EQ(host.calls, Join({kEnabled, {"request 2 0"}, kDisabled}));
-  EXPECT_TRUE(host.boxes.empty());
-}
-
-TEST_F(Shutdown, OnlyShutDownRestartAndPowerOffNeedThePrivilege) {
-  struct Row {
-    int32_t mode;
-    bool needs;
-  };
-  for (const Row r : {Row{0, false}, Row{4, false}, Row{1, true}, Row{8, true}, Row{4 | 2, true}, Row{4 | 1, true}}) {
-    host.calls.clear();
-    EXPECT_TRUE(shutdown.ShutDownNTbasedWindows(r.mode)) << r.mode;
-    const Log request = {"request " + std::to_string(r.mode) + " 0"};
-    EXPECT_EQ(host.calls, r.needs ? Join({kEnabled, request, kDisabled}) : request) << r.mode;
+TEST_F(Shutdown, PrivilegeIsEnabledAroundTheRequestOnlyForShutDownRestartAndPowerOff) {
+  for (const int32_t mode : {2, 1, 8, 4 | 2, 4 | 1}) {
+    const std::string request = "request " + std::to_string(mode) + " 0";
+    EXPECT_EQ(Run(NT, mode, true),
+              (Log{"open", "lookup", "enable", "close", request, "open", "lookup", "disable", "close"}));
   }
-  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_EQ(Run(NT, 0, true), Log{"request 0 0"});
+  EXPECT_EQ(Run(NT, 4, true), Log{"request 4 0"});
+  EXPECT_EQ(Run(DOS, 2, true), Log{"request 2 0"});
 }
 
 TEST_F(Shutdown, PrivilegeStepFailuresShowTheirCodeThenTheRightsBoxAndAskNothing) {
-  struct Row {
-    bool open, lookup, enable;
-    Log calls;
-    std::string box;
-  };
-  const Row rows[] = {
-      {false, true, true, {"open", "box", "box"}, kPriv001},
-      {true, false, true, {"open", "lookup", "box", "close", "box"}, kPriv002},
-      {true, true, false, {"open", "lookup", "enable", "box", "close", "box"}, kPriv003},
-  };
-  for (const Row& r : rows) {
-    host.calls.clear();
-    host.boxes.clear();
-    host.openWorks = r.open;
-    host.lookupWorks = r.lookup;
-    host.enableWorks = r.enable;
-    EXPECT_FALSE(shutdown.ShutDownNTbasedWindows(2)) << r.box;
-    EXPECT_EQ(host.calls, r.calls) << r.box;
-    EXPECT_EQ(host.boxes, (Log{r.box, kNoRights}));
-  }
+  host.openWorks = false;
+  EXPECT_EQ(Run(NT, 2, false), (Log{"open", kPriv001, kNoRights}));
+  host.openWorks = true;
+  host.lookupWorks = false;
+  EXPECT_EQ(Run(NT, 2, false), (Log{"open", "lookup", kPriv002, "close", kNoRights}));
+  host.lookupWorks = true;
+  host.enableWorks = false;
+  EXPECT_EQ(Run(NT, 8, false), (Log{"open", "lookup", "enable", kPriv003, "close", kNoRights}));
 }
 
-TEST_F(Shutdown, RefusedRequestShowsOneBoxAndStillDisablesOnNt) {
+TEST_F(Shutdown, RefusedRequestShowsOneBoxAndIsFalseOnBothFamilies) {
   host.requestWorks = false;
-  EXPECT_FALSE(shutdown.ShutDownDOSbasedWindows(2));
-  EXPECT_EQ(host.calls, (Log{"request 2 0", "box"}));
-  EXPECT_EQ(host.boxes, Log{kRequestFailed});
-
-  host.calls.clear();
-  host.boxes.clear();
-  EXPECT_FALSE(shutdown.ShutDownNTbasedWindows(2));
-  EXPECT_EQ(host.calls, Join({kEnabled, {"request 2 0", "box"}, kDisabled}));
-  EXPECT_EQ(host.boxes, Log{kRequestFailed});
-}
-
-TEST_F(Shutdown, AcceptedRequestOnTheDosFamilyTouchesNoToken) {
-  EXPECT_TRUE(shutdown.ShutDownDOSbasedWindows(2));
-  EXPECT_EQ(host.calls, Log{"request 2 0"});
+  EXPECT_EQ(Run(DOS, 2, false), (Log{"request 2 0", kRequestFailed}));
+  EXPECT_EQ(Run(NT, 2, false), (Log{"open", "lookup", "enable", "close", "request 2 0", kRequestFailed, "open",
+                                    "lookup", "disable", "close"}));
 }
 
 TEST_F(Shutdown, FailureToDisableAfterwardsIsReportedButTheRequestsOutcomeStands) {
   host.disableWorks = false;
-  EXPECT_TRUE(shutdown.ShutDownNTbasedWindows(2));
-  EXPECT_EQ(host.calls, Join({kEnabled, {"request 2 0"}, {"open", "lookup", "disable", "box", "close"}}));
-  EXPECT_EQ(host.boxes, Log{kPriv003});
-
-  host.calls.clear();
-  host.boxes.clear();
+  EXPECT_EQ(Run(NT, 2, true),
+            (Log{"open", "lookup", "enable", "close", "request 2 0", "open", "lookup", "disable", kPriv003, "close"}));
   host.requestWorks = false;
-  EXPECT_FALSE(shutdown.ShutDownNTbasedWindows(2));
-  EXPECT_EQ(host.boxes, (Log{kRequestFailed, kPriv003}));
+  EXPECT_EQ(Run(NT, 2, false), (Log{"open", "lookup", "enable", "close", "request 2 0", kRequestFailed, "open",
+                                    "lookup", "disable", kPriv003, "close"}));
 }
