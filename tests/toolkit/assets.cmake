@@ -2,6 +2,10 @@
 # resource script (Windows build, under Wine with a display).
 if(WIN32)
   enable_language(RC)
+  # windres reports no dependencies: name the pictures so that a redrawn one
+  # is compiled in again.
+  file(GLOB asset_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/wizard/*)
+  set_property(SOURCE ${PROJECT_SOURCE_DIR}/assets/Setup.rc APPEND PROPERTY OBJECT_DEPENDS ${asset_files})
   setup_gtest(toolkit_assets_test LABEL toolkit
     SOURCES AssetsTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
     LIBS toolkit)
