@@ -257,6 +257,13 @@ FaceControl* Form::HitTest(POINT pt) const {
   return nullptr;
 }
 
+ChildControl* Form::ChildOwning(HWND window) const {
+  if (!window) return nullptr;
+  for (ChildControl* c : children_)
+    if (c->Owns(window)) return c;
+  return nullptr;
+}
+
 int Form::RouteKeyPress(int keyAscii) {
   Form_KeyPress(keyAscii);
   return keyAscii;
@@ -367,7 +374,16 @@ void Form::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
 
 bool Form::OnSetCursor(WPARAM wp, LPARAM lp) {
   if (ApplyProgramPointer()) return true;
-  if (reinterpret_cast<HWND>(wp) != hwnd_ || LOWORD(lp) != HTCLIENT) return false;
+  HWND under = reinterpret_cast<HWND>(wp);
+  if (under != hwnd_) {
+    // A child window asks its parent first (DefWindowProc): a control's own
+    // pointer over its client area.
+    ChildControl* child = ChildOwning(under);
+    if (!child || !child->MouseIcon() || LOWORD(lp) != HTCLIENT) return false;
+    ::SetCursor(child->MouseIcon());
+    return true;
+  }
+  if (LOWORD(lp) != HTCLIENT) return false;
   POINT pt;
   if (!::GetCursorPos(&pt) || !::ScreenToClient(hwnd_, &pt)) return false;
   FaceControl* c = HitTest(pt);
@@ -396,6 +412,16 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       Form_KeyPress(k);
       return 0;
     }
+    case WM_COMMAND:
+      if (ChildControl* c = ChildOwning(reinterpret_cast<HWND>(lp))) {
+        c->OnCommand(HIWORD(wp));
+        return 0;
+      }
+      break;
+    case WM_CTLCOLOREDIT: case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN:
+      if (ChildControl* c = ChildOwning(reinterpret_cast<HWND>(lp)))
+        if (HBRUSH brush = c->OnCtlColor(reinterpret_cast<HDC>(wp))) return reinterpret_cast<LRESULT>(brush);
+      break;
     case WM_CLOSE:
       if (AskUnload(vbFormControlMenu)) DestroyWindowNow();
       return 0;
@@ -447,6 +473,11 @@ void FaceControl::SetVisible(bool visible) {
 }
 
 ChildControl::ChildControl(Form& form) : form_(form) { form_.children_.push_back(this); }
+
+bool ChildControl::Owns(HWND window) const {
+  HWND own = hwnd();
+  return own && window && (window == own || ::IsChild(own, window));
+}
 
 ChildControl::~ChildControl() {
   auto& v = form_.children_;

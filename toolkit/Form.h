@@ -115,6 +115,7 @@ class Form {
   bool OnSetCursor(WPARAM wp, LPARAM lp);
   bool AskUnload(int unloadMode);
   FaceControl* HitTest(POINT pt) const;
+  ChildControl* ChildOwning(HWND window) const;
   void ApplyGeometry();
   void DestroyWindowNow();
 

@@ -94,8 +94,26 @@ class ChildControl {
   virtual void ParentDestroyed() = 0;
   virtual HWND hwnd() const = 0;
 
+  // True when window is the control's window or a window inside it (the
+  // edit of a combo box).
+  bool Owns(HWND window) const;
+
+  // The pointer shown while the mouse is over the control's client area;
+  // null for the window's own.
+  HCURSOR MouseIcon() const { return mouseIcon_; }
+  void SetMouseIcon(HCURSOR cursor) { mouseIcon_ = cursor; }
+
+  // Notifications the form passes on from its window; the defaults do
+  // nothing. OnCommand: a WM_COMMAND sent by the control's window, with its
+  // notification code. OnCtlColor: a WM_CTLCOLOR... message for a window the
+  // control owns; sets the DC's colours and returns the background brush,
+  // or null for the system's colours.
+  virtual void OnCommand(int code) {}
+  virtual HBRUSH OnCtlColor(HDC dc) { return nullptr; }
+
  private:
   Form& form_;
+  HCURSOR mouseIcon_ = nullptr;
 };
 
 }  // namespace tk
