@@ -4,8 +4,8 @@
 if(WIN32)
   enable_language(RC)
   setup_gtest(toolkit_controls_test LABEL toolkit
-    SOURCES TextBoxTest.cpp CheckBoxTest.cpp OptionButtonTest.cpp ComboBoxTest.cpp TimerTest.cpp
-            ControlsTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
+    SOURCES TextBoxTest.cpp TimerTest.cpp ControlsTest.cpp
+            ${PROJECT_SOURCE_DIR}/assets/Setup.rc
     LIBS toolkit)
   target_include_directories(toolkit_controls_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
 endif()
