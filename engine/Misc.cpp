@@ -1,6 +1,8 @@
 // The parts of Misc that ask Windows.
 #include "engine/Misc.h"
 
+#include "toolkit/Host.h"
+
 #include <vector>
 
 #include "engine/SetupState.h"
@@ -37,17 +39,18 @@ std::string GetAppPath(int* err) {
 }
 
 bool IsWinNT(int* err) {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = 148;  // the ANSI record, as every Windows knows it
+  // GetVersionExA with the ANSI record (148 bytes), through the host so that
+  // a test can stand on any Windows version.
   static_assert(sizeof(OSVERSIONINFOA) == 148);
-  if (!::GetVersionExA(&info)) {
+  const tk::VersionFacts version = tk::host().Version();
+  if (!version.ok) {
     WinMajor = 0;
     SetErr(err, 5);
     return false;
   }
-  WinMajor = static_cast<int16_t>(info.dwMajorVersion);
+  WinMajor = static_cast<int16_t>(version.major);
   SetErr(err, 0);
-  return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+  return version.platformId == VER_PLATFORM_WIN32_NT;
 }
 
 }  // namespace Misc

@@ -18,6 +18,7 @@
 #include "toolkit/Random.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Win.h"
+#include "wizard/FrmSetup.h"
 
 namespace {
 
@@ -132,3 +133,5 @@ void FrmLaunch::Form_Load() {
   Unload();
   ShowWizardWindow();
 }
+
+void ShowWizardWindow() { FrmSetup().Show(); }

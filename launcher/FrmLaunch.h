@@ -31,6 +31,5 @@ class FrmLaunch final : public tk::Form {
   void Form_Load() override;
 };
 
-// The hand-over: what the launcher shows once the package is unpacked.
-// Returns false while there is no wizard to show.
-bool ShowWizardWindow();
+// The hand-over: shows the wizard window (modeless); its start-up runs then.
+void ShowWizardWindow();

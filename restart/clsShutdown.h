@@ -31,8 +31,8 @@ class clsShutdown {
   // Enables (bEnable True) or disables the shutdown privilege of the current
   // process's token. On failure shows the PRIV-001 (token), PRIV-002
   // (look-up) or PRIV-003 (adjustment) box and returns False. The token is
-  // closed on every path. As the system always did, an adjustment that
-  // Windows accepts counts as success even when the token does not hold the
-  // privilege at all: the request itself then fails with its own box.
+  // closed on every path. An adjustment that leaves the privilege unassigned
+  // (the token does not hold it: ERROR_NOT_ALL_ASSIGNED, which the host
+  // reports as a failure) is the PRIV-003 failure.
   bool SetShutDownPrivilege(bool bEnable);
 };

@@ -1,5 +1,7 @@
 #include "toolkit/Host.h"
 
+#include <cstdlib>
+
 namespace tk {
 namespace {
 Host* current = nullptr;
@@ -14,7 +16,10 @@ int Host::ShowMessageBox(const std::string& text, int style, const std::string& 
   return DefaultHost().ShowMessageBox(text, style, title);
 }
 void Host::Beep() { DefaultHost().Beep(); }
-void Host::EndProcess(unsigned exitCode) { DefaultHost().EndProcess(exitCode); }
+void Host::EndProcess(unsigned exitCode) {
+  DefaultHost().EndProcess(exitCode);
+  std::abort();  // not reached: the default never returns
+}
 int Host::SafeModeMetric() { return DefaultHost().SafeModeMetric(); }
 VersionFacts Host::Version() { return DefaultHost().Version(); }
 bool Host::RequestExitWindows(uint32_t mode, uint32_t reason) { return DefaultHost().RequestExitWindows(mode, reason); }

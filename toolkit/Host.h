@@ -59,7 +59,8 @@ class Host {
   // The restart request and the shutdown privilege of the process token:
   // ExitWindowsEx; OpenProcessToken with TOKEN_ADJUST_PRIVILEGES;
   // LookupPrivilegeValueA of "SeShutdownPrivilege" on the local system;
-  // AdjustTokenPrivileges enabling (or disabling) it; CloseHandle.
+  // AdjustTokenPrivileges enabling (or disabling) it, false also when the
+  // token does not hold it (ERROR_NOT_ALL_ASSIGNED); CloseHandle.
   virtual bool RequestExitWindows(uint32_t mode, uint32_t reason);
   virtual bool OpenProcessTokenForPrivileges(uintptr_t& token);
   virtual bool LookupShutdownPrivilege(uint64_t& luid);

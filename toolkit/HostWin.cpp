@@ -52,7 +52,10 @@ class Win32Host final : public Host {
     state.Privileges[0].Luid.LowPart = static_cast<DWORD>(luid);
     state.Privileges[0].Luid.HighPart = static_cast<LONG>(luid >> 32);
     state.Privileges[0].Attributes = enable ? SE_PRIVILEGE_ENABLED : 0;
-    return ::AdjustTokenPrivileges(reinterpret_cast<HANDLE>(token), FALSE, &state, 0, nullptr, nullptr) != 0;
+    // A token that does not hold the privilege at all is "adjusted" with
+    // ERROR_NOT_ALL_ASSIGNED: that is a failure too.
+    if (!::AdjustTokenPrivileges(reinterpret_cast<HANDLE>(token), FALSE, &state, 0, nullptr, nullptr)) return false;
+    return ::GetLastError() != ERROR_NOT_ALL_ASSIGNED;
   }
 
   void CloseToken(uintptr_t token) override { ::CloseHandle(reinterpret_cast<HANDLE>(token)); }

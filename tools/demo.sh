@@ -20,7 +20,12 @@ rm -rf "$out/package" "$out"/*.png "$out/summary.txt"
 mkdir -p "$out/package"
 cp demo/* "$out/package/"
 # A payload large enough for the progress bar to be seen.
-for i in 1 2 3 4 5 6; do head -c 4194304 /dev/urandom > "$out/package/Dati$i.bin"; done
+for i in 1 2 3 4 5 6 7 8; do head -c 16777216 /dev/urandom > "$out/package/Dati$i.bin"; done
+# Until the installation engine and the shell component exist, the setup
+# files that only the installation uses are placeholders.
+for f in appremove.dll qx_shell.dll MsVBvm50.dll; do
+  printf 'placeholder for %s\r\n' "$f" > "$out/package/$f"
+done
 build/native/tools/umfpack/umfpack "$out/Setup.UMF" "$out"/package/*
 
 prefix=$out/wineprefix
@@ -54,22 +59,30 @@ if [ -n "${DISPLAY:-}" ] && [ "${DEMO_HEADLESS:-0}" != 1 ]; then
   exit 0
 fi
 
-# Headless: watch the launcher under Xvfb and photograph it.
+# Headless: watch the launcher and the wizard under Xvfb and photograph them.
 cat > "$out/run-headless.sh" <<INNER
 #!/bin/bash
 cd "$target"
 "$loader" Setup.exe &
 pid=\$!
-for i in \$(seq 1 400); do
-  id=\$(xdotool search --onlyvisible --name '^Installazione\$' 2>/dev/null | head -1)
-  if [ -n "\$id" ]; then
-    sleep 0.3
-    import -window root "$out/01-launcher.png"
-    break
-  fi
-  sleep 0.05
-done
-wait \$pid
+shot() {  # NAME TITLE DELAY: waits for the window, then DELAY seconds, and photographs the screen
+  for i in \$(seq 1 2400); do
+    if xdotool search --onlyvisible --name "^\$2\$" >/dev/null 2>&1; then
+      sleep \$3
+      import -window root "$out/\$1.png"
+      return 0
+    fi
+    sleep 0.05
+  done
+  return 1
+}
+shot 01-launcher Installazione 0.15
+shot 02-wizard-page0 'Velmarind Installer' 1
+# The wizard's pages and its way out come with the next steps of the work:
+# end the program here.
+kill \$pid 2>/dev/null
+wait \$pid 2>/dev/null
+exit 0
 INNER
 chmod +x "$out/run-headless.sh"
 xvfb-run -a -s "-screen 0 1024x768x24" "$out/run-headless.sh"

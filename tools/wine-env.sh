@@ -27,6 +27,10 @@ wine_prepare_prefix() {
       # No crash dialog: a crashing test must fail, not wait for a click.
       WINEPREFIX="$1" /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\WineDbg' \
         /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null 9>&- || true
+      # Windows draw their own frames: under a bare Xvfb there is no window
+      # manager to draw them, nor to wait for when they are shown or hidden.
+      WINEPREFIX="$1" /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' \
+        /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&- || true
     fi
     # The server daemonises once its socket is ready; a second one for the
     # same prefix exits at once by itself.

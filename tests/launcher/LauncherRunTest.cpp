@@ -1,15 +1,19 @@
 // Setup.exe itself, started beside a package in this test's Wine prefix:
-// what it leaves in the temporary folder, and its refusal of a second
-// instance. (Until the wizard exists the program ends after the unpacking.)
+// what it leaves in the temporary folder, the hand-over to the wizard, and
+// its refusal of a second instance. A package without the setup files makes
+// the wizard's start-up name the first one missing and end the program: the
+// test looks at the work folder while that message is up.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <regex>
 #include <set>
+#include <thread>
 
 #include "tests/support/Driver.h"
 #include "tests/support/Package.h"
+#include "tests/support/WorkFolder.h"
 #include "toolkit/Win.h"
 
 using namespace std::chrono_literals;
@@ -52,20 +56,26 @@ class LauncherRun : public ::testing::Test {
     return out;
   }
 
-  // Runs Setup.exe from another current folder and expects it to end by
-  // itself, without showing any message.
-  void RunToTheEnd() {
+  // Runs Setup.exe from another current folder up to the wizard's message
+  // that Licence.txt (the first setup file) is missing; runs look() while
+  // the message is up, then answers it and expects the program to end.
+  template <class Look>
+  void RunToTheWizard(Look look) {
     Program p("\"" + exe_ + "\"", std::string("C:\\windows"));
     ASSERT_TRUE(p.started());
-    const auto box = p.WaitDialog(1500ms);
-    if (box) {
-      testsupport::PressButton(box->hwnd, "OK");
-      FAIL() << "unexpected message \"" << box->text << "\" titled \"" << box->title << "\"";
-    }
+    const auto box = p.WaitDialog(60s);
+    ASSERT_TRUE(box.has_value()) << "no message from the wizard";
+    EXPECT_EQ(box->text, "Impossibile trovare Licence.txt. Il file è necessario per eseguire l'installazione.");
+    EXPECT_EQ(box->title, "Errore critico");
+    look();
+    testsupport::PressButton(box->hwnd, "OK");
     const auto code = p.Wait(60s);
     ASSERT_TRUE(code.has_value()) << "Setup.exe did not end";
-    EXPECT_EQ(*code, 0u);
   }
+
+  // The members of UnpacksIntoAStampedWorkFolderInTheTemporaryFolder,
+  // unpacked and stamped in work.
+  void CheckUnpacked(const std::string& work, const std::vector<testsupport::Member>& members);
 
   std::string dir_, exe_;
   std::set<std::string> before_;
@@ -82,12 +92,19 @@ TEST_F(LauncherRun, UnpacksIntoAStampedWorkFolderInTheTemporaryFolder) {
   };
   ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
 
-  RunToTheEnd();
+  std::string work;
+  RunToTheWizard([&] {
+    const auto made = NewWorkFolders();
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_TRUE(std::regex_match(made[0], std::regex(R"(~[0-9]+([.,][0-9]+)?_[0-8]\.stp)"))) << made[0];
+    work = TempFolder() + made[0];
+    CheckUnpacked(work, members);
+  });
+  // The end of the program empties the work folder and leaves it.
+  EXPECT_TRUE(testsupport::ListNames(work + "\\*").empty());
+}
 
-  const auto made = NewWorkFolders();
-  ASSERT_EQ(made.size(), 1u);
-  EXPECT_TRUE(std::regex_match(made[0], std::regex(R"(~[0-9]+([.,][0-9]+)?_[0-8]\.stp)"))) << made[0];
-  const std::string work = TempFolder() + made[0];
+void LauncherRun::CheckUnpacked(const std::string& work, const std::vector<testsupport::Member>& members) {
   EXPECT_EQ(GetFileAttributesA((work + "\\files").c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
 
   const auto setupTimes = testsupport::GetTimes(exe_);
@@ -122,13 +139,14 @@ TEST_F(LauncherRun, AMalformedOrMissingPackageStillEndsWithAnEmptyWorkFolder) {
     else
       DeleteFileA((dir_ + "\\Setup.UMF").c_str());
     before_ = WorkFolders();
-    RunToTheEnd();
-    const auto made = NewWorkFolders();
-    ASSERT_EQ(made.size(), 1u);
-    const std::string work = TempFolder() + made[0];
-    EXPECT_EQ(testsupport::ListNames(work + "\\*"), std::vector<std::string>{"files"});
-    EXPECT_TRUE(testsupport::ListNames(work + "\\files\\*").empty());
-    testsupport::RemoveTree(work);
+    RunToTheWizard([&] {
+      const auto made = NewWorkFolders();
+      ASSERT_EQ(made.size(), 1u);
+      const std::string work = TempFolder() + made[0];
+      EXPECT_EQ(testsupport::ListNames(work + "\\*"), std::vector<std::string>{"files"});
+      EXPECT_TRUE(testsupport::ListNames(work + "\\files\\*").empty());
+    });
+    for (const auto& f : NewWorkFolders()) testsupport::RemoveTree(TempFolder() + f);
   }
 }
 
@@ -139,14 +157,15 @@ TEST_F(LauncherRun, NeverWritesOutsideTheWorkFolder) {
       {"b.txt", "after the unsafe entry"},
   };
   ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
-  RunToTheEnd();
-  const auto made = NewWorkFolders();
-  ASSERT_EQ(made.size(), 1u);
-  const std::string work = TempFolder() + made[0];
-  EXPECT_EQ(testsupport::ReadFileBytes(work + "\\files\\a.txt"), std::string("first"));
-  EXPECT_FALSE(testsupport::ReadFileBytes(work + "\\escaped.txt"));
+  RunToTheWizard([&] {
+    const auto made = NewWorkFolders();
+    ASSERT_EQ(made.size(), 1u);
+    const std::string work = TempFolder() + made[0];
+    EXPECT_EQ(testsupport::ReadFileBytes(work + "\\files\\a.txt"), std::string("first"));
+    EXPECT_FALSE(testsupport::ReadFileBytes(work + "\\escaped.txt"));
+    EXPECT_FALSE(testsupport::ReadFileBytes(work + "\\files\\b.txt"));
+  });
   EXPECT_FALSE(testsupport::ReadFileBytes(TempFolder() + "escaped.txt"));
-  EXPECT_FALSE(testsupport::ReadFileBytes(work + "\\files\\b.txt"));
 }
 
 TEST_F(LauncherRun, CopiesAsycfiltBesideItIntoTheSystemFolder) {
@@ -156,9 +175,38 @@ TEST_F(LauncherRun, CopiesAsycfiltBesideItIntoTheSystemFolder) {
   const auto original = testsupport::ReadFileBytes(target);
   ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\asycfilt.dll", "asycfilt stand-in"));
   ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage({{"x.txt", "x"}})));
-  RunToTheEnd();
+  RunToTheWizard([] {});
   EXPECT_EQ(testsupport::ReadFileBytes(target), std::string("asycfilt stand-in"));
   if (original) testsupport::WriteFileBytes(target, *original);
+}
+
+TEST_F(LauncherRun, HandsOverToTheWizardsFirstPage) {
+  std::vector<testsupport::Member> members;
+  for (const char* name : {"Licence.txt", "Welcome.txt", "appremove.dll", "qx_shell.dll", "Settings.lrk",
+                           "Setup.ftc", "MsVBvm50.dll"})
+    members.push_back({name, "x"});
+  members[1].bytes = "Benvenuti in @.";
+  members.push_back({"Setup.dip", testsupport::SetupDipText({"Prova v.2", "d", "Casa", "Gruppo", "2", "Prova",
+                                                              "10", "Prova.exe", "", "", "Prova.exe"})});
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
+
+  Program p("\"" + exe_ + "\"", dir_);
+  ASSERT_TRUE(p.started());
+  std::vector<HWND> wizard;
+  for (int i = 0; i < 600 && wizard.empty(); ++i) {
+    std::this_thread::sleep_for(100ms);
+    for (HWND w : p.TopWindows(""))
+      if (testsupport::WindowTitle(w) == "Velmarind Installer") wizard.push_back(w);
+  }
+  ASSERT_EQ(wizard.size(), 1u) << "the wizard window did not come up";
+  EXPECT_FALSE(p.WaitDialog(500ms).has_value()) << "a message came up";
+  // The launcher's window is gone, the wizard is shaped.
+  for (HWND w : p.TopWindows("")) EXPECT_NE(testsupport::WindowTitle(w), "Installazione");
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_NE(GetWindowRgn(wizard[0], region), ERROR);
+  DeleteObject(region);
+  p.Kill();
+  p.Wait(30s);
 }
 
 TEST_F(LauncherRun, ASecondInstanceIsRefusedWithItsMessageAndMakesNoFolder) {

@@ -10,10 +10,6 @@ set_tests_properties(imports_Setup.exe PROPERTIES LABELS launcher)
 # Wine sees the build machine's root as drive Z:.
 string(REPLACE "/" "\\\\" setup_exe_wine "Z:${CMAKE_BINARY_DIR}/launcher/Setup.exe")
 
-add_library(testsupport STATIC ${PROJECT_SOURCE_DIR}/tests/support/Driver.cpp)
-target_link_libraries(testsupport PUBLIC toolkit)
-target_include_directories(testsupport PUBLIC ${PROJECT_SOURCE_DIR})
-
 # Whole runs of Setup.exe: one at a time, with the display to themselves.
 setup_gtest(launcher_run_test LABEL launcher TIMEOUT 300 RESOURCE_LOCK display
   SOURCES LauncherRunTest.cpp

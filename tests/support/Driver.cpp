@@ -192,3 +192,7 @@ HANDLE TakeInstanceMark(const std::string& exeName) {
   return CreateMutexA(nullptr, FALSE, tk::InstanceMarkName(exeName).c_str());
 }
 }  // namespace testsupport
+
+namespace testsupport {
+std::string WindowTitle(HWND window) { return WindowText(window); }
+}  // namespace testsupport

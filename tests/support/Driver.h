@@ -76,3 +76,8 @@ namespace testsupport {
 // extension), as a first running instance of it holds it; null on failure.
 HANDLE TakeInstanceMark(const std::string& exeName);
 }  // namespace testsupport
+
+namespace testsupport {
+// A window's title (its text).
+std::string WindowTitle(HWND window);
+}  // namespace testsupport

@@ -1,0 +1,61 @@
+#include "engine/EndOfProgram.h"
+
+#include <string>
+
+#include "engine/Gest_File.h"
+#include "engine/Misc.h"
+#include "engine/SetupState.h"
+#include "restart/clsShutdown.h"
+#include "toolkit/Files.h"
+#include "toolkit/Host.h"
+#include "toolkit/Screen.h"
+#include "toolkit/Shell.h"
+#include "toolkit/Win.h"
+#include "wizard/FrmSetup.h"
+
+namespace Misc {
+namespace {
+
+constexpr int kRestart = 2;  // EWX_REBOOT
+
+// Deletes every file (not folder) of folder, after giving it the archive
+// attribute alone so that read-only, hidden and system files go too.
+void DeleteFilesIn(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  const HANDLE listing = FindFirstFileA((folder + "\\*.*").c_str(), &found);
+  if (listing == INVALID_HANDLE_VALUE) return;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const std::string path = folder + "\\" + TrimAtNull(found.cFileName);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+    DeleteFileA(path.c_str());
+  } while (FindNextFileA(listing, &found));
+  FindClose(listing);
+}
+
+}  // namespace
+
+void CleanUpAndExit() {
+  tk::SetMousePointer(11);
+  const std::string files = SourceDir + "\\files";
+  tk::SetCurrentFolder(files);
+  DeleteFilesIn(files);
+  tk::SetCurrentFolder(SourceDir);
+  Gest_File::RemoveFolder(files);
+  DeleteFilesIn(SourceDir);
+  tk::SetMousePointer(0);
+
+  if (RestartNeeded) {
+    clsShutdown restart;
+    if (IsWinNT())
+      restart.ShutDownNTbasedWindows(kRestart);
+    else
+      restart.ShutDownDOSbasedWindows(kRestart);
+  }
+
+  if (FrmSetup().AutoEsegui.Value() == 1 && !RunCommand.empty()) tk::Shell(RunCommand, 2);
+
+  tk::End(0);
+}
+
+}  // namespace Misc

@@ -1,0 +1,109 @@
+// The end of the program in this process: the work folder emptied, the
+// restart requested, the installed application started, the process ended.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "engine/EndOfProgram.h"
+#include "engine/SetupState.h"
+#include "tests/support/ScriptedHost.h"
+#include "tests/support/WorkFolder.h"
+#include "toolkit/Win.h"
+#include "wizard/FrmSetup.h"
+
+namespace {
+
+using testsupport::ListNames;
+using testsupport::ScratchWork;
+using testsupport::ScriptedHost;
+
+class EndOfProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    work_ = std::make_unique<ScratchWork>("end-tests", info->name());
+    SourceDir = work_->work();
+    RestartNeeded = false;
+    RunCommand.clear();
+    FrmSetup().AutoEsegui.SetValue(1);
+  }
+  void TearDown() override {
+    RestartNeeded = false;
+    RunCommand.clear();
+    work_.reset();
+  }
+  std::unique_ptr<ScratchWork> work_;
+  ScriptedHost host_;
+};
+
+TEST_F(EndOfProgram, EmptiesTheWorkFolderAndRemovesFilesButKeepsTheFolder) {
+  const std::string& w = work_->work();
+  for (const char* f : {"files\\a.bin", "files\\ro.bin", "files\\hidden.bin", "Setup.dip", "ro.txt", "hid.txt"})
+    ASSERT_TRUE(work_->Write(f, "x"));
+  ASSERT_TRUE(SetFileAttributesA((w + "\\files\\ro.bin").c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(SetFileAttributesA((w + "\\files\\hidden.bin").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(SetFileAttributesA((w + "\\ro.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(SetFileAttributesA((w + "\\hid.txt").c_str(), FILE_ATTRIBUTE_HIDDEN));
+
+  EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
+
+  EXPECT_EQ(GetFileAttributesA((w + "\\files").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesA(w.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+  EXPECT_TRUE(ListNames(w + "\\*").empty());
+  EXPECT_TRUE(host_.restartRequests.empty());
+}
+
+TEST_F(EndOfProgram, AFolderInsideFilesKeepsItAndIsNotDeleted) {
+  const std::string& w = work_->work();
+  ASSERT_TRUE(CreateDirectoryA((w + "\\files\\sub").c_str(), nullptr));
+  ASSERT_TRUE(work_->Write("files\\a.bin", "x"));
+  EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
+  EXPECT_EQ(ListNames(w + "\\files\\*"), std::vector<std::string>{"sub"});
+  EXPECT_EQ(ListNames(w + "\\*"), std::vector<std::string>{"files"});
+}
+
+TEST_F(EndOfProgram, RequestsTheRestartBeforeStartingTheApplication) {
+  const std::string marker = work_->work() + "\\..\\started.txt";
+  DeleteFileA(marker.c_str());
+  RestartNeeded = true;
+  RunCommand = std::string("\"") + SHELL_PROBE_PATH + "\" \"" + marker + "\" avviato";
+  host_.overrideVersion = true;
+  host_.version = {true, 5, 1, 2600, 2};
+  bool startedBeforeRestart = true;
+  host_.onRestartRequest = [&] { startedBeforeRestart = GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; };
+
+  EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
+
+  EXPECT_EQ(host_.restartRequests, std::vector<uint32_t>{2});
+  EXPECT_FALSE(startedBeforeRestart);
+  std::optional<std::string> content;
+  for (int i = 0; i < 200 && !content; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    content = testsupport::ReadFileBytes(marker);
+  }
+  EXPECT_EQ(content, std::string("avviato"));
+  DeleteFileA(marker.c_str());
+}
+
+TEST_F(EndOfProgram, StartsNothingWhenTheBoxIsClearOrTheCommandEmpty) {
+  const std::string marker = work_->work() + "\\..\\never.txt";
+  RunCommand = std::string("\"") + SHELL_PROBE_PATH + "\" \"" + marker + "\" x";
+  FrmSetup().AutoEsegui.SetValue(0);
+  EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
+  FrmSetup().AutoEsegui.SetValue(2);
+  EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_FALSE(testsupport::ReadFileBytes(marker));
+
+  // A 9x system asks the other way; an empty command starts nothing at all.
+  FrmSetup().AutoEsegui.SetValue(1);
+  RunCommand.clear();
+  RestartNeeded = true;
+  host_.overrideVersion = true;
+  host_.version = {true, 4, 10, 2222, 1};
+  EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
+  EXPECT_EQ(host_.restartRequests, std::vector<uint32_t>{2});
+}
+
+}  // namespace

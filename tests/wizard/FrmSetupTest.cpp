@@ -1,0 +1,201 @@
+// The wizard window's start-up in this process, on a scratch work folder of
+// the Wine prefix, with a scripted host for its message boxes.
+#include <gtest/gtest.h>
+
+#include "engine/SetupState.h"
+#include "engine/SpecialFolder.h"
+#include "tests/support/ScriptedHost.h"
+#include "tests/support/WorkFolder.h"
+#include "toolkit/Events.h"
+#include "toolkit/Files.h"
+#include "toolkit/Win.h"
+#include "wizard/FrmSetup.h"
+
+namespace {
+
+using testsupport::ScratchWork;
+using testsupport::ScriptedHost;
+
+const char* const kRequired[] = {"Licence.txt", "Welcome.txt",  "appremove.dll", "qx_shell.dll",
+                                 "Settings.lrk", "Setup.dip", "Setup.ftc",    "MsVBvm50.dll"};
+
+std::string StandardSetupDip() {
+  return testsupport::SetupDipText({"Velmarind Demo v.1.0", "descrizione", "Velmarind", "Velmarind Demo",
+                                    "1.0", "Demo", "1048576", "Demo.exe", "", "", "Demo.exe", "Leggimi",
+                                    "Leggimi.txt", "Demo.exe"});
+}
+
+class WizardStart : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    work_ = std::make_unique<ScratchWork>("wizard-tests", info->name());
+    for (const char* name : kRequired) ASSERT_TRUE(work_->Write(name, "x"));
+    ASSERT_TRUE(work_->Write("Setup.dip", StandardSetupDip()));
+    ASSERT_TRUE(work_->Write("Welcome.txt", "Benvenuti in @ !"));
+    SourceDir = work_->work();
+    SetupInfo = {};
+    WinMajor = 0;
+  }
+  void TearDown() override {
+    FrmSetup().Unload();
+    tk::Reset();
+    work_.reset();
+  }
+
+  std::unique_ptr<ScratchWork> work_;
+  ScriptedHost host_;
+};
+
+TEST_F(WizardStart, ShowsTheFirstPageAsCreatedWithTheSettingsRead) {
+  FrmSetup().Show();
+  FrmSetupWindow& w = FrmSetup();
+  ASSERT_TRUE(w.Loaded());
+  EXPECT_TRUE(host_.boxes.empty());
+
+  EXPECT_EQ(SetupInfo.ApplicationName, "Velmarind Demo v.1.0");
+  EXPECT_EQ(SetupInfo.SoftwareHouseName, "Velmarind");
+  EXPECT_EQ(SetupInfo.TotalBytes, 1048576);
+  EXPECT_EQ(SetupInfo.ExtraShortcutCount, 1);
+  EXPECT_EQ(SetupInfo.ExtraShortcuts[1].TargetName, "Leggimi.txt");
+  EXPECT_EQ(w.AppName.Caption(), "VELMARIND DEMO ");
+  EXPECT_EQ(w.Apptitle.Caption(), "Installazione di VELMARIND DEMO V.1.0");
+  EXPECT_EQ(w.Welcome.Text(), "Benvenuti in Velmarind Demo v.1.0 !");
+  EXPECT_EQ(w.Caption(), "Velmarind Installer");
+  EXPECT_FALSE(tk::IsOpen(1));
+  EXPECT_FALSE(tk::IsOpen(2));
+
+  // What is shown, and what is not.
+  const std::vector<std::pair<const char*, bool>> shown = {
+      {"Welcome", w.Welcome.Visible()}, {"ESCI_ORA", w.ESCI_ORA.Visible()},
+      {"AppName", w.AppName.Visible()}, {"Apptitle", w.Apptitle.Visible()},
+      {"Previous_Disabilitato", w.Previous_Disabilitato.Visible()}, {"EndSetup", w.EndSetup.Visible()},
+      {"NextStep", w.NextStep.Visible()}, {"Label1", w.Label1.Visible()}, {"Image1", w.Image1.Visible()},
+      {"EndSetup_giallo", w.EndSetup_giallo.Visible()}, {"Previus_Blu", w.Previus_Blu.Visible()},
+      {"Browse", w.Browse.Visible()}};
+  for (const auto& [name, visible] : shown) EXPECT_TRUE(visible) << name;
+  const std::vector<std::pair<const char*, bool>> hidden = {
+      {"picBuffer", w.picBuffer.Visible()}, {"ErroreSpazio", w.ErroreSpazio.Visible()},
+      {"DeskShort", w.DeskShort.Visible()}, {"AutoEsegui", w.AutoEsegui.Visible()},
+      {"Lic_Accetto", w.Lic_Accetto.Visible()}, {"Lic_NonAccetto", w.Lic_NonAccetto.Visible()},
+      {"picStatus(0)", w.picStatus(0).Visible()}, {"picStatus(1)", w.picStatus(1).Visible()},
+      {"PrgGroup", w.PrgGroup.Visible()}, {"CopyPath", w.CopyPath.Visible()},
+      {"AutoEsegui_txt", w.AutoEsegui_txt.Visible()}, {"DeskShort_txt", w.DeskShort_txt.Visible()},
+      {"Lic_NonAccetto_txt", w.Lic_NonAccetto_txt.Visible()}, {"Lic_Accetto_txt", w.Lic_Accetto_txt.Visible()},
+      {"SelPath", w.SelPath.Visible()}, {"lblStatus(0)", w.lblStatus(0).Visible()},
+      {"lblStatus(1)", w.lblStatus(1).Visible()}, {"PrgIco", w.PrgIco.Visible()},
+      {"Previous", w.Previous.Visible()}, {"Avanti_Blu", w.Avanti_Blu.Visible()},
+      {"BrowseColor", w.BrowseColor.Visible()}};
+  for (const auto& [name, visible] : hidden) EXPECT_FALSE(visible) << name;
+  EXPECT_EQ(w.DeskShort.Value(), 1);
+  EXPECT_EQ(w.AutoEsegui.Value(), 1);
+  EXPECT_FALSE(w.Lic_Accetto.Value());
+  EXPECT_TRUE(w.Lic_NonAccetto.Value());
+
+  // Stacking: the greyed Back catches the clicks meant for the Back pictures,
+  // the plain Exit those of its twin; the browse picture lies under the text
+  // box on this page.
+  int clicks[4] = {};
+  w.Previous_Disabilitato.Click = [&] { ++clicks[0]; };
+  w.Previus_Blu.Click = [&] { ++clicks[1]; };
+  w.EndSetup.Click = [&] { ++clicks[2]; };
+  w.EndSetup_giallo.Click = [&] { ++clicks[3]; };
+  const auto click = [&](int x, int y) {
+    PostMessageA(w.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageA(w.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    tk::DoEvents();
+  };
+  click(20, 310);   // the Back place: 120 + 300 twips, 4535 + 120 twips
+  click(340, 310);  // the Exit place
+  EXPECT_EQ(clicks[0], 1);
+  EXPECT_EQ(clicks[1], 0);
+  EXPECT_EQ(clicks[2], 1);
+  EXPECT_EQ(clicks[3], 0);
+  POINT browse{3660 / 15 + 10, 3105 / 15 + 10};
+  EXPECT_EQ(ChildWindowFromPoint(w.hwnd(), browse), w.Welcome.hwnd());
+
+  // The shaped outline: the strip above the panel's rounded top corner and
+  // the place right of the tab below the panel are cut away, the tab stays.
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(w.hwnd(), region), ERROR);
+  EXPECT_FALSE(PtInRegion(region, 1, 1));
+  EXPECT_TRUE(PtInRegion(region, 270, 200));
+  EXPECT_FALSE(PtInRegion(region, 400, 380));
+  EXPECT_TRUE(PtInRegion(region, 100, 380));
+  DeleteObject(region);
+}
+
+TEST_F(WizardStart, NamesTheFirstMissingSetupFileAndEnds) {
+  // Missing, and a hidden Licence.txt (a listing does not see it).
+  DeleteFileA((work_->work() + "\\Setup.ftc").c_str());
+  DeleteFileA((work_->work() + "\\MsVBvm50.dll").c_str());
+  EXPECT_THROW(FrmSetup().Show(), tk::ProcessEnded);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text,
+            "Impossibile trovare Setup.ftc. Il file è necessario per eseguire l'installazione.");
+  EXPECT_EQ(host_.boxes[0].title, "Errore critico");
+  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
+  // The end of the program emptied the work folder.
+  EXPECT_TRUE(testsupport::ListNames(work_->work() + "\\*").empty());
+}
+
+TEST_F(WizardStart, AHiddenSetupFileCountsAsMissing) {
+  ASSERT_TRUE(SetFileAttributesA((work_->work() + "\\Licence.txt").c_str(), FILE_ATTRIBUTE_HIDDEN));
+  EXPECT_THROW(FrmSetup().Show(), tk::ProcessEnded);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text,
+            "Impossibile trovare Licence.txt. Il file è necessario per eseguire l'installazione.");
+}
+
+TEST_F(WizardStart, AsksInSafeModeAndEndsOnCancel) {
+  host_.safeModeMetric = 1;
+  host_.answers = {tk::vbOK};
+  FrmSetup().Show();
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Windows è in modalità provvisoria. Continuare comunque con l'installazione?");
+  EXPECT_EQ(host_.boxes[0].style, 49);
+  EXPECT_EQ(host_.boxes[0].title, "Setup");
+  EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
+  EXPECT_EQ(SetupInfo.SoftwareHouseName, "Velmarind");
+  FrmSetup().Unload();
+
+  host_.boxes.clear();
+  host_.safeModeMetric = 2;
+  host_.answers = {tk::vbCancel};
+  SetupInfo = {};
+  EXPECT_THROW(FrmSetup().Show(), tk::ProcessEnded);
+  EXPECT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(SetupInfo.SoftwareHouseName, "");
+}
+
+TEST_F(WizardStart, AShortSettingsFileIsTheStartUpFailureAndKeepsTheWindow) {
+  ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Demo", "d", "Casa", "Gruppo", "1", "Demo",
+                                                                   "100", "Demo.exe"})));
+  FrmSetup().Show();
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Errore critico di installazione #410#.");
+  EXPECT_EQ(host_.boxes[0].title, "Casa setup");
+  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
+  EXPECT_TRUE(FrmSetup().Loaded());
+  EXPECT_EQ(SetupInfo.ExeName, "Demo.exe");
+  EXPECT_FALSE(tk::IsOpen(1)) << "Setup.dip left open";
+}
+
+TEST_F(WizardStart, ProposesTheFolderByTheWindowsVersion) {
+  const std::string programFiles = SpecialFolder::GetSpecialFolder(38);
+  ASSERT_FALSE(programFiles.empty());
+  host_.overrideVersion = true;
+  host_.version = {true, 5, 1, 2600, 2};
+  FrmSetup().Show();
+  EXPECT_EQ(WinMajor, 5);
+  EXPECT_EQ(SetupInfo.InstallDir, programFiles + "\\Demo");
+  FrmSetup().Unload();
+
+  host_.version = {true, 6, 1, 7601, 2};
+  FrmSetup().Show();
+  EXPECT_EQ(SetupInfo.InstallDir, programFiles.substr(0, 2) + "\\Demo");
+}
+
+}  // namespace
