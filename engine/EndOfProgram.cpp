@@ -21,16 +21,11 @@ constexpr int kRestart = 2;  // EWX_REBOOT
 // Deletes every file (not folder) of folder, after giving it the archive
 // attribute alone so that read-only, hidden and system files go too.
 void DeleteFilesIn(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  const HANDLE listing = FindFirstFileA((folder + "\\*.*").c_str(), &found);
-  if (listing == INVALID_HANDLE_VALUE) return;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    const std::string path = folder + "\\" + TrimAtNull(found.cFileName);
+  tk::ForEachFileIn(folder, [&](const std::string& name) {
+    const std::string path = folder + "\\" + name;
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
     DeleteFileA(path.c_str());
-  } while (FindNextFileA(listing, &found));
-  FindClose(listing);
+  });
 }
 
 }  // namespace

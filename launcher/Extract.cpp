@@ -14,18 +14,6 @@ constexpr int kPackageFile = 1;
 constexpr int kMemberFile = 2;
 constexpr int64_t kCopyBuffer = 1 << 20;
 
-// Closes a file number when it goes out of scope.
-class FileNumber {
- public:
-  explicit FileNumber(int n) : n_(n) {}
-  ~FileNumber() { tk::Close(n_); }
-  FileNumber(const FileNumber&) = delete;
-  FileNumber& operator=(const FileNumber&) = delete;
-
- private:
-  int n_;
-};
-
 bool ReadAt(int64_t offset, size_t length, std::string& out) {
   out.assign(length, '\0');
   size_t got = 0;
@@ -40,7 +28,7 @@ ExtractResult WriteMember(const ArchiveMember& member, const std::string& target
   if (tk::Open(target, tk::OpenMode::Output, kMemberFile) != 0) return ExtractResult::WriteFailed;
   ExtractResult result = ExtractResult::Done;
   {
-    FileNumber closer(kMemberFile);
+    tk::FileNumberGuard closer(kMemberFile);
     if (tk::Seek(kPackageFile, member.offset + 1) != 0) result = ExtractResult::ReadFailed;
     int64_t left = member.size;
     while (result == ExtractResult::Done && left > 0) {
@@ -67,7 +55,7 @@ ExtractResult ExtractSetupArchive(const std::string& package) {
   const DWORD attributes = GetFileAttributesA(package.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return ExtractResult::NoPackage;
   if (tk::Open(package, tk::OpenMode::Binary, kPackageFile) != 0) return ExtractResult::NoPackage;
-  FileNumber closer(kPackageFile);
+  tk::FileNumberGuard closer(kPackageFile);
 
   const int64_t length = tk::Lof(kPackageFile);
   if (length < 0) return ExtractResult::ReadFailed;

@@ -31,16 +31,11 @@ constexpr int kWorkFolderAttempts = 200;
 // Gives every file (not folder) of a listing the archive attribute alone and
 // the setup program's times.
 void StampFiles(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  const HANDLE listing = FindFirstFileA((folder + "\\*.*").c_str(), &found);
-  if (listing == INVALID_HANDLE_VALUE) return;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    const std::string path = folder + "\\" + Misc::TrimAtNull(found.cFileName);
+  tk::ForEachFileIn(folder, [&](const std::string& name) {
+    const std::string path = folder + "\\" + name;
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
     Gest_File::SetFileTimesFromSetup(path);
-  } while (FindNextFileA(listing, &found));
-  FindClose(listing);
+  });
 }
 
 // Makes folder the current drive and folder. A bare drive ("C:", what the

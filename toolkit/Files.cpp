@@ -354,4 +354,16 @@ int RemoveFolder(const std::string& folder) {
   return ::RemoveDirectoryA(folder.c_str()) ? errNone : errPathFileAccess;
 }
 
+void ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& visit) {
+  WIN32_FIND_DATAA found;
+  const HANDLE listing = ::FindFirstFileA((folder + "\\*.*").c_str(), &found);
+  if (listing == INVALID_HANDLE_VALUE) return;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    found.cFileName[MAX_PATH - 1] = '\0';
+    visit(found.cFileName);
+  } while (::FindNextFileA(listing, &found));
+  ::FindClose(listing);
+}
+
 }  // namespace tk

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tk {
@@ -116,5 +117,23 @@ int FileCopy(const std::string& source, const std::string& target);
 // empty one; errPathFileAccess when that fails.
 int MakeFolder(const std::string& folder);
 int RemoveFolder(const std::string& folder);
+
+// Closes a file number when it goes out of scope, so that a procedure that
+// opened it closes it on every path.
+class FileNumberGuard {
+ public:
+  explicit FileNumberGuard(int n) : n_(n) {}
+  ~FileNumberGuard() { Close(n_); }
+  FileNumberGuard(const FileNumberGuard&) = delete;
+  FileNumberGuard& operator=(const FileNumberGuard&) = delete;
+
+ private:
+  int n_;
+};
+
+// Calls visit with the name of every file (not folder) of folder, hidden and
+// system files included, as the system lists them; a folder that cannot be
+// listed visits nothing.
+void ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& visit);
 
 }  // namespace tk

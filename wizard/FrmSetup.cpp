@@ -41,18 +41,6 @@ class NumberedLines final : public SetupDip::LineSource {
   int number_;
 };
 
-// Closes a file number when the start-up leaves, on every path.
-class FileNumberOwner {
- public:
-  explicit FileNumberOwner(int number) : number_(number) {}
-  ~FileNumberOwner() { tk::Close(number_); }
-  FileNumberOwner(const FileNumberOwner&) = delete;
-  FileNumberOwner& operator=(const FileNumberOwner&) = delete;
-
- private:
-  int number_;
-};
-
 // Whether a listing for ordinary files finds the name in the current folder.
 bool SetupFileFound(const std::string& name) {
   std::string found;
@@ -226,7 +214,12 @@ FrmSetupWindow::FrmSetupWindow()
 
 FrmSetupWindow::~FrmSetupWindow() { SetWizardProgressBoxes({nullptr, nullptr}); }
 
-void FrmSetupWindow::Form_Initialize() { InitCommonControls(); }
+void FrmSetupWindow::Form_Initialize() {
+  InitCommonControls();
+  // Where it first appears; the user may drag it elsewhere, and the start-up
+  // running again does not move it back.
+  CentreOnScreen();
+}
 
 void FrmSetupWindow::Form_Load() {
   WizardWindowHandle = reinterpret_cast<uintptr_t>(hwnd());
@@ -264,7 +257,7 @@ void FrmSetupWindow::Form_Load() {
 
   if (tk::Open("Setup.dip", tk::OpenMode::Input, kSetupDipFile) != 0) return fail();
   {
-    FileNumberOwner setupDip(kSetupDipFile);
+    tk::FileNumberGuard setupDip(kSetupDipFile);
     NumberedLines lines(kSetupDipFile);
     if (!SetupDip::ReadHead(lines, SetupInfo).ok) return fail();
     Misc::IsWinNT();
@@ -279,7 +272,7 @@ void FrmSetupWindow::Form_Load() {
   std::string welcome;
   if (tk::Open("Welcome.txt", tk::OpenMode::Binary, kWelcomeFile) != 0) return fail();
   {
-    FileNumberOwner welcomeFile(kWelcomeFile);
+    tk::FileNumberGuard welcomeFile(kWelcomeFile);
     if (tk::ReadAll(kWelcomeFile, welcome) != 0) return fail();
   }
   Welcome.SetText(WelcomeText::InsertAppName(welcome, SetupInfo.ApplicationName));
