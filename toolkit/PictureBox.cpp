@@ -42,6 +42,8 @@ PictureBox::~PictureBox() {
 
 bool PictureBox::CreateIn(HWND parent) {
   if (!RegisterWindowClass(kClassName, &PictureBox::WndProc, 0)) return false;
+  clientWidth_ = -1;
+  invalidated_ = false;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
   HWND h = ::CreateWindowExA(ExStyleOf(borderStyle_), kClassName, "", style, PixelsX(left_), PixelsY(top_),
                              PixelsX(width_), PixelsY(height_), parent, nullptr, ::GetModuleHandleA(nullptr), this);
@@ -64,6 +66,7 @@ LRESULT CALLBACK PictureBox::WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       PaintScope paint(h);
+      box->invalidated_ = false;
       box->EnsureCanvas();
       box->canvas_.CopyTo(paint.get(), paint.area());
       return 0;
@@ -74,8 +77,13 @@ LRESULT CALLBACK PictureBox::WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       box->canvas_.CopyTo(reinterpret_cast<HDC>(wp), r);
       return 0;
     }
-    case WM_SIZE: box->EnsureCanvas(); break;
+    case WM_SIZE:
+      box->clientWidth_ = -1;
+      box->EnsureCanvas();
+      break;
     case WM_NCDESTROY:
+      box->clientWidth_ = -1;
+      box->invalidated_ = false;
       ::SetWindowLongPtrA(h, GWLP_USERDATA, 0);
       if (box->hwnd_ == h) box->hwnd_ = nullptr;
       break;
@@ -85,10 +93,17 @@ LRESULT CALLBACK PictureBox::WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void PictureBox::ClientPixels(int& w, int& h) const {
+  // Every drawing call asks for the size: keep it until the window's size or
+  // frame changes.
+  if (hwnd_ && clientWidth_ >= 0) {
+    w = clientWidth_;
+    h = clientHeight_;
+    return;
+  }
   RECT r;
   if (hwnd_ && ::GetClientRect(hwnd_, &r)) {
-    w = r.right;
-    h = r.bottom;
+    w = clientWidth_ = r.right;
+    h = clientHeight_ = r.bottom;
     return;
   }
   int edgeX = borderStyle_ ? ::GetSystemMetrics(SM_CXEDGE) : 0;
@@ -117,7 +132,12 @@ double PictureBox::ScaleHeight() const {
 }
 
 void PictureBox::Changed() {
-  if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
+  // One invalidation until the window has painted: the drawing calls of one
+  // picture add nothing to it.
+  if (hwnd_ && !invalidated_) {
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+    invalidated_ = true;
+  }
 }
 
 void PictureBox::Move(double left, double top, double width, double height) {
@@ -125,6 +145,7 @@ void PictureBox::Move(double left, double top, double width, double height) {
   top_ = top;
   width_ = width;
   height_ = height;
+  clientWidth_ = -1;
   if (hwnd_) ::SetWindowPos(hwnd_, nullptr, PixelsX(left), PixelsY(top), PixelsX(width), PixelsY(height), SWP_NOZORDER | SWP_NOACTIVATE);
   EnsureCanvas();
   Changed();
@@ -134,6 +155,7 @@ void PictureBox::SetBorderStyle(int style) {
   style = style ? 1 : 0;
   if (style == borderStyle_) return;
   borderStyle_ = style;
+  clientWidth_ = -1;
   if (hwnd_) {
     ::SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(ExStyleOf(style)));
     ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

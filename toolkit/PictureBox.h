@@ -72,7 +72,11 @@ class PictureBox : public ChildControl {
 
   HWND hwnd() const override { return hwnd_; }
   bool CreateIn(HWND parent) override;
-  void ParentDestroyed() override { hwnd_ = nullptr; }
+  void ParentDestroyed() override {
+    hwnd_ = nullptr;
+    clientWidth_ = -1;
+    invalidated_ = false;
+  }
 
  private:
   static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
@@ -83,6 +87,8 @@ class PictureBox : public ChildControl {
   void FillPixels(int l, int t, int r, int b, Color color);
 
   HWND hwnd_ = nullptr;
+  mutable int clientWidth_ = -1, clientHeight_ = -1;  // -1: ask the window
+  bool invalidated_ = false;                           // a repaint is pending
   double left_ = 0, top_ = 0, width_ = 1500, height_ = 1500;
   int borderStyle_ = 1;
   bool visible_ = true;

@@ -20,8 +20,16 @@ int TwipsPerPixel(int axis) {
 
 }  // namespace
 
-int TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
-int TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+// The system's DPI holds for the whole session (the program is system-DPI
+// aware), and every twips conversion asks for it: read it once.
+int TwipsPerPixelX() {
+  static const int tpp = TwipsPerPixel(LOGPIXELSX);
+  return tpp;
+}
+int TwipsPerPixelY() {
+  static const int tpp = TwipsPerPixel(LOGPIXELSY);
+  return tpp;
+}
 
 int PixelsX(double twips) { return static_cast<int>(std::nearbyint(twips / TwipsPerPixelX())); }
 int PixelsY(double twips) { return static_cast<int>(std::nearbyint(twips / TwipsPerPixelY())); }
