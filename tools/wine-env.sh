@@ -18,6 +18,10 @@ wine_loader_for() {
 # wine_prepare_prefix DIR: makes the prefix once (under a lock, since tests
 # run side by side) and starts its persistent wineserver when none runs.
 wine_prepare_prefix() {
+  case "$1" in
+    /*) ;;
+    *) echo "wine_prepare_prefix: the prefix must be an absolute path, not '$1'" >&2; return 2 ;;
+  esac
   mkdir -p "$(dirname "$1")"
   (
     flock 9
