@@ -56,6 +56,9 @@ make_package() {  # NAME COUNT BYTES
 }
 make_package large 8 $((32 * 1024 * 1024))
 make_package small 1000 4096
+# One member of one byte: the cost of starting the program under Wine, which
+# the two packages above pay too.
+make_package one 1 1
 
 # One wineserver for the whole run, started before any timing.
 . "$root/tools/wine-env.sh"
@@ -94,6 +97,7 @@ bench() {  # NAME
 }
 bench large
 bench small
+bench one
 rm -rf $workdirs
 
 ms() { awk -v s="$1" 'BEGIN { printf "%.1f ms", s * 1000 }'; }
@@ -113,3 +117,11 @@ done
 per_member() { awk -v s="$1" -v n="${count[small]}" 'BEGIN { printf "%.2f ms", s * 1000 / n }'; }
 printf '%-32s %14s %14s %14s   %s\n' "small: per member" \
   "$(per_member "${median[small.setup]}")" "$(per_member "${median[small.cp]}")" "" "<= 1.5 ms"
+# The same figures without the program's start (the one-byte package).
+start=${median[one.setup]}
+printf '%-32s %14s\n' "program start (one member)" "$(ms "$start")"
+large_net=$(awk -v a="${median[large.setup]}" -v s="$start" 'BEGIN { print a - s }')
+printf '%-32s %14s %14s %14s\n' "large: after the start" "$(ms "$large_net")" "$(ms "${median[large.cp]}")" \
+  "$(awk -v a="$large_net" -v b="${median[large.cp]}" 'BEGIN { printf "%.2fx", a / b }')"
+small_net=$(awk -v a="${median[small.setup]}" -v s="$start" 'BEGIN { print a - s }')
+printf '%-32s %14s\n' "small: per member after the start" "$(per_member "$small_net")"
