@@ -1,11 +1,13 @@
 #include "toolkit/Events.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/PictureBox.h"
 #include "toolkit/Win.h"
 
 namespace tk {
 
 void DoEvents() {
+  PictureBox::PresentPending();
   MSG msg;
   while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -21,6 +23,7 @@ void DoEvents() {
 int RunMessageLoop() {
   MSG msg;
   for (;;) {
+    PictureBox::PresentPending();
     BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);
     if (got == -1) return -1;

@@ -1,4 +1,5 @@
 #include "toolkit/Form.h"
+#include "toolkit/PictureBox.h"
 
 #include <algorithm>
 
@@ -188,6 +189,7 @@ void Form::ShowModal() {
   if (hwnd_) ::SetActiveWindow(hwnd_);
   MSG msg;
   while (hwnd_ && ::IsWindowVisible(hwnd_)) {
+    PictureBox::PresentPending();
     BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0) {
       ::PostQuitMessage(static_cast<int>(msg.wParam));

@@ -36,14 +36,24 @@ DWORD PatternRop(int rop2) {
 
 PictureBox::PictureBox(Form& form) : ChildControl(form) {}
 
+namespace {
+// The boxes drawn since the event loops last presented them.
+std::vector<PictureBox*>& PendingBoxes() {
+  static std::vector<PictureBox*> boxes;
+  return boxes;
+}
+}  // namespace
+
 PictureBox::~PictureBox() {
+  auto& pending = PendingBoxes();
+  pending.erase(std::remove(pending.begin(), pending.end(), this), pending.end());
   if (hwnd_) ::DestroyWindow(hwnd_);
 }
 
 bool PictureBox::CreateIn(HWND parent) {
   if (!RegisterWindowClass(kClassName, &PictureBox::WndProc, 0)) return false;
   clientWidth_ = -1;
-  invalidated_ = false;
+  presented_.clear();
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
   HWND h = ::CreateWindowExA(ExStyleOf(borderStyle_), kClassName, "", style, PixelsX(left_), PixelsY(top_),
                              PixelsX(width_), PixelsY(height_), parent, nullptr, ::GetModuleHandleA(nullptr), this);
@@ -66,7 +76,6 @@ LRESULT CALLBACK PictureBox::WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       PaintScope paint(h);
-      box->invalidated_ = false;
       box->EnsureCanvas();
       box->canvas_.CopyTo(paint.get(), paint.area());
       return 0;
@@ -83,7 +92,7 @@ LRESULT CALLBACK PictureBox::WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_NCDESTROY:
       box->clientWidth_ = -1;
-      box->invalidated_ = false;
+      box->presented_.clear();
       ::SetWindowLongPtrA(h, GWLP_USERDATA, 0);
       if (box->hwnd_ == h) box->hwnd_ = nullptr;
       break;
@@ -132,11 +141,36 @@ double PictureBox::ScaleHeight() const {
 }
 
 void PictureBox::Changed() {
-  // One invalidation until the window has painted: the drawing calls of one
-  // picture add nothing to it.
-  if (hwnd_ && !invalidated_) {
-    ::InvalidateRect(hwnd_, nullptr, FALSE);
-    invalidated_ = true;
+  if (!hwnd_ || presentPending_) return;
+  presentPending_ = true;
+  PendingBoxes().push_back(this);
+}
+
+bool PictureBox::PixelsChangedSincePresented() {
+  if (canvas_.empty()) return true;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = canvas_.width();
+  info.bmiHeader.biHeight = -canvas_.height();
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<Color> pixels(static_cast<size_t>(canvas_.width()) * static_cast<size_t>(canvas_.height()));
+  HBITMAP bitmap = static_cast<HBITMAP>(::GetCurrentObject(canvas_.dc(), OBJ_BITMAP));
+  if (!bitmap || ::GetDIBits(canvas_.dc(), bitmap, 0, static_cast<UINT>(canvas_.height()), pixels.data(), &info,
+                             DIB_RGB_COLORS) == 0)
+    return true;
+  if (pixels == presented_) return false;
+  presented_ = std::move(pixels);
+  return true;
+}
+
+void PictureBox::PresentPending() {
+  std::vector<PictureBox*> boxes;
+  boxes.swap(PendingBoxes());
+  for (PictureBox* box : boxes) {
+    box->presentPending_ = false;
+    if (box->hwnd_ && box->PixelsChangedSincePresented()) ::InvalidateRect(box->hwnd_, nullptr, FALSE);
   }
 }
 

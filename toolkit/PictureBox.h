@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "toolkit/Font.h"
 #include "toolkit/FormControl.h"
@@ -71,11 +72,16 @@ class PictureBox : public ChildControl {
   Color Point(double x, double y) const;
 
   HWND hwnd() const override { return hwnd_; }
+
+  // Shows on screen what the boxes drew since the last call, where their
+  // pixels changed: a box that was drawn again the same costs no repaint.
+  // The toolkit's event loops call it before they handle pending events.
+  static void PresentPending();
   bool CreateIn(HWND parent) override;
   void ParentDestroyed() override {
     hwnd_ = nullptr;
     clientWidth_ = -1;
-    invalidated_ = false;
+    presented_.clear();
   }
 
  private:
@@ -84,11 +90,13 @@ class PictureBox : public ChildControl {
   bool EnsureCanvas();
   HFONT FontHandle();
   void Changed();
+  bool PixelsChangedSincePresented();
   void FillPixels(int l, int t, int r, int b, Color color);
 
   HWND hwnd_ = nullptr;
   mutable int clientWidth_ = -1, clientHeight_ = -1;  // -1: ask the window
-  bool invalidated_ = false;                           // a repaint is pending
+  bool presentPending_ = false;                        // drawn since last presented
+  std::vector<Color> presented_;                       // the pixels last presented
   double left_ = 0, top_ = 0, width_ = 1500, height_ = 1500;
   int borderStyle_ = 1;
   bool visible_ = true;
