@@ -60,6 +60,9 @@ if [ -n "${DISPLAY:-}" ] && [ "${DEMO_HEADLESS:-0}" != 1 ]; then
 fi
 
 # Headless: watch the launcher and the wizard under Xvfb and photograph them.
+# Wine's desktop process keeps the display it was started with: start the
+# prefix's processes anew inside the Xvfb of this run, and end them after it.
+"$WINESERVER" -k 2>/dev/null || true
 cat > "$out/run-headless.sh" <<INNER
 #!/bin/bash
 cd "$target"
@@ -76,7 +79,7 @@ shot() {  # NAME TITLE DELAY: waits for the window, then DELAY seconds, and phot
   done
   return 1
 }
-shot 01-launcher Installazione 0.15
+shot 01-launcher Installazione 0.05
 shot 02-wizard-page0 'Velmarind Installer' 1
 # The wizard's pages and its way out come with the next steps of the work:
 # end the program here.
@@ -86,5 +89,6 @@ exit 0
 INNER
 chmod +x "$out/run-headless.sh"
 xvfb-run -a -s "-screen 0 1024x768x24" "$out/run-headless.sh"
+"$WINESERVER" -k 2>/dev/null || true
 summarise
 ls "$out"/*.png 2>/dev/null || echo "(the launcher window was gone before a screenshot could be taken)"
