@@ -3,18 +3,11 @@
 #include <cctype>
 #include <cstring>
 
+#include "toolkit/Files.h"
 #include "toolkit/Win.h"
 
 namespace tk {
 namespace {
-
-enum : int {
-  kInvalidCall = 5,
-  kBadFileName = 52,
-  kDeviceUnavailable = 68,
-  kDiskNotReady = 71,
-  kAccessError = 75,
-};
 
 // Owns one find handle of FindFirstFileA.
 class FindHandle {
@@ -76,7 +69,7 @@ bool IsWellFormed(const std::string& pattern) {
 int FailureStatus(const std::string& pattern, DWORD error) {
   if (HasDriveLetter(pattern)) {
     const char root[4] = {pattern[0], ':', '\\', '\0'};
-    if (::GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR) return kDeviceUnavailable;
+    if (::GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR) return errDeviceUnavailable;
   }
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -87,17 +80,17 @@ int FailureStatus(const std::string& pattern, DWORD error) {
     case ERROR_BAD_PATHNAME:
     case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_DIRECTORY:
-      return kBadFileName;
+      return errBadFileNameOrNumber;
     case ERROR_NOT_READY:
-      return kDiskNotReady;
+      return errDiskNotReady;
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_UNIT:
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME:
     case ERROR_DEV_NOT_EXIST:
-      return kDeviceUnavailable;
+      return errDeviceUnavailable;
     default:
-      return kAccessError;
+      return errPathFileAccess;
   }
 }
 
@@ -115,7 +108,7 @@ int NextMatch(Listing& listing, WIN32_FIND_DATAA& data, std::string& name) {
     if (!::FindNextFileA(listing.handle.get(), &data)) {
       const DWORD error = ::GetLastError();
       listing.handle.Reset();
-      return error == ERROR_NO_MORE_FILES ? 0 : kAccessError;
+      return error == ERROR_NO_MORE_FILES ? 0 : errPathFileAccess;
     }
   }
 }
@@ -128,7 +121,7 @@ int Dir(const std::string& pattern, int mask, std::string& name) {
   listing.mask = mask;
   name.clear();
 
-  if (!IsWellFormed(pattern)) return kBadFileName;
+  if (!IsWellFormed(pattern)) return errBadFileNameOrNumber;
   std::string full = pattern;
   if (full.empty() || full.back() == '\\' || full.back() == '/' ||
       (full.size() == 2 && HasDriveLetter(full)))
@@ -144,12 +137,12 @@ int Dir(const std::string& pattern, int mask, std::string& name) {
 int DirNext(std::string& name) {
   name.clear();
   Listing& listing = TheListing();
-  if (!listing.handle.open()) return kInvalidCall;
+  if (!listing.handle.open()) return errInvalidCall;
   WIN32_FIND_DATAA data{};
   if (!::FindNextFileA(listing.handle.get(), &data)) {
     const DWORD error = ::GetLastError();
     listing.handle.Reset();
-    return error == ERROR_NO_MORE_FILES ? 0 : kAccessError;
+    return error == ERROR_NO_MORE_FILES ? 0 : errPathFileAccess;
   }
   return NextMatch(listing, data, name);
 }

@@ -31,6 +31,7 @@ enum FileError : int {
   errTooManyFiles = 67,
   errDeviceUnavailable = 68,
   errPermissionDenied = 70,  // a sharing or lock violation: the file is in use
+  errDiskNotReady = 71,      // a drive whose medium is missing
   errPathFileAccess = 75,    // access denied, read-only, a folder, cannot delete
   errPathNotFound = 76,
 };
