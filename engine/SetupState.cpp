@@ -8,3 +8,5 @@ bool RestartNeeded = false;
 int16_t WinMajor = 0;
 std::string RunCommand;
 uintptr_t WizardWindowHandle = 0;
+std::string CopyUnderWay;
+bool CopyUnderWayExisted = false;

@@ -46,6 +46,12 @@ extern int16_t WinMajor;
 // The command line that starts an installed database application.
 extern std::string RunCommand;
 
+// The file whose copy is under way (its full target path, "" between
+// copies) and whether it existed before that copy began: a quit confirmed
+// during the copy removes a file that did not exist, so that no partly
+// written file stays behind.
+extern std::string CopyUnderWay;
+extern bool CopyUnderWayExisted;
 // The handle of the wizard window once it exists (0 before): the owner of
 // the shell calls. Kept as a number so that portable code can carry it.
 extern uintptr_t WizardWindowHandle;

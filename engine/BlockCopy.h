@@ -1,0 +1,29 @@
+// The block copy of a payload file, with the wizard's labels and bars kept
+// up to date, and the replacement of a file in use deferred to the next
+// start of Windows (Gest_File). Windows build only.
+#pragma once
+#include <string>
+
+namespace Gest_File {
+
+// The bytes that all copies of this run have transferred; only grows.
+extern double BytesCopied;
+
+// Copies `source` (relative to the current folder) to `target` in blocks of
+// 32000 bytes, updating lblStatus(0), lblStatus(1), picStatus(0) and
+// picStatus(1) of the wizard before each block (each bar yields). True when
+// the target ends with the source's length. A target in use (sharing or
+// access refused) is deferred: the new file is copied beside it under
+// MakeTempName, wininit.ini records target=temporary copy (and on the NT
+// family MoveFileExA schedules the same), RestartNeeded becomes True and the
+// result is False. A missing or unreadable source, and any other failure,
+// give False with the target left as it was (or removed when the copy had
+// created it). While the copy runs, CopyUnderWay / CopyUnderWayExisted
+// (engine/SetupState.h) name its target.
+bool CopyFileWithProgress(const std::string& source, const std::string& target);
+
+// The temporary name beside `name` that no normal file has yet (the rule of
+// engine/TempName.h with a folder listing as the existence test).
+std::string MakeTempName(const std::string& name);
+
+}  // namespace Gest_File

@@ -1,0 +1,29 @@
+// The per-file installer and the version and date readings it decides by
+// (Gest_File). Windows build only.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace Gest_File {
+
+// Installs one payload file: `source` relative to the work folder
+// ("files\" & name), `target` the full path. `existed` tells whether the
+// target existed before. True when the file was installed, or kept because
+// `replace` is False; False when a newer installed file was kept, the copy
+// failed or was deferred, or anything else failed.
+bool InstallFile(const std::string& source, const std::string& target, bool replace,
+                 bool& existed);
+
+// The numeric reading of the "FileVersion" string of the file's version
+// resource; 0 when the file has none or lacks any of the eight names.
+double GetFileVersion(const std::string& path);
+
+// The file's last-write time as FileTimeToDateString gives it; the zero
+// time's text for a file that cannot be opened.
+std::string GetFileDateString(const std::string& path);
+
+// A file time (100-nanosecond intervals since 1601, UTC) as text with the
+// user's date separator: "05/03/2004 9.7.3". "" when it does not convert.
+std::string FileTimeToDateString(uint64_t fileTime);
+
+}  // namespace Gest_File
