@@ -1,0 +1,6 @@
+# The folder check and the drive report: their texts in both builds; the
+# checks against the disk, the drive facts and the wizard's controls under
+# Wine.
+setup_gtest(wizard_checks_text_test LABEL wizard
+  SOURCES TargetPathTextTest.cpp DriveReportTextTest.cpp
+  LIBS wizard_core)

@@ -1,0 +1,40 @@
+// The syntax side of the installation-folder check: the clean-up of the
+// typed folder and the checks that need no disk, with the check's message
+// texts. Portable: only computes.
+#pragma once
+
+#include <string>
+
+namespace TargetPathText {
+
+// The check's messages, letter for letter.
+inline constexpr const char* kBadDrive = "Unità di destinazione ERRATA o MANCANTE.";
+inline constexpr const char* kForbiddenCharacter = "Il percorso contiene caratteri NON consentiti.";
+inline constexpr const char* kNetworkPath = "Percorso di rete NON AMMESSO.";
+inline constexpr const char* kHoldsFiles =
+    "Il percorso scelto contiene già dei files. Se si sceglie di continuare, i file verranno "
+    "sovrascritti. Proseguire comunque con l'installazione?";
+inline constexpr const char* kChooseAnother = "Specificare un altro percorso e riprovare.";
+inline constexpr const char* kCreateMissing = "Il percorso non esiste: si desidera crearlo?";
+inline constexpr const char* kUnexpected = "Percorso errato o errore non previsto.";
+
+// The path without leading and trailing blanks (spaces only) and without
+// trailing backslashes: "  C:\Prog\\ " gives "C:\Prog", "C:\" gives "C:".
+std::string Clean(const std::string& path);
+
+enum class Syntax {
+  Ok,
+  BadDrive,            // the first ":" is not the second character
+  ForbiddenCharacter,  // one of / : * ? " < > | from the third character on
+  NetworkPath,         // two backslashes in a row anywhere
+};
+
+// The checks in their order, on a cleaned path; the first that fails is
+// the answer. The first character itself is not examined: "1:\x" is Ok.
+Syntax CheckSyntax(const std::string& cleaned);
+
+// The message of a failed syntax check (every one is preceded by a beep and
+// shown with the exclamation icon); "" for Ok.
+const char* SyntaxMessage(Syntax syntax);
+
+}  // namespace TargetPathText
