@@ -4,3 +4,9 @@
 setup_gtest(wizard_checks_text_test LABEL wizard
   SOURCES TargetPathTextTest.cpp DriveReportTextTest.cpp
   LIBS wizard_core)
+
+if(WIN32)
+  setup_gtest(wizard_target_path_test LABEL wizard
+    SOURCES TargetPathWinTest.cpp
+    LIBS wizard testsupport)
+endif()
