@@ -1,0 +1,297 @@
+// The wizard's quit roads in this process: the dialog shown modally and
+// answered by a click that reaches it through its own message loop, the
+// roll-back on scratch folders of the Wine prefix, the end of the process
+// through the scripted host.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/SetupState.h"
+#include "tests/support/ScriptedHost.h"
+#include "tests/support/WorkFolder.h"
+#include "toolkit/Files.h"
+#include "toolkit/Win.h"
+#include "wizard/FrmQuit.h"
+#include "wizard/FrmRegistry.h"
+#include "wizard/QuitRoad.h"
+
+namespace {
+
+using testsupport::ListNames;
+using testsupport::RemoveTree;
+using testsupport::ScratchWork;
+using testsupport::ScriptedHost;
+using testsupport::WriteFileBytes;
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Answers the modal dialog: once its loop runs, a thread timer moves the
+// mouse over the given places and clicks the last one, as posted messages
+// of the dialog's window. Should the click miss, the dialog is unloaded
+// after a while so that the test fails instead of waiting for ever.
+class ModalAnswer {
+ public:
+  // Each place picks a control of the dialog once it is shown.
+  using Place = const tk::FaceControl& (*)(FrmQuitWindow&);
+
+  explicit ModalAnswer(std::vector<Place> path) {
+    path_ = std::move(path);
+    ticks_ = 0;
+    missed_ = false;
+    timer_ = SetTimer(nullptr, 0, 10, &Tick);
+  }
+  ~ModalAnswer() { KillTimer(nullptr, timer_); }
+  bool missed() const { return missed_; }
+
+ private:
+  static LPARAM Centre(const tk::FaceControl& c) {
+    const RECT r = c.PixelRect();
+    return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    FrmQuitWindow& q = FrmQuit();
+    if (!q.Loaded()) return;
+    if (++ticks_ == 1) {
+      for (Place place : path_) PostMessageA(q.hwnd(), WM_MOUSEMOVE, 0, Centre(place(q)));
+      const LPARAM at = Centre(path_.back()(q));
+      PostMessageA(q.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+      PostMessageA(q.hwnd(), WM_LBUTTONUP, 0, at);
+    } else if (ticks_ > 300) {
+      missed_ = true;
+      q.Unload();
+    }
+  }
+  static inline std::vector<Place> path_;
+  static inline int ticks_ = 0;
+  static inline bool missed_ = false;
+  UINT_PTR timer_ = 0;
+};
+
+const tk::FaceControl& Exit(FrmQuitWindow& q) { return q.EndSetup; }
+const tk::FaceControl& ExitHighlighted(FrmQuitWindow& q) { return q.EndSetup_giallo; }
+const tk::FaceControl& BackHighlighted(FrmQuitWindow& q) { return q.BackToSetup_Blu; }
+const tk::FaceControl& Back(FrmQuitWindow& q) { return q.BackToSetup; }
+
+const std::string kQuitMessage = "Installazione interrotta dall'Utente.";
+
+// What the user sees of the roll-back, and when the message came.
+struct RollBackWatch : ScriptedHost {
+  bool waitShownAtMessage = false;
+  bool listedFileThereAtMessage = false;
+  std::string watchedFile;
+  int ShowMessageBox(const std::string& text, int style, const std::string& title) override {
+    waitShownAtMessage = FrmRegistry().Loaded();
+    listedFileThereAtMessage = !watchedFile.empty() && Exists(watchedFile);
+    return ScriptedHost::ShowMessageBox(text, style, title);
+  }
+};
+
+// The caption of the please-wait window each time it is painted.
+std::vector<std::string> g_waitPaints;
+HHOOK g_hook = nullptr;
+LRESULT CALLBACK WatchPaint(int code, WPARAM wp, LPARAM lp) {
+  const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+  if (code == HC_ACTION && m->message == WM_PAINT && FrmRegistry().Loaded() && m->hwnd == FrmRegistry().hwnd())
+    g_waitPaints.push_back(FrmRegistry().Attesa.Caption());
+  return CallNextHookEx(g_hook, code, wp, lp);
+}
+
+class QuitRoadTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    work_ = std::make_unique<ScratchWork>("quit-tests", info->name());
+    app_ = "C:\\quit-tests\\" + std::string(info->name()) + "-app";
+    RemoveTree(app_);
+    ASSERT_TRUE(CreateDirectoryA(app_.c_str(), nullptr));
+    SourceDir = work_->work();
+    SetCurrentDirectoryA(SourceDir.c_str());
+    SetupInfo = {};
+    SetupInfo.SoftwareHouseName = "Velmarind";
+    InstallStarted = false;
+    QuitConfirmed = false;
+    RestartNeeded = false;
+    RunCommand.clear();
+    CopyUnderWay.clear();
+    CopyUnderWayExisted = false;
+  }
+  void TearDown() override {
+    FrmQuit().Unload();
+    FrmRegistry().Unload();
+    tk::Reset();
+    InstallStarted = false;
+    QuitConfirmed = false;
+    CopyUnderWay.clear();
+    work_.reset();
+    RemoveTree(app_);
+  }
+
+  // Creates a file of the installation folder (and its folders).
+  std::string Make(const std::string& relative) {
+    const std::string path = app_ + "\\" + relative;
+    for (size_t at = path.find('\\', app_.size() + 1); at != std::string::npos; at = path.find('\\', at + 1))
+      CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    EXPECT_TRUE(WriteFileBytes(path, "dati"));
+    return path;
+  }
+  std::string InApp(const std::string& relative) const { return app_ + "\\" + relative; }
+
+  std::unique_ptr<ScratchWork> work_;
+  std::string app_;
+};
+
+TEST_F(QuitRoadTest, BackLeavesEverythingAsItWas) {
+  ScriptedHost host;
+  InstallStarted = true;
+  const std::string listed = Make("a.exe");
+  ASSERT_TRUE(work_->Write("Uninstall.Tmp", listed + "\r\n"));
+  CopyUnderWay = Make("partial.bin");
+
+  {
+    ModalAnswer answer({BackHighlighted});  // the dialog opens with it
+    QuitRoad::EndSetup_Click();
+    EXPECT_FALSE(answer.missed());
+  }
+  EXPECT_FALSE(QuitConfirmed);
+  EXPECT_FALSE(FrmQuit().Loaded());
+
+  {
+    // Over Exit first, then the plain Back picture that this turns up.
+    ModalAnswer answer({Exit, Back});
+    int16_t cancel = 0;
+    QuitRoad::Form_Unload(cancel);
+    EXPECT_FALSE(answer.missed());
+    EXPECT_EQ(cancel, 1);
+  }
+  EXPECT_FALSE(QuitConfirmed);
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(Exists(listed));
+  EXPECT_TRUE(Exists(CopyUnderWay));
+  EXPECT_TRUE(Exists(SourceDir + "\\Uninstall.Tmp"));
+}
+
+TEST_F(QuitRoadTest, AQuitBeforeTheInstallationEndsWithoutRollBack) {
+  RollBackWatch host;
+  // A list left from elsewhere is not acted on before the installation.
+  const std::string listed = Make("a.exe");
+  ASSERT_TRUE(work_->Write("Uninstall.Tmp", listed + "\r\n"));
+  ASSERT_TRUE(work_->Write("files\\payload.bin", "x"));
+
+  {
+    ModalAnswer answer({Exit});
+    EXPECT_THROW(QuitRoad::EndSetup_Click(), tk::ProcessEnded);
+    EXPECT_FALSE(answer.missed());
+  }
+  EXPECT_TRUE(QuitConfirmed);
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, kQuitMessage);
+  EXPECT_EQ(host.boxes[0].style, 16);
+  EXPECT_EQ(host.boxes[0].title, "Velmarind setup");
+  EXPECT_EQ(host.boxes[0].beepsBefore, 0);
+  EXPECT_FALSE(host.waitShownAtMessage);
+  EXPECT_FALSE(FrmQuit().Loaded());
+  EXPECT_FALSE(FrmRegistry().Loaded());
+  EXPECT_TRUE(Exists(listed));
+  // The end of the program emptied the work folder.
+  EXPECT_TRUE(ListNames(SourceDir + "\\*").empty());
+}
+
+TEST_F(QuitRoadTest, AQuitDuringTheCopyRollsBackWhatTheInstallationCreated) {
+  RollBackWatch host;
+  InstallStarted = true;
+
+  const std::vector<std::string> listed = {
+      Make("a.exe"),
+      Make("sub\\b.dll"),            // its folder empties: removed
+      Make("keep\\c.txt"),           // its folder keeps old.txt: stays
+      Make("deep\\inner\\x.dat"),    // inner is removed, deep is not
+      Make("twice\\y.dat"),
+  };
+  const std::vector<std::string> before = {Make("old.txt"), Make("keep\\old.txt")};
+  // The interrupted copy, alone in a folder the copy made.
+  CopyUnderWay = Make("new\\partial.bin");
+  CopyUnderWayExisted = false;
+  host.watchedFile = listed[0];
+
+  // As the copy leaves them: the list and the half-written file open, under
+  // numbers with a gap below them.
+  ASSERT_EQ(tk::Open(SourceDir + "\\Uninstall.Tmp", tk::OpenMode::Output, 3), 0);
+  for (const std::string& path : listed) ASSERT_EQ(tk::PrintLine(3, path), 0);
+  ASSERT_EQ(tk::PrintLine(3, ""), 0);
+  ASSERT_EQ(tk::Open(CopyUnderWay, tk::OpenMode::Binary, 5), 0);
+
+  g_waitPaints.clear();
+  g_hook = SetWindowsHookExA(WH_CALLWNDPROC, &WatchPaint, nullptr, GetCurrentThreadId());
+  ASSERT_NE(g_hook, nullptr);
+  {
+    ModalAnswer answer({Exit, ExitHighlighted});  // through the highlighted twin
+    EXPECT_THROW(QuitRoad::EndSetup_Click(), tk::ProcessEnded);
+    EXPECT_FALSE(answer.missed());
+  }
+  UnhookWindowsHookEx(g_hook);
+
+  // The message first, then the roll-back under the please-wait window.
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, kQuitMessage);
+  EXPECT_EQ(host.boxes[0].title, "Velmarind setup");
+  EXPECT_FALSE(host.waitShownAtMessage);
+  EXPECT_TRUE(host.listedFileThereAtMessage);
+  ASSERT_FALSE(g_waitPaints.empty());
+  EXPECT_EQ(g_waitPaints.back(), "Annullamento dell'installazione...");
+  EXPECT_FALSE(FrmRegistry().Loaded());
+
+  for (const std::string& path : listed) EXPECT_FALSE(Exists(path)) << path;
+  for (const std::string& path : before) EXPECT_TRUE(Exists(path)) << path;
+  EXPECT_FALSE(Exists(CopyUnderWay));
+  EXPECT_FALSE(Exists(InApp("new")));
+  EXPECT_FALSE(Exists(InApp("sub")));
+  EXPECT_FALSE(Exists(InApp("twice")));
+  EXPECT_FALSE(Exists(InApp("deep\\inner")));
+  EXPECT_TRUE(Exists(InApp("deep")));
+  EXPECT_TRUE(Exists(InApp("keep")));
+  EXPECT_EQ(ListNames(app_ + "\\*"), (std::vector<std::string>{"deep", "keep", "old.txt"}));
+  EXPECT_FALSE(tk::IsOpen(3));
+  EXPECT_FALSE(tk::IsOpen(5));
+  EXPECT_TRUE(ListNames(SourceDir + "\\*").empty());
+}
+
+TEST_F(QuitRoadTest, AnInterruptedCopyOverAnExistingFileKeepsItAndAMissingListStillEnds) {
+  ScriptedHost host;
+  InstallStarted = true;
+  CopyUnderWay = Make("replaced.exe");
+  CopyUnderWayExisted = true;
+
+  {
+    ModalAnswer answer({Exit});
+    EXPECT_THROW(QuitRoad::EndSetup_Click(), tk::ProcessEnded);
+    EXPECT_FALSE(answer.missed());
+  }
+  EXPECT_EQ(host.boxes.size(), 1u);
+  EXPECT_TRUE(Exists(CopyUnderWay));
+}
+
+TEST_F(QuitRoadTest, TheSystemCloseDuringTheInstallationEndsWithoutRollBack) {
+  RollBackWatch host;
+  InstallStarted = true;
+  const std::string listed = Make("a.exe");
+  ASSERT_TRUE(work_->Write("Uninstall.Tmp", listed + "\r\n"));
+  CopyUnderWay = Make("partial.bin");
+
+  int16_t cancel = 0;
+  {
+    ModalAnswer answer({Exit});
+    EXPECT_THROW(QuitRoad::Form_Unload(cancel), tk::ProcessEnded);
+    EXPECT_FALSE(answer.missed());
+  }
+  EXPECT_EQ(cancel, 1);
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, kQuitMessage);
+  EXPECT_FALSE(host.waitShownAtMessage);
+  EXPECT_FALSE(FrmRegistry().Loaded());
+  EXPECT_TRUE(Exists(listed));
+  EXPECT_TRUE(Exists(CopyUnderWay));
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+#include "wizard/QuitRoad.h"
+
+#include <string>
+
+#include "engine/EndOfProgram.h"
+#include "engine/Gest_File.h"
+#include "engine/Misc.h"
+#include "engine/SetupState.h"
+#include "toolkit/Events.h"
+#include "toolkit/Files.h"
+#include "wizard/FrmQuit.h"
+#include "wizard/FrmRegistry.h"
+
+namespace QuitRoad {
+namespace {
+
+constexpr const char* kRollBackCaption = "Annullamento dell'installazione...";
+
+// Deletes a file the installation created, then its folder when that is
+// now empty; parent folders stay.
+void RemoveCreated(const std::string& path) {
+  Gest_File::KillFile(path);
+  Gest_File::RemoveFolder(Misc::GetFolderPart(path));
+}
+
+// Deletes every path of the roll-back list, in its order. A list that
+// cannot be opened or read ends the deletions there.
+void RemoveListedFiles() {
+  const int list = tk::FreeFile();
+  if (list == 0 || tk::Open(SourceDir + "\\Uninstall.Tmp", tk::OpenMode::Input, list) != 0) return;
+  tk::FileNumberGuard closeList(list);
+  std::string line;
+  while (!tk::Eof(list) && tk::LineInput(list, line) == 0) RemoveCreated(line);
+}
+
+void RollBack() {
+  FrmRegistryWindow& wait = FrmRegistry();
+  wait.Show();
+  tk::DoEvents();
+  wait.Attesa.SetCaption(kRollBackCaption);
+  wait.Refresh();
+
+  // Ends the installation's own files (the roll-back list being written
+  // among them) and the copy's, whatever numbers they hold.
+  tk::Reset();
+
+  RemoveListedFiles();
+  // The file whose copy was interrupted is not listed yet; unless it was
+  // there before, no partly written copy may stay behind.
+  if (!CopyUnderWay.empty() && !CopyUnderWayExisted) RemoveCreated(CopyUnderWay);
+
+  wait.Unload();
+}
+
+}  // namespace
+
+void EndSetup_Click() {
+  FrmQuit().ShowModal();
+  if (InstallStarted && QuitConfirmed) {
+    RollBack();
+    Misc::CleanUpAndExit();
+  }
+  if (QuitConfirmed) Misc::CleanUpAndExit();
+}
+
+void Form_Unload(int16_t& cancel) {
+  FrmQuit().ShowModal();
+  cancel = 1;
+  if (QuitConfirmed) Misc::CleanUpAndExit();
+}
+
+}  // namespace QuitRoad

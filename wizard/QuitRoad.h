@@ -1,0 +1,29 @@
+// The wizard's two roads out through the quit dialog: its Exit pictures
+// (EndSetup, EndSetup_giallo and the small close picture ESCI_ORA) and the
+// system's close command. Both show FrmQuit modally; a confirmed quit ends
+// the process through Misc::CleanUpAndExit and never returns.
+#pragma once
+
+#include <cstdint>
+
+namespace QuitRoad {
+
+// The Exit road. Shows FrmQuit modally. When the user goes back, returns
+// with nothing changed (during the copy, the copy then resumes). When the
+// user confirms before the installation started, ends the process. When
+// the user confirms after it started (InstallStarted), first rolls it back
+// under the please-wait window ("Annullamento dell'installazione..."):
+// every numbered file is closed, every path listed in the work folder's
+// Uninstall.Tmp is deleted and its folder removed once empty, and the file
+// whose copy was under way, when it did not exist before that copy, is
+// deleted too with its folder once empty. Failures along the roll-back are
+// passed over; the road still ends the process.
+void EndSetup_Click();
+
+// The system-close road (the wizard's Form_Unload). Shows FrmQuit modally
+// and sets cancel to 1, so the wizard window is never closed this way; when
+// the user confirms, ends the process without a roll-back, also while the
+// installation is under way.
+void Form_Unload(int16_t& cancel);
+
+}  // namespace QuitRoad
