@@ -7,5 +7,6 @@ setup_gtest(engine_regional_text_test LABEL engine
 if(WIN32)
   setup_gtest(engine_regional_test LABEL engine
     SOURCES RegionalTest.cpp
-    LIBS engine)
+    LIBS engine
+    RESOURCE_LOCK locale)
 endif()

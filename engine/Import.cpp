@@ -1,0 +1,78 @@
+#include "engine/Import.h"
+
+#include <string>
+#include <vector>
+
+#include "engine/ProgramManager.h"
+#include "engine/SetupState.h"
+#include "engine/SpecialFolder.h"
+#include "toolkit/Files.h"
+#include "toolkit/Win.h"
+
+namespace Misc {
+namespace {
+
+constexpr int32_t kProgramFiles = 38;  // CSIDL_PROGRAM_FILES
+constexpr int32_t kCommonFiles = 43;   // CSIDL_PROGRAM_FILES_COMMON
+constexpr int32_t kFonts = 20;         // CSIDL_FONTS
+
+constexpr int kTemplateFile = 1;
+constexpr int kOutputFile = 2;
+
+}  // namespace
+
+TokenValues CurrentTokenValues() {
+  TokenValues v;
+  const std::string programFiles = SpecialFolder::GetSpecialFolder(kProgramFiles);
+  v.OfficeRuntimePath = programFiles + "\\OfficeRT";
+  v.InstallDir = SetupInfo.InstallDir;
+  v.AppVersion = SetupInfo.AppVersion;
+  v.SoftwareHouseName = SetupInfo.SoftwareHouseName;
+  v.CommonFilesFolder = SpecialFolder::GetSpecialFolder(kCommonFiles);
+  v.MdwName = SetupInfo.MdwName;
+  v.MdeName = SetupInfo.MdeName;
+  v.SystemDir = ProgramManager::GetSystemDir();
+  v.ApplicationName = SetupInfo.ApplicationName;
+  v.FontsFolder = SpecialFolder::GetSpecialFolder(kFonts);
+  v.ProgramFilesFolder = programFiles;
+  v.WindowsDir = ProgramManager::GetWindowsDir();
+  return v;
+}
+
+std::string ReplaceTokens(const std::string& text, bool registryFlag) {
+  return ReplaceTokens(text, registryFlag, CurrentTokenValues());
+}
+
+void ImportSettings() {
+  if (tk::Open("Settings.lrk", tk::OpenMode::Input, kTemplateFile) != tk::errNone) return;
+  tk::FileNumberGuard templateFile(kTemplateFile);
+  if (tk::Open("Settings.reg", tk::OpenMode::Output, kOutputFile) != tk::errNone) return;
+  tk::FileNumberGuard outputFile(kOutputFile);
+
+  // The values are the same for every line: read the folders once.
+  const TokenValues values = CurrentTokenValues();
+  std::string line;
+  while (!tk::Eof(kTemplateFile)) {
+    if (tk::LineInput(kTemplateFile, line) != tk::errNone) return;
+    if (tk::PrintLine(kOutputFile, ReplaceTokens(line, true, values)) != tk::errNone) return;
+  }
+  tk::Close(kTemplateFile);
+  tk::Close(kOutputFile);
+  RunAndWait("Regedit.exe /S Settings.reg");
+}
+
+void RunAndWait(const std::string& commandLine) {
+  std::vector<char> writable(commandLine.begin(), commandLine.end());
+  writable.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS,
+                      nullptr, nullptr, &startup, &process))
+    return;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
+}  // namespace Misc

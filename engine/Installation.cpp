@@ -1,0 +1,192 @@
+#include "engine/Installation.h"
+
+#include <string>
+#include <vector>
+
+#include "engine/EndOfProgram.h"
+#include "engine/FileList.h"
+#include "engine/Gest_File.h"
+#include "engine/Import.h"
+#include "engine/InstallFile.h"
+#include "engine/Misc.h"
+#include "engine/ProgramManager.h"
+#include "engine/Progress.h"
+#include "engine/Regional.h"
+#include "engine/SetupState.h"
+#include "engine/ShortCuts.h"
+#include "engine/SpecialFolder.h"
+#include "engine/UninstallRecords.h"
+#include "toolkit/DirList.h"
+#include "toolkit/Events.h"
+#include "toolkit/Files.h"
+#include "toolkit/Host.h"
+#include "toolkit/Screen.h"
+#include "toolkit/Win.h"
+#include "wizard/FrmRegistry.h"
+#include "wizard/FrmSetup.h"
+
+namespace Gest_File {
+namespace {
+
+constexpr int32_t kUserPrograms = 2;  // CSIDL_PROGRAMS
+
+// The file numbers of the sequence's own records.
+constexpr int kFirst = 1;
+constexpr int kSecond = 2;
+constexpr int kThird = 3;
+
+constexpr int kCritical = 16;
+constexpr int kInformation = 64;
+constexpr int kOkCancelExclamation = 49;
+
+const char kShellFailed[] = "QXSHELL#1 Si è verificato un errore per il file QX_SHELL.DLL\r\n";
+const char kRunAsAdministrator[] =
+    "Provare a rieseguire l'installazione con 'tasto destro' «Esegui come Amministratore».\r\n"
+    "\r\n";
+const char kWillEnd[] = "L'installazione sarà terminata.";
+const char kShellMissing[] =
+    "QXSHELL#2 Si è verificato un errore per il file QX_SHELL.DLL. L'installazione sarà "
+    "terminata.";
+const char kCompleted[] = "Installazione completata.";
+const char kRestartPrompt[] =
+    "L'INSTALLAZIONE E' STATA COMPLETATA!\r\n\r\n"
+    "Per rendere effettive le modifiche occorre RIAVVIARE il sistema.\r\n"
+    "Per RIAVVIARE Windows adesso scegliere «OK».";
+
+std::string MessageTitle() { return SetupInfo.SoftwareHouseName + " setup"; }
+
+// Loads qx_shell.dll by its bare name and asks it to register itself:
+// true when DllRegisterServer answers 0.
+bool RegisterShellComponent() {
+  HMODULE library = LoadLibraryA("qx_shell.dll");
+  if (library == nullptr) return false;
+  using RegisterFn = HRESULT(__stdcall*)();
+  auto* registerServer =
+      reinterpret_cast<RegisterFn>(reinterpret_cast<void*>(GetProcAddress(library, "DllRegisterServer")));
+  const bool registered = registerServer != nullptr && registerServer() == 0;
+  FreeLibrary(library);
+  return registered;
+}
+
+// Copies the shell component into the system folder and registers it from
+// there; on failure tells the user and ends the program.
+void InstallShellComponent(const std::string& systemDir) {
+  CopyFileOver(SourceDir + "\\qx_shell.dll", systemDir + "\\qx_shell.dll");
+  std::string found;
+  tk::Dir(systemDir + "\\qx_shell.dll", tk::DirNormal, found);
+  if (!found.empty()) {
+    if (RegisterShellComponent()) return;
+    std::string text = kShellFailed;
+    if (WinMajor > 6) text += kRunAsAdministrator;
+    text += kWillEnd;
+    tk::MsgBox(text, kCritical, MessageTitle());
+  } else {
+    tk::Beep();
+    tk::MsgBox(kShellMissing, kCritical, MessageTitle());
+  }
+  Misc::CleanUpAndExit();
+}
+
+// The head of Uninstall.ini: Setup.dip's lines 1 to 5, line 4 replaced by
+// the program group's place.
+void WriteUninstallHead() {
+  std::vector<std::string> dipLines;
+  if (tk::Open("Setup.dip", tk::OpenMode::Input, kFirst) == tk::errNone) {
+    std::string line;
+    for (int i = 0; i < 5 && tk::LineInput(kFirst, line) == tk::errNone; ++i) dipLines.push_back(line);
+  }
+  const std::string records = SetupInfo.InstallDir + "\\Uninstall.ini";
+  const bool created = tk::Open(records, tk::OpenMode::Output, kSecond) == tk::errNone;
+  if (created) {
+    const auto head = UninstallHead(dipLines, SpecialFolder::GetSpecialFolder(kUserPrograms),
+                                    SetupInfo.ProgramGroup);
+    for (const auto& line : head) tk::PrintLine(kSecond, line);
+  }
+  tk::Close(kFirst);
+  tk::Close(kSecond);
+}
+
+// The file loop: every line of Setup.ftc handed to the per-file installer,
+// failures logged in Install.Log and new files listed in Uninstall.Tmp (each
+// line written through at once, so that a quit at the next yield reads it).
+// A Setup.ftc that cannot be opened installs nothing; the records are still
+// created empty.
+void InstallPayload(const std::string& installDrive) {
+  const bool listOpen = tk::Open("Setup.ftc", tk::OpenMode::Input, kFirst) == tk::errNone;
+  const bool logOpen =
+      tk::Open(SetupInfo.InstallDir + "\\Install.Log", tk::OpenMode::Output, kSecond) == tk::errNone;
+  const bool tmpOpen = tk::Open("Uninstall.Tmp", tk::OpenMode::Output, kThird) == tk::errNone;
+  // Nothing the values come from changes during the loop: read them once.
+  const Misc::TokenValues values = Misc::CurrentTokenValues();
+  std::string line;
+  while (listOpen && !tk::Eof(kFirst)) {
+    if (tk::LineInput(kFirst, line) != tk::errNone) break;
+    const auto entry = ParseFileListLine(Misc::ReplaceTokens(line, false, values), installDrive);
+    if (!entry) continue;
+    PathExists(entry->Folder, true, false);
+    bool existed = false;
+    const bool installed = InstallFile(entry->Source, entry->Target, entry->Replace, existed);
+    if (!installed) {
+      if (logOpen) tk::PrintLine(kSecond, "File non copiato: " + entry->FileName);
+    } else if (!existed) {
+      if (tmpOpen) tk::PrintLine(kThird, entry->Target);
+    }
+  }
+  tk::Close(kFirst);
+  tk::Close(kSecond);
+  tk::Close(kThird);
+}
+
+// The tail of Uninstall.ini, dated with the setup program's own file.
+void WriteUninstallTail() {
+  if (tk::Open(SetupInfo.InstallDir + "\\Uninstall.ini", tk::OpenMode::Append, kFirst) != tk::errNone)
+    return;
+  const std::string dateLine = GetFileDateString(Misc::ProgramFile());
+  for (const auto& line : UninstallTail(dateLine, Misc::CurrentTokenValues()))
+    tk::PrintLine(kFirst, line);
+  tk::Close(kFirst);
+}
+
+}  // namespace
+
+void RunInstallation() {
+  tk::SetMousePointer(13);
+  InstallStarted = true;
+  const std::string installDrive = SetupInfo.InstallDir.substr(0, 2);
+  const std::string systemDir = ProgramManager::GetSystemDir();
+
+  InstallShellComponent(systemDir);
+  CopyFileOver(SourceDir + "\\AppRemove.dll", systemDir + "\\AppRemove.Exe");
+  CopyFileOver("MsVBvm50.dll", systemDir + "\\MsVBvm50.dll");
+  PathExists(SetupInfo.InstallDir, true, false);
+  tk::SetCurrentFolder(SourceDir);
+
+  WriteUninstallHead();
+  InstallPayload(installDrive);
+  DrawProgress(0, 100, 100);
+  DrawProgress(1, 100, 100);
+
+  FrmSetupWindow& wizard = FrmSetup();
+  wizard.tmrTime.SetEnabled(false);
+  FrmRegistry().Show();
+  tk::DoEvents();
+  wizard.EndSetup.SetEnabled(false);
+
+  Misc::ImportSettings();
+  Misc::SetRegionalFormats();
+  FrmRegistry().Attesa.SetCaption("Creazione del gruppo di icone...");
+  FrmRegistry().Refresh();
+  ShortCuts::MakeShortcuts();
+  WriteUninstallTail();
+
+  FrmRegistry().Unload();
+  tk::SetMousePointer(0);
+  if (!RestartNeeded) {
+    tk::MsgBox(kCompleted, kInformation, MessageTitle());
+  } else if (tk::MsgBox(kRestartPrompt, kOkCancelExclamation, MessageTitle()) != tk::vbOK) {
+    RestartNeeded = false;
+  }
+  Misc::CleanUpAndExit();
+}
+
+}  // namespace Gest_File

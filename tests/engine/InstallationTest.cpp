@@ -1,0 +1,445 @@
+// Whole installations by RunInstallation in this process, on a scratch work
+// folder of the Wine prefix: the real shell component, the real registry
+// editor, real links. The scripted host answers the message boxes (and
+// takes a look at the work folder before CleanUpAndExit empties it) and
+// turns the end of the process into an exception.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Installation.h"
+#include "engine/ProgramManager.h"
+#include "engine/SetupState.h"
+#include "engine/SpecialFolder.h"
+#include "tests/support/Driver.h"
+#include "tests/support/ScriptedHost.h"
+#include "tests/support/WorkFolder.h"
+#include "toolkit/Files.h"
+#include "toolkit/Win.h"
+#include "wizard/FrmSetup.h"
+
+
+namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::ScratchWork;
+
+// Remembers the roll-back list as it stands when each box is shown.
+class InstallHost : public testsupport::ScriptedHost {
+ public:
+  std::string workFolder;
+  std::vector<std::optional<std::string>> rollbackListAtBox;
+  int ShowMessageBox(const std::string& text, int style, const std::string& title) override {
+    rollbackListAtBox.push_back(ReadFileBytes(workFolder + "\\Uninstall.Tmp"));
+    return ScriptedHost::ShowMessageBox(text, style, title);
+  }
+};
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// What a link file holds, read back through the system's IShellLinkA.
+struct LinkFacts {
+  std::string target, arguments, workingFolder, icon;
+};
+
+std::optional<LinkFacts> ReadLink(const std::string& path) {
+  IShellLinkA* link = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              reinterpret_cast<void**>(&link))))
+    return std::nullopt;
+  IPersistFile* file = nullptr;
+  std::optional<LinkFacts> facts;
+  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+    std::wstring wide(path.begin(), path.end());
+    if (SUCCEEDED(file->Load(wide.c_str(), STGM_READ))) {
+      std::array<char, 1024> buffer{};
+      LinkFacts f;
+      if (SUCCEEDED(link->GetPath(buffer.data(), buffer.size(), nullptr, SLGP_RAWPATH))) f.target = buffer.data();
+      buffer.fill(0);
+      if (SUCCEEDED(link->GetArguments(buffer.data(), buffer.size()))) f.arguments = buffer.data();
+      buffer.fill(0);
+      if (SUCCEEDED(link->GetWorkingDirectory(buffer.data(), buffer.size()))) f.workingFolder = buffer.data();
+      buffer.fill(0);
+      int index = 0;
+      if (SUCCEEDED(link->GetIconLocation(buffer.data(), buffer.size(), &index))) f.icon = buffer.data();
+      facts = f;
+    }
+    file->Release();
+  }
+  link->Release();
+  return facts;
+}
+
+std::string ReadRegistryString(HKEY root, const std::string& key, const std::string& name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return "<no key>";
+  std::array<char, 512> buffer{};
+  DWORD size = buffer.size() - 1;
+  DWORD type = 0;
+  const LONG result = RegQueryValueExA(opened, name.c_str(), nullptr, &type,
+                                       reinterpret_cast<BYTE*>(buffer.data()), &size);
+  RegCloseKey(opened);
+  return result == ERROR_SUCCESS ? std::string(buffer.data()) : "<no value>";
+}
+
+// The user's locale values that the installation forces, put back after.
+constexpr std::array<LCTYPE, 4> kLocaleItems = {LOCALE_SSHORTDATE, LOCALE_SCURRENCY,
+                                                LOCALE_ICURRDIGITS, LOCALE_SMONDECIMALSEP};
+
+class Installation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CoInitialize(nullptr);
+    for (std::size_t i = 0; i < kLocaleItems.size(); ++i) {
+      char buffer[128] = {};
+      GetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], buffer, sizeof buffer);
+      savedLocale_[i] = buffer;
+    }
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    name_ = info->name();
+    work_ = std::make_unique<ScratchWork>("engine-install", name_);
+    root_ = "C:\\engine-install\\" + name_;
+    installDir_ = root_ + "\\Programmi\\Demo " + name_;
+    group_ = "Velmarind Test " + name_;
+    host_.workFolder = work_->work();
+
+    PopulateWork();
+    SetDip("", "");
+    SourceDir = work_->work();
+    SetupInfo = {};
+    RestartNeeded = false;
+    InstallStarted = false;
+    RunCommand.clear();
+  }
+
+  void TearDown() override {
+    FrmSetup().Unload();
+    tk::Reset();
+    SetCurrentDirectoryA("C:\\");
+    for (std::size_t i = 0; i < kLocaleItems.size(); ++i)
+      SetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], savedLocale_[i].c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Velmarind Test\\" + name_).c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmarind Test");
+    testsupport::RemoveTree(SpecialFolder::GetSpecialFolder(23) + "\\" + group_);
+    DeleteFileA((SpecialFolder::GetSpecialFolder(25) + "\\" + AppName() + ".Lnk").c_str());
+    work_.reset();
+    CoUninitialize();
+  }
+
+  // The setup's own files, as the launcher leaves them in the work folder
+  // (the end of every installation empties it again).
+  void PopulateWork() {
+    CreateDirectoryA((work_->work() + "\\files").c_str(), nullptr);
+    ASSERT_TRUE(work_->Write("Welcome.txt", "Benvenuti in @ !"));
+    ASSERT_TRUE(work_->Write("Licence.txt", "Licenza"));
+    ASSERT_TRUE(CopyFileA(QX_SHELL_DLL_PATH, (work_->work() + "\\qx_shell.dll").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(APPREMOVE_STANDIN_PATH, (work_->work() + "\\AppRemove.dll").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(MSVBVM50_STANDIN_PATH, (work_->work() + "\\MsVBvm50.dll").c_str(), FALSE));
+    ASSERT_TRUE(work_->Write("Settings.lrk", Lines({"REGEDIT4", "",
+                                                    "[HKEY_CURRENT_USER\\Software\\Velmarind Test\\" + name_ + "]",
+                                                    "\"Path\"=\"§§QX_App_Path§§\"",
+                                                    "\"Name\"=\"§§qx_app_name§§ §§QX_Version§§\""})));
+  }
+
+  std::string AppName() const { return "Demo " + name_; }
+
+  // The settings of a plain executable ("Demo.exe") or, with mde, of a
+  // database application, with one extra Programs-menu entry.
+  void SetDip(const std::string& mde, const std::string& mdw) {
+    const std::string exe = mde.empty() ? "Demo.exe" : "";
+    ASSERT_TRUE(work_->Write("Setup.dip",
+                             testsupport::SetupDipText({AppName(), "descrizione", "Velmarind", group_, "1.5",
+                                                        "Demo", "200000", exe, mde, mdw, "Demo.ico",
+                                                        "Leggimi", "Leggimi.txt", "Demo.ico"})));
+  }
+
+  // Loads the wizard (which reads Setup.dip) and points it at the test's
+  // installation folder.
+  void LoadWizard(int deskShort) {
+    FrmSetup().Show();
+    ASSERT_TRUE(FrmSetup().Loaded());
+    SetupInfo.InstallDir = installDir_;
+    FrmSetup().DeskShort.SetValue(deskShort);
+    host_.boxes.clear();
+  }
+
+  // Runs the installation to the end of the process; true when it ended.
+  bool Install() {
+    try {
+      Gest_File::RunInstallation();
+    } catch (const tk::ProcessEnded&) {
+      return true;
+    }
+    return false;
+  }
+
+  std::string Read(const std::string& path) const { return ReadFileBytes(path).value_or("<missing>"); }
+
+  InstallHost host_;
+  std::unique_ptr<ScratchWork> work_;
+  std::string name_, root_, installDir_, group_;
+  std::array<std::string, 4> savedLocale_;
+};
+
+TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
+  const std::string payload = installDir_ + "\\";
+  ASSERT_TRUE(work_->Write("files\\Demo.exe", std::string(70000, 'E')));
+  ASSERT_TRUE(work_->Write("files\\Demo.ico", std::string(766, 'I')));
+  ASSERT_TRUE(work_->Write("files\\Leggimi.txt", "leggimi"));
+  ASSERT_TRUE(work_->Write("files\\Dati.dat", "nuovi dati"));
+  ASSERT_TRUE(work_->Write("files\\Vecchio.txt", "nuovo"));
+  ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1", "", "senza punto e virgola",
+                                               ";Nascosto.txt;1", "Demo.ico;§§qx_app_path§§;1",
+                                               "Leggimi.txt;§§QX_App_Path§§\\Doc;0",
+                                               "Demo.exe;§§QX_App_Path§§;1", "Vecchio.txt;§§QX_App_Path§§;0",
+                                               "Dati.dat;§§QX_App_Path§§;1", "Manca.txt;§§QX_App_Path§§;1"})));
+  // A file of an earlier installation, kept (flag 0).
+  CreateDirectoryA((root_ + "\\Programmi").c_str(), nullptr);
+  CreateDirectoryA(installDir_.c_str(), nullptr);
+  ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Vecchio.txt", "vecchio"));
+  LoadWizard(0);
+  const std::string previousTmp = "a stale list";
+  ASSERT_TRUE(work_->Write("Uninstall.Tmp", previousTmp));
+
+  ASSERT_TRUE(Install());
+
+  EXPECT_EQ(Read(payload + "Demo.exe"), std::string(70000, 'E'));
+  EXPECT_EQ(Read(payload + "Demo.ico"), std::string(766, 'I'));
+  EXPECT_EQ(Read(payload + "Doc\\Leggimi.txt"), "leggimi");
+  EXPECT_EQ(Read(payload + "Vecchio.txt"), "vecchio");
+  EXPECT_EQ(Read(payload + "Dati.dat"), "nuovi dati");
+  EXPECT_EQ(Read(payload + "Install.Log"), "File non copiato: Manca.txt\r\n");
+
+  // Only the end message, after the records; the roll-back list as it
+  // stood then: every new file once, in order.
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
+  EXPECT_EQ(host_.boxes[0].style, 64);
+  EXPECT_EQ(host_.boxes[0].title, "Velmarind setup");
+  ASSERT_EQ(host_.rollbackListAtBox.size(), 1u);
+  EXPECT_EQ(host_.rollbackListAtBox[0].value_or("<missing>"),
+            Lines({payload + "Demo.exe", payload + "Demo.ico", payload + "Doc\\Leggimi.txt",
+                   payload + "Dati.dat"}));
+
+  // The records, line for line.
+  const std::string programs = SpecialFolder::GetSpecialFolder(2);
+  const std::string commonPrograms = SpecialFolder::GetSpecialFolder(23);
+  const std::string systemDir = ProgramManager::GetSystemDir();
+  const std::string groupFolder = commonPrograms + "\\" + group_ + "\\";
+  const std::string records = Read(payload + "Uninstall.ini");
+  const std::string expectedHeadAndLinks = Lines(
+      {"....." + AppName(), ".................descrizione", ".............Velmarind",
+       "Program Group: " + programs + "\\" + group_, "........1.5",
+       "LNK=" + groupFolder + AppName() + ".Lnk", "LNK=" + groupFolder + "Leggimi.Lnk",
+       "LNK=" + groupFolder + "Rimuovi dal sistema.Lnk", "", ";[REMOVE]"});
+  ASSERT_EQ(records.substr(0, expectedHeadAndLinks.size()), expectedHeadAndLinks);
+  const std::string rest = records.substr(expectedHeadAndLinks.size());
+  const std::string dateLine = rest.substr(0, rest.find("\r\n"));
+  EXPECT_NE(dateLine.find(' '), std::string::npos) << dateLine;
+  EXPECT_NE(dateLine, "01/01/1601 0.0.0");
+  EXPECT_EQ(rest.substr(dateLine.size() + 2),
+            Lines({"", ";[REGISTRY SECTION]",
+                   "RemoveKey:LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + AppName(),
+                   "RemoveVal:LOCAL_MACHINE\\Software\\Microsoft\\Office\\8.0\\Access\\Profiles",
+                   "          " + AppName(),
+                   "RemoveVal:LOCAL_MACHINE\\Software\\Microsoft\\Access Runtime\\8.0\\Profiles",
+                   "          " + AppName(),
+                   "RemoveVal:LOCAL_MACHINE\\Software\\Velmarind\\" + AppName() + "\\1.5\\Jet\\3.5\\Engines",
+                   "          SystemDB"}));
+
+  // The links, read back.
+  const auto app = ReadLink(groupFolder + AppName() + ".Lnk");
+  ASSERT_TRUE(app.has_value());
+  EXPECT_EQ(app->target, payload + "Demo.exe");
+  EXPECT_EQ(app->arguments, "");
+  EXPECT_EQ(app->workingFolder, installDir_);
+  EXPECT_EQ(app->icon, payload + "Demo.ico");
+  const auto extra = ReadLink(groupFolder + "Leggimi.Lnk");
+  ASSERT_TRUE(extra.has_value());
+  EXPECT_EQ(extra->target, payload + "Leggimi.txt");
+  const auto remover = ReadLink(groupFolder + "Rimuovi dal sistema.Lnk");
+  ASSERT_TRUE(remover.has_value());
+  EXPECT_EQ(remover->target, systemDir + "\\appremove.exe");
+  EXPECT_EQ(remover->arguments, "/" + installDir_);
+  EXPECT_TRUE(RunCommand.empty());
+
+  // The system folder's components; the registry settings imported.
+  EXPECT_TRUE(ReadFileBytes(systemDir + "\\qx_shell.dll").has_value());
+  EXPECT_TRUE(ReadFileBytes(systemDir + "\\AppRemove.Exe").has_value());
+  EXPECT_TRUE(ReadFileBytes(systemDir + "\\MsVBvm50.dll").has_value());
+  const std::string key = "Software\\Velmarind Test\\" + name_;
+  EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, key, "Path"), installDir_);
+  EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, key, "Name"), AppName() + " 1.5");
+
+  // CleanUpAndExit emptied the work folder; no restart was asked for.
+  EXPECT_TRUE(testsupport::ListNames(work_->work() + "\\*").empty());
+  EXPECT_TRUE(host_.restartRequests.empty());
+  EXPECT_TRUE(InstallStarted);
+  EXPECT_FALSE(tk::IsOpen(1) || tk::IsOpen(2) || tk::IsOpen(3));
+}
+
+TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksAndStartsIt) {
+  SetDip("Demo.mde", "Demo.mdw");
+  ASSERT_TRUE(work_->Write("files\\Demo.mde", "mde"));
+  ASSERT_TRUE(work_->Write("files\\Demo.mdw", "mdw"));
+  ASSERT_TRUE(work_->Write("files\\Demo.ico", "ico"));
+  ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.mde;§§QX_App_Path§§;1", "Demo.mdw;§§QX_App_Path§§;1",
+                                               "Demo.ico;§§QX_App_Path§§;1"})));
+  // The Access runtime's stand-in records its command line.
+  const std::string runtimeFolder = SpecialFolder::GetSpecialFolder(38) + "\\OfficeRT";
+  CreateDirectoryA(runtimeFolder.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(MSACCESS_STANDIN_PATH, (runtimeFolder + "\\MSACCESS.EXE").c_str(), FALSE));
+  DeleteFileA((runtimeFolder + "\\MSACCESS.log").c_str());
+  // Major version 5: the Quick Launch link too, into a folder that exists.
+  const std::string quickLaunch =
+      SpecialFolder::GetSpecialFolder(26) + "\\Microsoft\\Internet Explorer\\Quick Launch";
+  SHCreateDirectoryExA(nullptr, quickLaunch.c_str(), nullptr);
+  host_.overrideVersion = true;
+  host_.version = {true, 5, 1, 2600, 2};
+  LoadWizard(1);
+  FrmSetup().AutoEsegui.SetValue(1);
+
+  ASSERT_TRUE(Install());
+
+  const std::string I = installDir_ + "\\";
+  const std::string T = runtimeFolder + "\\MSACCESS.EXE";
+  const std::string A = " /wrkgrp \"" + I + "Demo.mdw\" \"" + I + "Demo.mde\" /user utente /runtime";
+  EXPECT_EQ(RunCommand, "\"" + T + "\" " + A);
+  const std::string groupFolder = SpecialFolder::GetSpecialFolder(23) + "\\" + group_ + "\\";
+  const std::string desktop = SpecialFolder::GetSpecialFolder(25) + "\\" + AppName() + ".Lnk";
+  const std::string quick = quickLaunch + "\\" + AppName() + ".Lnk";
+  for (const std::string& path : {groupFolder + AppName() + ".Lnk", desktop, quick}) {
+    const auto link = ReadLink(path);
+    ASSERT_TRUE(link.has_value()) << path;
+    EXPECT_EQ(link->target, T) << path;
+    EXPECT_EQ(link->arguments, A) << path;
+    EXPECT_EQ(link->icon, I + "Demo.ico") << path;
+  }
+  DeleteFileA(quick.c_str());
+  const std::string records = Read(I + "Uninstall.ini");
+  EXPECT_NE(records.find("\r\nLNK=" + groupFolder + AppName() + ".Lnk\r\nLNK=" + desktop + "\r\nLNK=" + quick +
+                         "\r\nLNK=" + groupFolder + "Leggimi.Lnk\r\nLNK=" + groupFolder +
+                         "Rimuovi dal sistema.Lnk\r\n\r\n;[REMOVE]\r\n"),
+            std::string::npos)
+      << records;
+
+  // CleanUpAndExit started the runtime with the command line.
+  std::optional<std::string> log;
+  for (int i = 0; i < 100 && !(log = ReadFileBytes(runtimeFolder + "\\MSACCESS.log")); ++i) Sleep(100);
+  ASSERT_TRUE(log.has_value());
+  EXPECT_NE(log->find(A.substr(1)), std::string::npos) << *log;
+  testsupport::RemoveTree(runtimeFolder);
+}
+
+// A file held open without sharing: its replacement is deferred, it is
+// logged, and the end message asks for the restart; OK keeps the restart,
+// Cancel drops it.
+TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
+  const std::string windowsIni = ProgramManager::GetWindowsDir() + "\\wininit.ini";
+  const auto savedIni = ReadFileBytes(windowsIni);
+  ASSERT_TRUE(work_->Write("files\\Demo.exe", "nuovo"));
+  ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1"})));
+  for (const int answer : {tk::vbCancel, tk::vbOK}) {
+    SCOPED_TRACE(answer);
+    SHCreateDirectoryExA(nullptr, installDir_.c_str(), nullptr);
+    const std::string target = installDir_ + "\\Demo.exe";
+    ASSERT_TRUE(testsupport::WriteFileBytes(target, "vecchio"));
+    HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    LoadWizard(0);
+    RestartNeeded = false;
+    host_.answers = {answer};
+    host_.restartRequests.clear();
+
+    ASSERT_TRUE(Install());
+    CloseHandle(held);
+
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(host_.boxes[0].text,
+              "L'INSTALLAZIONE E' STATA COMPLETATA!\r\n\r\nPer rendere effettive le modifiche occorre "
+              "RIAVVIARE il sistema.\r\nPer RIAVVIARE Windows adesso scegliere «OK».");
+    EXPECT_EQ(host_.boxes[0].style, 49);
+    EXPECT_EQ(host_.restartRequests.size(), answer == tk::vbOK ? 1u : 0u);
+    EXPECT_EQ(RestartNeeded, answer == tk::vbOK);
+    EXPECT_EQ(Read(target), "vecchio");
+    EXPECT_EQ(Read(installDir_ + "\\Demo.000"), "nuovo");
+    EXPECT_EQ(Read(installDir_ + "\\Install.Log"), "File non copiato: Demo.exe\r\n");
+    EXPECT_NE(Read(windowsIni).find(target + "=" + installDir_ + "\\Demo.000\r\n"), std::string::npos);
+    // Ready for the second round: the work folder was emptied.
+    testsupport::RemoveTree(installDir_);
+    PopulateWork();
+    SetDip("", "");
+    ASSERT_TRUE(work_->Write("files\\Demo.exe", "nuovo"));
+    ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1"})));
+    FrmSetup().Unload();
+  }
+  // Put the Windows folder's file back as it was; forget the renames that
+  // the NT family was asked to make at the next start.
+  if (savedIni) testsupport::WriteFileBytes(windowsIni, *savedIni);
+  else DeleteFileA(windowsIni.c_str());
+  HKEY session = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", 0,
+                    KEY_SET_VALUE, &session) == ERROR_SUCCESS) {
+    RegDeleteValueA(session, "PendingFileRenameOperations");
+    RegCloseKey(session);
+  }
+}
+
+// The shell component that will not register ends the installation before
+// anything is installed: the hint to run as administrator only from major
+// version 7 on.
+TEST_F(Installation, AShellComponentThatDoesNotRegisterEndsTheInstallation) {
+  for (const uint32_t major : {6u, 7u}) {
+    PopulateWork();
+    SetDip("", "");
+    ASSERT_TRUE(work_->Write("files\\Demo.exe", "x"));
+    ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1"})));
+    ASSERT_TRUE(CopyFileA(FAILING_SHELL_DLL_PATH, (work_->work() + "\\qx_shell.dll").c_str(), FALSE));
+    host_.overrideVersion = true;
+    host_.version = {true, major, 1, 7601, 2};
+    LoadWizard(0);
+    ASSERT_TRUE(Install());
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    const std::string hint =
+        major > 6 ? "Provare a rieseguire l'installazione con 'tasto destro' «Esegui come Amministratore».\r\n\r\n"
+                  : "";
+    EXPECT_EQ(host_.boxes[0].text,
+              "QXSHELL#1 Si è verificato un errore per il file QX_SHELL.DLL\r\n" + hint +
+                  "L'installazione sarà terminata.");
+    EXPECT_EQ(host_.boxes[0].style, 16);
+    EXPECT_EQ(host_.boxes[0].beepsBefore, 0);
+    EXPECT_FALSE(ReadFileBytes(installDir_ + "\\Demo.exe").has_value());
+    EXPECT_FALSE(testsupport::ListNames(installDir_).size() > 0);
+    FrmSetup().Unload();
+  }
+  // Leave the good component in the system folder for whoever follows.
+  CopyFileA(QX_SHELL_DLL_PATH, (ProgramManager::GetSystemDir() + "\\qx_shell.dll").c_str(), FALSE);
+}
+
+TEST_F(Installation, AShellComponentMissingFromTheSystemFolderEndsTheInstallation) {
+  ASSERT_TRUE(work_->Write("Setup.ftc", ""));
+  LoadWizard(0);
+  // Gone after the wizard's start-up, which demands it.
+  DeleteFileA((work_->work() + "\\qx_shell.dll").c_str());
+  const std::string installed = ProgramManager::GetSystemDir() + "\\qx_shell.dll";
+  DeleteFileA(installed.c_str());
+  ASSERT_FALSE(ReadFileBytes(installed).has_value());
+  ASSERT_TRUE(Install());
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text,
+            "QXSHELL#2 Si è verificato un errore per il file QX_SHELL.DLL. L'installazione sarà terminata.");
+  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
+  EXPECT_EQ(GetFileAttributesA(installDir_.c_str()), INVALID_FILE_ATTRIBUTES);
+  CopyFileA(QX_SHELL_DLL_PATH, installed.c_str(), FALSE);
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+# Whole installations under Wine: the real shell component, the stand-ins
+# for the uninstaller, the runtime library and the Access runtime, and a
+# shell component that refuses to register. The cases replace the system
+# folder's qx_shell.dll and force the user's regional formats, so they run
+# alone.
+if(WIN32)
+  add_library(failing_shell SHARED data/FailingShell.cpp)
+  target_include_directories(failing_shell PRIVATE ${PROJECT_SOURCE_DIR})
+  set_target_properties(failing_shell PROPERTIES PREFIX "" OUTPUT_NAME failing_shell
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/engine/data)
+  target_link_options(failing_shell PRIVATE -Wl,--enable-stdcall-fixup)
+  string(REPLACE "/" "\\\\" failing_shell_wine "Z:${CMAKE_BINARY_DIR}/tests/engine/data/failing_shell.dll")
+
+  enable_language(RC)
+  setup_gtest(engine_installation_test LABEL engine
+    SOURCES InstallationTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
+    LIBS engine testsupport qx_shell_path standin_paths ole32 uuid
+    TIMEOUT 120
+    RESOURCE_LOCK system-folder locale)
+  target_include_directories(engine_installation_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
+  target_compile_definitions(engine_installation_test PRIVATE
+    "FAILING_SHELL_DLL_PATH=\"${failing_shell_wine}\"")
+  add_dependencies(engine_installation_test failing_shell)
+endif()
