@@ -210,6 +210,8 @@ FrmSetupWindow::FrmSetupWindow()
   PlacePicture(Previus_Blu, IDB_PREVIUS_BLU, 120, 4530, 1425, 510, true, hand);
   PlacePicture(Browse, IDB_BROWSE, 3660, 3105, 675, 480, true, hand);
   PlacePicture(BrowseColor, IDB_BROWSECOLOR, 3660, 3105, 675, 480, false, hand);
+
+  WireEvents();
 }
 
 FrmSetupWindow::~FrmSetupWindow() { SetWizardProgressBoxes({nullptr, nullptr}); }
@@ -223,6 +225,7 @@ void FrmSetupWindow::Form_Initialize() {
 
 void FrmSetupWindow::Form_Load() {
   WizardWindowHandle = reinterpret_cast<uintptr_t>(hwnd());
+  HookWelcomeMouseMove();
 
   // Any failure from here on leaves through this handler: the fields read so
   // far keep their new values, nothing is undone, the window stays usable.

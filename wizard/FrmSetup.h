@@ -69,8 +69,61 @@ class FrmSetupWindow final : public tk::Form {
   // The start-up (also run again whenever the welcome page is shown).
   void Form_Load() override;
 
+  // --- pages and navigation
+  // The page switcher: builds page `step` (0 to 6; any other number builds
+  // nothing). Leaving the folder page, a folder the target check rejects
+  // sets `step` back to 2 and builds the folder page again.
+  void ShowStep(int16_t& step);
+  // Next: the licence check on page 1, the next page, and past page 5 the
+  // installation (which ends the program).
+  void NextStep_Click();
+  // Back: the previous page.
+  void Previous_Click();
+  // Enter acts as Next while the Next picture or its twin is shown, also
+  // when a text box or the combo box has the focus.
+  void Form_KeyPress(int& keyAscii) override;
+  // The licence options' caption labels select their option.
+  void Lic_Accetto_txt_Click();
+  void Lic_NonAccetto_txt_Click();
+  // The check boxes' caption labels toggle their box.
+  void AutoEsegui_txt_Click();
+  void DeskShort_txt_Click();
+  // The folder-browse dialog; a chosen folder goes into CopyPath unchecked.
+  void Browse_Click();
+  // True while a page change (Next, Back or Enter) is under way: a further
+  // one arriving during its yields is dropped.
+  bool ChangingPage() const { return changingPage_; }
+
+  // --- picture buttons and dragging
+  // Puts the buttons back to their plain faces for the current page; yields
+  // to pending window events twice below page 6.
+  void Form_MouseMove(int button, int shift, float x, float y) override;
+  // A press on the face (or on Apptitle) drags the window.
+  void Form_MouseDown(int button, int shift, float x, float y) override;
+  // The hover swaps of the plain pictures.
+  void NextStep_MouseMove();
+  void Previous_MouseMove();
+  void EndSetup_MouseMove();
+  void Browse_MouseMove();
+  // The highlighted twins run their plain picture's handler.
+  void Avanti_Blu_Click() { NextStep_Click(); }
+  void Previus_Blu_Click() { Previous_Click(); }
+  void BrowseColor_Click() { Browse_Click(); }
+
  protected:
   void Form_Initialize() override;
+
+ private:
+  // Connects the controls' events to the handlers above.
+  void WireEvents();
+  // Passes the mouse moves over the Welcome box to Form_MouseMove (the
+  // box is a system edit window of its own).
+  void HookWelcomeMouseMove();
+  static LRESULT CALLBACK WelcomeProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+
+  bool changingPage_ = false;
+  HWND welcomeHooked_ = nullptr;
+  WNDPROC welcomeProc_ = nullptr;
 };
 
 // The wizard window, created on first use.

@@ -1,0 +1,273 @@
+// The wizard's pages and the moves between them, in this process: Next,
+// Back and Enter as the user gives them (clicks and keys posted to the
+// window), the controls read back page by page.
+#include <sstream>
+#include <vector>
+
+#include "tests/wizard/NavigationTestFixture.h"
+#include "toolkit/Screen.h"
+
+namespace {
+
+using navtest::WizardPages;
+
+// What each page shows, by the controls in this order (S shown, - hidden).
+std::string Shown(FrmSetupWindow& w) {
+  const bool v[] = {w.Welcome.Visible(),        w.SelPath.Visible(),         w.CopyPath.Visible(),
+                    w.Browse.Visible(),         w.ErroreSpazio.Visible(),    w.Lic_Accetto.Visible(),
+                    w.Lic_Accetto_txt.Visible(), w.Lic_NonAccetto.Visible(), w.Lic_NonAccetto_txt.Visible(),
+                    w.PrgGroup.Visible(),       w.PrgIco.Visible(),          w.DeskShort.Visible(),
+                    w.DeskShort_txt.Visible(),  w.AutoEsegui.Visible(),      w.AutoEsegui_txt.Visible(),
+                    w.lblStatus(0).Visible(),   w.lblStatus(1).Visible(),    w.picStatus(0).Visible(),
+                    w.picStatus(1).Visible(),   w.NextStep.Visible(),        w.Previous_Disabilitato.Visible(),
+                    w.Previous.Visible(),       w.EndSetup.Visible()};
+  std::string s;
+  for (bool b : v) s += b ? 'S' : '-';
+  return s;
+}
+
+//                          Welcome, SelPath, CopyPath, Browse, ErroreSpazio, licence x4, PrgGroup, PrgIco,
+//                          check boxes and labels x4, status x4, NextStep, disabled Back, Back, Exit
+const char* const kPages[] = {
+    "S" "---" "-" "----" "--" "----" "----" "SSSS",  // 0: Back lies under the disabled Back
+    "S" "---" "-" "SSSS" "--" "----" "----" "S-SS",  // 1
+    "-" "SSS" "-" "----" "--" "----" "----" "S-SS",  // 2
+    "S" "---" "S" "----" "--" "----" "----" "S-SS",  // 3
+    "-" "S--" "-" "----" "SS" "SSSS" "----" "S-SS",  // 4
+    "S" "S--" "-" "----" "--" "----" "----" "S-SS",  // 5
+    "-" "---" "-" "----" "--" "----" "SSSS" "---S",  // 6
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = text.find("\r\n", start);
+    lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) return lines;
+    start = end + 2;
+  }
+}
+
+TEST_F(WizardPages, WalksForwardPageByPage) {
+  // Back on the welcome page hits the disabled Back picture.
+  ClickBack();
+  EXPECT_EQ(w().Step, 0);
+  EXPECT_TRUE(w().Previous_Disabilitato.Visible());
+
+  // The licence page, and the refusal.
+  ClickNext();
+  ASSERT_EQ(w().Step, 1);
+  EXPECT_EQ(Shown(w()), kPages[1]);
+  EXPECT_EQ(w().Welcome.Text(), "Licenza d'uso\r\nRiga due");
+  EXPECT_EQ(w().Welcome.Top(), 1290);
+  EXPECT_EQ(w().Welcome.Height(), 2640);
+  ClickNext();
+  EXPECT_EQ(w().Step, 1);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Per procedere OCCORRE accettare la LICENZA D'USO.");
+  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].title, "Velmarind Installer");
+  EXPECT_EQ(Shown(w()), kPages[1]);
+  Click(w().Lic_Accetto_txt);
+  EXPECT_TRUE(w().Lic_Accetto.Value());
+  EXPECT_FALSE(w().Lic_NonAccetto.Value());
+
+  ClickNext();
+  ASSERT_EQ(w().Step, 2);
+  EXPECT_EQ(Shown(w()), kPages[2]);
+  EXPECT_EQ(w().SelPath.Caption(),
+            "Occorre selezionare la cartella in cui si desidera installare l'applicazione. Fare clic sul pulsante "
+            "di fianco al percorso per sfogliare le cartelle.");
+  EXPECT_EQ(w().CopyPath.Text(), SetupInfo.InstallDir);
+  EXPECT_FALSE(w().BrowseColor.Visible());
+
+  w().CopyPath.SetText(target_ + "\\");
+  ClickNext();
+  ASSERT_EQ(w().Step, 3);
+  EXPECT_EQ(Shown(w()), kPages[3]);
+  EXPECT_EQ(host_.boxes.size(), 1u) << "an empty folder is taken without a question";
+  EXPECT_EQ(SetupInfo.InstallDir, target_);
+  EXPECT_EQ(w().CopyPath.Text(), target_);
+  EXPECT_NE(w().Welcome.Text().find("C:\\"), std::string::npos) << w().Welcome.Text();
+  EXPECT_TRUE(w().NextStep.Enabled());
+  EXPECT_EQ(w().ErroreSpazio.Top(), 2500);
+
+  ClickNext();
+  ASSERT_EQ(w().Step, 4);
+  EXPECT_EQ(Shown(w()), kPages[4]);
+  EXPECT_EQ(w().PrgGroup.Text(), "Velmarind Demo");
+  EXPECT_EQ(w().PrgIco.Top(), 2610);
+  EXPECT_EQ(w().SelPath.Caption(),
+            "Digitare il nome del Gruppo di programmi in cui verranno create le icone, oppure scegliere un gruppo "
+            "tra quelli già esistenti.");
+  // The check boxes' labels: twice back to the first state; greyed becomes ticked.
+  Click(w().DeskShort_txt);
+  EXPECT_EQ(w().DeskShort.Value(), 0);
+  Click(w().DeskShort_txt);
+  EXPECT_EQ(w().DeskShort.Value(), 1);
+  w().AutoEsegui.SetValue(2);
+  Click(w().AutoEsegui_txt);
+  EXPECT_EQ(w().AutoEsegui.Value(), 1);
+
+  w().PrgGroup.SetText("Gruppo scelto");
+  ClickNext();
+  ASSERT_EQ(w().Step, 5);
+  EXPECT_EQ(Shown(w()), kPages[5]);
+  EXPECT_EQ(SetupInfo.ProgramGroup, "Gruppo scelto");
+  EXPECT_EQ(w().Welcome.Text(), "\r\n  Percorso di installazione:\r\n     " + target_ +
+                                    "\r\n\r\n  Gruppo di programmi:\r\n     Gruppo scelto");
+  EXPECT_EQ(w().SelPath.Caption(),
+            "Il programma di installazione ha tutte le informazioni necessarie per procedere con la copia dei "
+            "file. Se si desidera rivedere o modificare qualche impostazione, fare clic su «Indietro»,  "
+            "altrimenti fare clic su «Avanti» per iniziare la copia dei files.");
+
+  // The progress page as Next past the summary builds it (without the
+  // installation that would follow and end the process).
+  w().Step = 6;
+  w().ShowStep(w().Step);
+  EXPECT_EQ(Shown(w()), kPages[6]);
+  EXPECT_EQ(tk::MousePointer(), tk::vbDefault);
+
+  // Enter on the progress page does nothing.
+  Enter(w().hwnd());
+  EXPECT_EQ(w().Step, 6);
+  EXPECT_EQ(host_.boxes.size(), 1u);
+
+  // A page number outside the pages builds nothing.
+  w().Step = 9;
+  w().ShowStep(w().Step);
+  EXPECT_EQ(Shown(w()), kPages[6]);
+}
+
+TEST_F(WizardPages, EnterMovesOnFromTheFormAndFromItsBoxes) {
+  Enter(w().hwnd());
+  ASSERT_EQ(w().Step, 1);
+  Click(w().Lic_Accetto_txt);
+  Enter(w().hwnd());
+  ASSERT_EQ(w().Step, 2);
+
+  // From the folder box, onto a drive that has too little room: Next is
+  // disabled there, Enter still moves on.
+  host_.diskNearlyFull = true;
+  w().CopyPath.SetText(target_);
+  ASSERT_TRUE(w().CopyPath.SetFocus());
+  Enter(w().CopyPath.hwnd());
+  ASSERT_EQ(w().Step, 3);
+  EXPECT_FALSE(w().NextStep.Enabled());
+  EXPECT_FALSE(w().ErroreSpazio.Text().empty());
+  Click(w().NextStep);
+  EXPECT_EQ(w().Step, 3) << "the disabled Next picture does not move on";
+  Enter(w().hwnd());
+  ASSERT_EQ(w().Step, 4);
+
+  // From the combo box's text field, with an empty group: the summary's
+  // sixth line is five blanks.
+  w().PrgGroup.SetText("");
+  ASSERT_TRUE(w().PrgGroup.SetFocus());
+  Enter(GetFocus());
+  ASSERT_EQ(w().Step, 5);
+  const std::vector<std::string> lines = Lines(w().Welcome.Text());
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[5], "     ");
+  EXPECT_EQ(SetupInfo.ProgramGroup, "");
+}
+
+TEST_F(WizardPages, BackFromTheGroupPageMakesNoFolderCheckAndPageZeroStartsAgain) {
+  // A folder holding a file: leaving the folder page asks whether to overwrite.
+  ASSERT_TRUE(testsupport::WriteFileBytes(target_ + "\\vecchio.txt", "x"));
+  GoToFolderPage();
+  w().CopyPath.SetText(target_);
+  host_.answers = {tk::vbYes};
+  ClickNext();
+  ASSERT_EQ(w().Step, 3);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].style & 0xF, tk::vbYesNo);
+  ClickNext();
+  ASSERT_EQ(w().Step, 4);
+  w().PrgGroup.SetText("Altro gruppo");
+
+  ClickBack();
+  ASSERT_EQ(w().Step, 3);
+  EXPECT_EQ(host_.boxes.size(), 1u) << "no second folder check";
+  EXPECT_EQ(w().CopyPath.Text(), target_);
+  EXPECT_TRUE(w().ErroreSpazio.Visible());
+  EXPECT_NE(w().Welcome.Text().find("C:\\"), std::string::npos);
+
+  ClickBack();
+  ASSERT_EQ(w().Step, 2);
+  EXPECT_EQ(w().CopyPath.Text(), target_);
+  ClickBack();
+  ASSERT_EQ(w().Step, 1);
+  EXPECT_TRUE(w().Lic_Accetto.Value()) << "the licence choice survives";
+  ClickBack();
+  ASSERT_EQ(w().Step, 0);
+  EXPECT_EQ(Shown(w()), kPages[0]);
+  EXPECT_EQ(w().Welcome.Text(), "Benvenuti in Velmarind Demo v.1.0 !");
+  EXPECT_FALSE(w().Lic_Accetto.Value());
+  EXPECT_TRUE(w().Lic_NonAccetto.Value());
+
+  // Forward again: the settings file's folder and group, not the user's.
+  ClickNext();
+  ClickNext();
+  EXPECT_EQ(w().Step, 1) << "the licence is asked for again";
+  Click(w().Lic_Accetto_txt);
+  ClickNext();
+  ASSERT_EQ(w().Step, 2);
+  EXPECT_NE(w().CopyPath.Text(), target_);
+  EXPECT_EQ(w().CopyPath.Text().substr(w().CopyPath.Text().size() - 5), "\\Demo");
+  w().CopyPath.SetText(target_);
+  host_.answers = {tk::vbYes};
+  ClickNext();
+  ClickNext();
+  ASSERT_EQ(w().Step, 4);
+  EXPECT_EQ(w().PrgGroup.Text(), "Velmarind Demo");
+}
+
+TEST_F(WizardPages, ARejectedFolderStaysOnTheFolderPageCleanedUp) {
+  GoToFolderPage();
+  w().CopyPath.SetText("  C:\\dove*finisce\\\\  ");
+  ClickNext();
+  EXPECT_EQ(w().Step, 2);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Il percorso contiene caratteri NON consentiti.");
+  EXPECT_EQ(Shown(w()), kPages[2]);
+  EXPECT_EQ(w().CopyPath.Text(), "C:\\dove*finisce");
+  EXPECT_TRUE(w().CopyPath.HasFocus());
+  EXPECT_EQ(tk::MousePointer(), tk::vbDefault);
+}
+
+TEST_F(WizardPages, ASecondNextOrBackDuringAPageChangeIsDropped) {
+  GoToFolderPage();
+  // Next twice and Back, quicker than the page change: the folder check
+  // still runs (and rejects), nothing passes over it.
+  w().CopyPath.SetText("C:\\dove?");
+  const LPARAM next = MAKELPARAM((1830 + 720) / 15, (4545 + 255) / 15);
+  const LPARAM back = MAKELPARAM((120 + 720) / 15, (4530 + 255) / 15);
+  for (LPARAM at : {next, next, back}) {
+    PostMessageA(w().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(w().hwnd(), WM_LBUTTONUP, 0, at);
+  }
+  tk::DoEvents();
+  EXPECT_EQ(w().Step, 2);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Il percorso contiene caratteri NON consentiti.");
+  EXPECT_FALSE(w().ChangingPage());
+
+  // The same with an acceptable folder ends on the drive report, not past it.
+  w().CopyPath.SetText(target_);
+  for (LPARAM at : {next, next}) {
+    PostMessageA(w().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(w().hwnd(), WM_LBUTTONUP, 0, at);
+  }
+  tk::DoEvents();
+  EXPECT_EQ(w().Step, 3);
+  EXPECT_EQ(Shown(w()), kPages[3]);
+
+  // Enter during a change is dropped too.
+  PostMessageA(w().hwnd(), WM_CHAR, 13, 1);
+  ClickNext();
+  EXPECT_EQ(w().Step, 4);
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+// The wizard window in this process on a scratch work folder, for the tests
+// of its pages, buttons and dragging: a scripted host (message boxes, and a
+// drive that may report too little free space), clicks and keys posted to
+// the window, and the controls read back. Windows build only.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "engine/SetupState.h"
+#include "tests/support/ScriptedHost.h"
+#include "tests/support/WorkFolder.h"
+#include "toolkit/Events.h"
+#include "toolkit/Files.h"
+#include "toolkit/Win.h"
+#include "wizard/FrmSetup.h"
+
+namespace navtest {
+
+// The drive report's free-space query can be made to find a nearly full drive.
+class WizardHost : public testsupport::ScriptedHost {
+ public:
+  bool diskNearlyFull = false;
+  tk::DriveSpace FreeSpace(const std::string& root) override {
+    tk::DriveSpace space = tk::Host::FreeSpace(root);
+    if (diskNearlyFull && space.ok) space.availableToUser = space.totalFree = 10;
+    return space;
+  }
+};
+
+inline const char* const kRequired[] = {"Licence.txt", "Welcome.txt",  "appremove.dll", "qx_shell.dll",
+                                        "Settings.lrk", "Setup.dip", "Setup.ftc",    "MsVBvm50.dll"};
+
+class WizardPages : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    work_ = std::make_unique<testsupport::ScratchWork>("wizard-nav", info->name());
+    for (const char* name : kRequired) ASSERT_TRUE(work_->Write(name, "x"));
+    ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Velmarind Demo v.1.0", "descrizione",
+                                                                     "Velmarind", "Velmarind Demo", "1.0", "Demo",
+                                                                     "1048576", "Demo.exe", "", "", "Demo.exe"})));
+    ASSERT_TRUE(work_->Write("Welcome.txt", "Benvenuti in @ !"));
+    ASSERT_TRUE(work_->Write("Licence.txt", "Licenza d'uso\r\nRiga due"));
+    // An empty folder that the folder check accepts without a question.
+    target_ = work_->work() + "\\..\\target";
+    ASSERT_TRUE(CreateDirectoryA(target_.c_str(), nullptr));
+    char full[MAX_PATH];
+    ASSERT_NE(GetFullPathNameA(target_.c_str(), MAX_PATH, full, nullptr), 0u);
+    target_ = full;
+    SourceDir = work_->work();
+    SetupInfo = {};
+    WinMajor = 0;
+    FrmSetup().Show();
+    ASSERT_TRUE(FrmSetup().Loaded());
+    SetForegroundWindow(FrmSetup().hwnd());
+    tk::DoEvents();
+  }
+  void TearDown() override {
+    FrmSetup().Unload();
+    tk::Reset();
+    work_.reset();
+  }
+
+  FrmSetupWindow& w() { return FrmSetup(); }
+
+  // A left click at a point of the window, in twips.
+  void Click(double xTwips, double yTwips) {
+    const LPARAM at = MAKELPARAM(static_cast<int>(xTwips / 15), static_cast<int>(yTwips / 15));
+    PostMessageA(w().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(w().hwnd(), WM_LBUTTONUP, 0, at);
+    tk::DoEvents();
+  }
+  // A click in the middle of a picture or label.
+  void Click(const tk::FaceControl& c) { Click(c.Left() + c.Width() / 2, c.Top() + c.Height() / 2); }
+  void ClickNext() { Click(1830 + 720, 4545 + 255); }
+  void ClickBack() { Click(120 + 720, 4530 + 255); }
+  // The mouse moving over a point of the window, in twips.
+  void MoveMouse(double xTwips, double yTwips) {
+    PostMessageA(w().hwnd(), WM_MOUSEMOVE, 0,
+                 MAKELPARAM(static_cast<int>(xTwips / 15), static_cast<int>(yTwips / 15)));
+    tk::DoEvents();
+  }
+  void MoveMouse(const tk::FaceControl& c) { MoveMouse(c.Left() + c.Width() / 2, c.Top() + c.Height() / 2); }
+  // The Enter key typed into a window of the wizard (the form or a control).
+  void Enter(HWND into) {
+    PostMessageA(into, WM_CHAR, 13, 1);
+    tk::DoEvents();
+  }
+
+  // From the welcome page to the folder page with the licence accepted.
+  void GoToFolderPage() {
+    ClickNext();
+    Click(w().Lic_Accetto_txt);
+    ClickNext();
+    ASSERT_EQ(w().Step, 2);
+  }
+  // On to the drive report with the accepted folder.
+  void GoToDriveReport() {
+    GoToFolderPage();
+    w().CopyPath.SetText(target_);
+    ClickNext();
+    ASSERT_EQ(w().Step, 3);
+  }
+
+  std::unique_ptr<testsupport::ScratchWork> work_;
+  std::string target_;
+  WizardHost host_;
+};
+
+}  // namespace navtest
