@@ -40,14 +40,14 @@ const char* DriveTypeName(uint32_t type);
 // root as shown ("C:\"); `required` the bytes the package needs; the volume
 // label and file-system name are cut at their first NUL and shortened to 11
 // and 5 characters, or are 11 and 5 blanks when the volume query failed.
-// Byte counts stay whole 64-bit numbers (a total below the free count, which
-// no drive reports, shows 0 used).
+// Byte counts stay whole 64-bit numbers, shown exactly up to 2^53 bytes (a
+// total below the free count, which no drive reports, shows 0 used).
 DriveReport ReadableDriveReport(const std::string& drive, int32_t required, const tk::DriveSpace& space,
                                 const tk::VolumeFacts& volume, uint32_t driveType, char thousandsSep);
 
 // The outcome for a drive whose free space cannot be read (no medium, no
-// such drive): no report, the warning high up and
-// Next enabled, so that the user may go on; Welcome is hidden.
+// such drive): no report, the warning high up, Welcome hidden and Next
+// enabled, so that the user may go on.
 DriveReport UnreadableDriveReport();
 
 }  // namespace HD_Info
