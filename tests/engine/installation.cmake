@@ -16,7 +16,7 @@ if(WIN32)
     SOURCES InstallationTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
     LIBS engine testsupport qx_shell_path standin_paths ole32 uuid
     TIMEOUT 120
-    RESOURCE_LOCK system-folder locale)
+    RESOURCE_LOCK qx_shell wininit user-locale)
   target_include_directories(engine_installation_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
   target_compile_definitions(engine_installation_test PRIVATE
     "FAILING_SHELL_DLL_PATH=\"${failing_shell_wine}\"")

@@ -8,5 +8,5 @@ if(WIN32)
   setup_gtest(engine_regional_test LABEL engine
     SOURCES RegionalTest.cpp
     LIBS engine
-    RESOURCE_LOCK locale)
+    RESOURCE_LOCK user-locale)
 endif()
