@@ -55,6 +55,9 @@ void RollBack() {
 }  // namespace
 
 void EndSetup_Click() {
+  // A second request while the dialog is up (a close command sent to the
+  // disabled wizard) is answered by the dialog already asking.
+  if (FrmQuit().Loaded()) return;
   FrmQuit().ShowModal();
   if (InstallStarted && QuitConfirmed) {
     RollBack();
@@ -64,8 +67,9 @@ void EndSetup_Click() {
 }
 
 void Form_Unload(int16_t& cancel) {
-  FrmQuit().ShowModal();
   cancel = 1;
+  if (FrmQuit().Loaded()) return;
+  FrmQuit().ShowModal();
   if (QuitConfirmed) Misc::CleanUpAndExit();
 }
 

@@ -26,4 +26,8 @@ void EndSetup_Click();
 // installation is under way.
 void Form_Unload(int16_t& cancel);
 
+// While the dialog is already up (one road asked first and a close command
+// reached the disabled wizard meanwhile), both return at once (Form_Unload
+// with cancel 1) and leave the answer to the road that opened it.
+
 }  // namespace QuitRoad

@@ -4,6 +4,7 @@
 // through the scripted host.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,8 +37,10 @@ class ModalAnswer {
   // Each place picks a control of the dialog once it is shown.
   using Place = const tk::FaceControl& (*)(FrmQuitWindow&);
 
-  explicit ModalAnswer(std::vector<Place> path) {
+  // meanwhile runs inside the dialog's loop just before the mouse moves.
+  explicit ModalAnswer(std::vector<Place> path, std::function<void()> meanwhile = {}) {
     path_ = std::move(path);
+    meanwhile_ = std::move(meanwhile);
     ticks_ = 0;
     missed_ = false;
     timer_ = SetTimer(nullptr, 0, 10, &Tick);
@@ -54,6 +57,7 @@ class ModalAnswer {
     FrmQuitWindow& q = FrmQuit();
     if (!q.Loaded()) return;
     if (++ticks_ == 1) {
+      if (meanwhile_) meanwhile_();
       for (Place place : path_) PostMessageA(q.hwnd(), WM_MOUSEMOVE, 0, Centre(place(q)));
       const LPARAM at = Centre(path_.back()(q));
       PostMessageA(q.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -64,6 +68,7 @@ class ModalAnswer {
     }
   }
   static inline std::vector<Place> path_;
+  static inline std::function<void()> meanwhile_;
   static inline int ticks_ = 0;
   static inline bool missed_ = false;
   UINT_PTR timer_ = 0;
@@ -292,6 +297,29 @@ TEST_F(QuitRoadTest, TheSystemCloseDuringTheInstallationEndsWithoutRollBack) {
   EXPECT_FALSE(FrmRegistry().Loaded());
   EXPECT_TRUE(Exists(listed));
   EXPECT_TRUE(Exists(CopyUnderWay));
+}
+
+TEST_F(QuitRoadTest, ACloseCommandWhileTheDialogIsUpLeavesTheAnswerToTheExitRoad) {
+  ScriptedHost host;
+  InstallStarted = true;
+  const std::string listed = Make("a.exe");
+  ASSERT_TRUE(work_->Write("Uninstall.Tmp", listed + "\r\n"));
+
+  int16_t cancel = 0;
+  bool closeReturned = false;
+  {
+    ModalAnswer answer({Exit}, [&] {
+      QuitRoad::Form_Unload(cancel);
+      closeReturned = true;
+    });
+    EXPECT_THROW(QuitRoad::EndSetup_Click(), tk::ProcessEnded);
+    EXPECT_FALSE(answer.missed());
+  }
+  EXPECT_TRUE(closeReturned);
+  EXPECT_EQ(cancel, 1);
+  EXPECT_EQ(host.boxes.size(), 1u);
+  // The Exit road that opened the dialog rolled back.
+  EXPECT_FALSE(Exists(listed));
 }
 
 }  // namespace
