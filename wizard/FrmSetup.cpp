@@ -146,7 +146,8 @@ FrmSetupWindow::FrmSetupWindow()
   AutoEsegui.SetVisible(false);
   AutoEsegui.SetMouseIcon(hand);
 
-  const tk::FontSpec arial{"Arial", 9, true};
+  // Small enough for each option caption to stand on one line in its width.
+  const tk::FontSpec arial{"Arial", 8, false};
   Lic_Accetto.Move(180, 4020, 225, 255);
   Lic_Accetto.SetBackColor(kPanel);
   Lic_Accetto.SetValue(false);

@@ -1,7 +1,8 @@
 // The wizard's pages and the moves between them, in this process: Next,
 // Back and Enter as the user gives them (clicks and keys posted to the
 // window), the controls read back page by page.
-#include <sstream>
+#include <atomic>
+#include <thread>
 #include <vector>
 
 #include "tests/wizard/NavigationTestFixture.h"
@@ -268,6 +269,68 @@ TEST_F(WizardPages, ASecondNextOrBackDuringAPageChangeIsDropped) {
   PostMessageA(w().hwnd(), WM_CHAR, 13, 1);
   ClickNext();
   EXPECT_EQ(w().Step, 4);
+}
+
+// Waits for the folder-browse dialog of this process and presses one of its
+// buttons; the dialog's title text, or "" when none came.
+std::string AnswerBrowseDialog(int button) {
+  struct Find {
+    DWORD pid;
+    HWND found;
+  } find{GetCurrentProcessId(), nullptr};
+  for (int i = 0; i < 500 && !find.found; ++i) {
+    Sleep(20);
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+          auto* f = reinterpret_cast<Find*>(lp);
+          char cls[32] = {};
+          DWORD pid = 0;
+          GetWindowThreadProcessId(h, &pid);
+          GetClassNameA(h, cls, sizeof cls);
+          if (pid == f->pid && std::string(cls) == "#32770" && IsWindowVisible(h)) f->found = h;
+          return f->found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&find));
+  }
+  if (!find.found) return "";
+  std::string texts;
+  EnumChildWindows(
+      find.found,
+      [](HWND h, LPARAM lp) -> BOOL {
+        char text[256] = {};
+        GetWindowTextA(h, text, sizeof text);
+        *reinterpret_cast<std::string*>(lp) += std::string(text) + "\n";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&texts));
+  PostMessageA(find.found, WM_COMMAND, button, 0);
+  return texts;
+}
+
+TEST_F(WizardPages, BrowseCancelledKeepsTheFolderAndAChosenOneIsTakenUnchecked) {
+  GoToFolderPage();
+  w().CopyPath.SetText("C:\\Scelto prima");
+  std::string shown;
+  std::thread cancel([&] { shown = AnswerBrowseDialog(IDCANCEL); });
+  Click(w().Browse);
+  cancel.join();
+  EXPECT_NE(shown.find("Scegliere il percorso per l'installazione."), std::string::npos) << shown;
+  EXPECT_EQ(w().CopyPath.Text(), "C:\\Scelto prima");
+
+  // OK on the folder the dialog opens with: a real folder goes into the box,
+  // and no check runs until Next.
+  std::thread ok([&] { shown = AnswerBrowseDialog(IDOK); });
+  MoveMouse(w().Browse);
+  Click(w().BrowseColor);
+  ok.join();
+  ASSERT_FALSE(shown.empty());
+  const std::string chosen = w().CopyPath.Text();
+  EXPECT_NE(chosen, "C:\\Scelto prima");
+  const DWORD attributes = GetFileAttributesA(chosen.c_str());
+  EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << chosen;
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << chosen;
+  EXPECT_TRUE(host_.boxes.empty());
+  EXPECT_EQ(w().Step, 2);
 }
 
 }  // namespace
