@@ -2,6 +2,7 @@
 // up to date, and the replacement of a file in use deferred to the next
 // start of Windows (Gest_File). Windows build only.
 #pragma once
+#include <functional>
 #include <string>
 
 namespace Gest_File {
@@ -21,6 +22,19 @@ extern double BytesCopied;
 // created it). While the copy runs, CopyUnderWay / CopyUnderWayExisted
 // (engine/SetupState.h) name its target.
 bool CopyFileWithProgress(const std::string& source, const std::string& target);
+
+// The same copy, telling the caller in `failure` about a failure that the
+// caller must report (the classic runtime's number): one met while the
+// replacement of a target in use is being deferred (no free temporary name,
+// the copy beside the target or wininit.ini refused). 0 otherwise, also when
+// the copy failed in a way the result alone reports (a missing or unreadable
+// source, a write that failed).
+bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure);
+
+// Called after each block's labels and bars are shown, before the block's
+// bytes move, with the two percentages given to DrawProgress; empty unless
+// a test watches the copy.
+extern std::function<void(int filePercent, int overallPercent)> OnBlockShown;
 
 // The temporary name beside `name` that no normal file has yet (the rule of
 // engine/TempName.h with a folder listing as the existence test).

@@ -1,0 +1,209 @@
+// The block copy (Gest_File): numbered files, so that a quit confirmed while
+// a bar yields closes them with every other open file before its roll-back
+// removes the partly written target.
+#include "engine/BlockCopy.h"
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "engine/Gest_File.h"
+#include "engine/Misc.h"
+#include "engine/ProgramManager.h"
+#include "engine/Progress.h"
+#include "engine/SetupState.h"
+#include "engine/TempName.h"
+#include "toolkit/Files.h"
+#include "toolkit/Locale.h"
+#include "toolkit/Numbers.h"
+#include "toolkit/Win.h"
+#include "wizard/FrmSetup.h"
+
+namespace Gest_File {
+
+double BytesCopied = 0;
+std::function<void(int filePercent, int overallPercent)> OnBlockShown;
+
+namespace {
+
+constexpr int64_t kBlock = 32000;
+constexpr int kAlreadyExists = 58;  // no free temporary name is left
+
+// Names the target as the copy under way for as long as the copy runs.
+class UnderWay {
+ public:
+  explicit UnderWay(const std::string& target) {
+    const DWORD attributes = ::GetFileAttributesA(target.c_str());
+    CopyUnderWayExisted = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    CopyUnderWay = target;
+  }
+  ~UnderWay() {
+    CopyUnderWay.clear();
+    CopyUnderWayExisted = false;
+  }
+  UnderWay(const UnderWay&) = delete;
+  UnderWay& operator=(const UnderWay&) = delete;
+};
+
+std::string LowerCase(std::string text) {
+  if (!text.empty()) ::CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+int WholePercent(double percent) {
+  const double rounded = tk::RoundHalfEven(percent);
+  if (!(rounded > std::numeric_limits<int32_t>::min())) return 0;  // NaN too
+  if (rounded > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  return static_cast<int>(rounded);
+}
+
+// What one copy shows before each block.
+struct Display {
+  std::string fileCaption;  // "" for a source whose caption stays
+  char thousandsSeparator;
+  int64_t length;
+  int64_t done = 0;
+
+  void BeforeBlock(int64_t bytes) {
+    done += bytes;
+    BytesCopied += static_cast<double>(bytes);
+    FrmSetupWindow& window = FrmSetup();
+    const int filePercent = WholePercent(static_cast<double>(done) / static_cast<double>(length) * 100.0);
+    if (!fileCaption.empty() && window.lblStatus(0).Caption() != fileCaption)
+      window.lblStatus(0).SetCaption(fileCaption);
+    DrawProgress(0, filePercent, 100);
+    // A total of 0 or below cannot be divided by: the bar then shows all done.
+    const int32_t total = SetupInfo.TotalBytes;
+    const int overallPercent = total > 0 ? WholePercent(BytesCopied / total * 100.0) : 100;
+    window.lblStatus(1).SetCaption("Bytes copiati: " + tk::FormatPattern(BytesCopied, "#,###", thousandsSeparator));
+    DrawProgress(1, overallPercent, 100);
+    if (OnBlockShown) OnBlockShown(filePercent, overallPercent);
+  }
+};
+
+bool InUse(int error) { return error == tk::errPermissionDenied || error == tk::errPathFileAccess; }
+
+// A target the folder listing does not see (hidden or system) is cut to
+// nothing, so that no tail of the old file stays behind a shorter new one.
+// One that cannot be cut (in use) fails again when the copy opens it.
+void CutUnlistedTarget(const std::string& target) {
+  const DWORD attributes = ::GetFileAttributesA(target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+  if (!::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL)) return;
+  const HANDLE h = ::CreateFileA(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+}
+
+// Writes target=temp into wininit.ini of the Windows folder: appended to an
+// existing file, or in a new one after "[rename]".
+int RecordPendingRename(const std::string& target, const std::string& temp) {
+  int error = 0;
+  const std::string windows = ProgramManager::GetWindowsDir(&error);
+  if (error) return error;
+  const std::string path = windows + "\\wininit.ini";
+  const bool exists = FileExists(path);
+  const int n = tk::FreeFile();
+  if (n == 0) return tk::errTooManyFiles;
+  if ((error = tk::Open(path, exists ? tk::OpenMode::Append : tk::OpenMode::Output, n))) return error;
+  tk::FileNumberGuard guard(n);
+  if (!exists && (error = tk::PrintLine(n, "[rename]"))) return error;
+  if ((error = tk::PrintLine(n, target + "=" + temp))) return error;
+  return tk::Close(n);
+}
+
+// The target is in use: the new file goes beside it and its replacement
+// waits for the next start of Windows. Always False; `failure` tells of a
+// step that failed.
+bool DeferReplacement(const std::string& source, const std::string& target, int& failure) {
+  if (source.find("URLMON.DLL") != std::string::npos || source.find("WININET.DLL") != std::string::npos)
+    return false;
+  const std::string temp = MakeTempName(target);
+  if (temp.empty()) {
+    failure = kAlreadyExists;
+    return false;
+  }
+  if ((failure = tk::FileCopy(source, temp))) return false;
+  if ((failure = RecordPendingRename(target, temp))) return false;
+  // The NT family does not read wininit.ini; its own list of pending
+  // renames does the same. Without the right to write that list (a user who
+  // is not an administrator) wininit.ini is all there is.
+  if (Misc::IsWinNT()) {
+    ::MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING);
+  }
+  RestartNeeded = true;
+  return false;
+}
+
+}  // namespace
+
+std::string MakeTempName(const std::string& name) {
+  return TempName::MakeTempName(name, [](const std::string& path) { return FileExists(path); });
+}
+
+bool CopyFileWithProgress(const std::string& source, const std::string& target) {
+  int failure = 0;
+  return CopyFileWithProgress(source, target, failure);
+}
+
+bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure) {
+  failure = 0;
+  UnderWay underWay(target);
+
+  // A missing or unreadable source leaves the target as it was.
+  const DWORD sourceAttributes = ::GetFileAttributesA(source.c_str());
+  if (sourceAttributes == INVALID_FILE_ATTRIBUTES || (sourceAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+  const int sourceNumber = tk::FreeFile();
+  if (sourceNumber == 0 || tk::Open(source, tk::OpenMode::Binary, sourceNumber)) return false;
+  tk::FileNumberGuard sourceGuard(sourceNumber);
+  const int64_t length = tk::Lof(sourceNumber);
+  if (length < 0) return false;
+
+  if (FileExists(target))
+    KillFile(target);  // a target in use survives and fails to open below
+  else
+    CutUnlistedTarget(target);
+
+  const int targetNumber = tk::FreeFile();
+  if (targetNumber == 0) return false;
+  if (const int error = tk::Open(target, tk::OpenMode::Binary, targetNumber)) {
+    tk::Close(sourceNumber);
+    return InUse(error) ? DeferReplacement(source, target, failure) : false;
+  }
+  tk::FileNumberGuard targetGuard(targetNumber);
+
+  // Any later failure leaves no partial target behind: the copy made it.
+  auto abandon = [&] {
+    tk::Close(targetNumber);
+    tk::Close(sourceNumber);
+    ::DeleteFileA(target.c_str());
+    return false;
+  };
+
+  Display display{source.find("MSACCESS") == std::string::npos ? "Copia di " + LowerCase(Misc::GetFileName(source))
+                                                                 : std::string(),
+                  tk::UserThousandsSeparator(), length};
+  std::vector<char> buffer(static_cast<size_t>(kBlock));
+  for (int64_t left = length; left > 0;) {
+    const int64_t bytes = left < kBlock ? left : kBlock;
+    display.BeforeBlock(bytes);
+    size_t got = 0;
+    if (tk::Get(sourceNumber, buffer.data(), static_cast<size_t>(bytes), got) || got != static_cast<size_t>(bytes))
+      return abandon();
+    if (const int error = tk::Put(targetNumber, buffer.data(), static_cast<size_t>(bytes))) {
+      if (!InUse(error)) return abandon();
+      tk::Close(targetNumber);
+      tk::Close(sourceNumber);
+      return DeferReplacement(source, target, failure);
+    }
+    left -= bytes;
+  }
+
+  const int64_t written = tk::Lof(targetNumber);
+  const bool same = written >= 0 && written == tk::Lof(sourceNumber);
+  tk::Close(targetNumber);
+  tk::Close(sourceNumber);
+  return same;
+}
+
+}  // namespace Gest_File

@@ -1,0 +1,240 @@
+// The block copy under Wine: what the wizard shows before each block, the
+// sources and targets that are not plain, and the deferred replacement of a
+// target in use.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "engine/BlockCopy.h"
+#include "engine/ProgramManager.h"
+#include "engine/SetupState.h"
+#include "tests/support/ScriptedHost.h"
+#include "tests/support/WorkFolder.h"
+#include "toolkit/Files.h"
+#include "toolkit/Locale.h"
+#include "toolkit/Numbers.h"
+#include "toolkit/Win.h"
+#include "wizard/FrmSetup.h"
+
+namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
+
+struct Shown {
+  std::string fileLabel, bytesLabel;
+  int filePercent, overallPercent;
+  std::string underWay;
+  bool underWayExisted;
+  bool operator==(const Shown&) const = default;
+};
+
+std::string Bytes(size_t count, char seed) {
+  std::string bytes(count, '\0');
+  for (size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>(seed + i * 7 % 251);
+  return bytes;
+}
+
+std::string Copied(double count) { return "Bytes copiati: " + tk::FormatPattern(count, "#,###", tk::UserThousandsSeparator()); }
+
+// Holds a file open without sharing, as a running program holds its image.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const std::string& path)
+      : h_(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~HeldOpen() {
+    if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
+  }
+  bool held() const { return h_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE h_;
+};
+
+// The prefix's wininit.ini, put aside for a case and restored after it.
+class WininitAside {
+ public:
+  WininitAside() : path_(ProgramManager::GetWindowsDir() + "\\wininit.ini"), saved_(ReadFileBytes(path_)) {
+    ::DeleteFileA(path_.c_str());
+  }
+  ~WininitAside() {
+    ::DeleteFileA(path_.c_str());
+    if (saved_) WriteFileBytes(path_, *saved_);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+  std::optional<std::string> saved_;
+};
+
+class BlockCopy : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    work_ = std::make_unique<testsupport::ScratchWork>("engine-copy", info->name());
+    ASSERT_TRUE(::SetCurrentDirectoryA(work_->work().c_str()));
+    Gest_File::BytesCopied = 0;
+    SetupInfo = {};
+    RestartNeeded = false;
+    Gest_File::OnBlockShown = [this](int filePercent, int overallPercent) {
+      FrmSetupWindow& w = FrmSetup();
+      shown_.push_back({w.lblStatus(0).Caption(), w.lblStatus(1).Caption(), filePercent, overallPercent,
+                        CopyUnderWay, CopyUnderWayExisted});
+    };
+  }
+  void TearDown() override {
+    Gest_File::OnBlockShown = nullptr;
+    tk::Reset();
+    work_.reset();
+  }
+  std::string Target(const std::string& name) const { return work_->work() + "\\" + name; }
+
+  std::unique_ptr<testsupport::ScratchWork> work_;
+  testsupport::ScriptedHost host_;
+  std::vector<Shown> shown_;
+};
+
+TEST_F(BlockCopy, ShowsEachBlockBeforeItMoves) {
+  SetupInfo.TotalBytes = 200000;
+  const std::string big = Bytes(100000, 'a');
+  ASSERT_TRUE(work_->Write("files\\Big.DAT", big));
+  const std::string target = Target("Big.dat");
+  ASSERT_TRUE(Gest_File::CopyFileWithProgress("files\\Big.DAT", target));
+  EXPECT_EQ(ReadFileBytes(target), big);
+  const std::vector<Shown> blocks = {
+      {"Copia di big.dat", Copied(32000), 32, 16, target, false},
+      {"Copia di big.dat", Copied(64000), 64, 32, target, false},
+      {"Copia di big.dat", Copied(96000), 96, 48, target, false},
+      {"Copia di big.dat", Copied(100000), 100, 50, target, false},
+  };
+  EXPECT_EQ(shown_, blocks);
+  EXPECT_EQ(CopyUnderWay, "");
+
+  // One whole block and no remainder, over an existing target.
+  shown_.clear();
+  const std::string exact = Bytes(32000, 'q');
+  ASSERT_TRUE(work_->Write("files\\Exact.bin", exact));
+  ASSERT_TRUE(Gest_File::CopyFileWithProgress("files\\Exact.bin", target));
+  EXPECT_EQ(ReadFileBytes(target), exact);
+  EXPECT_EQ(shown_, std::vector<Shown>({{"Copia di exact.bin", Copied(132000), 100, 66, target, true}}));
+
+  // An empty source shows nothing and leaves an empty target.
+  shown_.clear();
+  ASSERT_TRUE(work_->Write("files\\Empty.txt", ""));
+  ASSERT_TRUE(Gest_File::CopyFileWithProgress("files\\Empty.txt", Target("Empty.txt")));
+  EXPECT_EQ(ReadFileBytes(Target("Empty.txt")), "");
+  EXPECT_TRUE(shown_.empty());
+  EXPECT_EQ(Gest_File::BytesCopied, 132000);
+
+  // Without a total the overall bar shows all done; the MSACCESS source
+  // leaves the file label as it was.
+  SetupInfo.TotalBytes = 0;
+  ASSERT_TRUE(work_->Write("files\\MSACCESS.EXE", Bytes(10, 'm')));
+  ASSERT_TRUE(Gest_File::CopyFileWithProgress("files\\MSACCESS.EXE", Target("MSACCESS.EXE")));
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_EQ(shown_[0], (Shown{"Copia di exact.bin", Copied(132010), 100, 100, Target("MSACCESS.EXE"), false}));
+}
+
+TEST_F(BlockCopy, MissingSourceLeavesTheTargetAndHiddenTargetsAreCut) {
+  const std::string target = Target("Kept.txt");
+  ASSERT_TRUE(WriteFileBytes(target, "old contents"));
+  EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Missing.txt", target));
+  EXPECT_FALSE(Gest_File::CopyFileWithProgress("files", target));  // a folder is no source
+  EXPECT_EQ(ReadFileBytes(target), "old contents");
+  EXPECT_EQ(::GetFileAttributesA((work_->work() + "\\files\\Missing.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(shown_.empty());
+
+  // A hidden target longer than the new file keeps none of its tail.
+  const std::string hidden = Target("Hidden.ini");
+  ASSERT_TRUE(WriteFileBytes(hidden, std::string(5000, 'x')));
+  ASSERT_TRUE(::SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(work_->Write("files\\Hidden.ini", "[new]"));
+  EXPECT_TRUE(Gest_File::CopyFileWithProgress("files\\Hidden.ini", hidden));
+  EXPECT_EQ(ReadFileBytes(hidden), "[new]");
+  EXPECT_FALSE(RestartNeeded);
+}
+
+// The NT family's list of renames at the next start, put aside for a case.
+class PendingRenamesAside {
+ public:
+  PendingRenamesAside() {
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, &key_) != ERROR_SUCCESS)
+      key_ = nullptr;
+    saved_ = Read();
+    if (key_) ::RegDeleteValueA(key_, kName);
+  }
+  ~PendingRenamesAside() {
+    if (!key_) return;
+    if (saved_)
+      ::RegSetValueExA(key_, kName, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(saved_->data()),
+                       static_cast<DWORD>(saved_->size()));
+    else
+      ::RegDeleteValueA(key_, kName);
+    ::RegCloseKey(key_);
+  }
+  std::optional<std::string> Read() const {
+    std::string data(65536, '\0');
+    DWORD size = static_cast<DWORD>(data.size());
+    if (!key_ || ::RegQueryValueExA(key_, kName, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size) !=
+                     ERROR_SUCCESS)
+      return std::nullopt;
+    data.resize(size);
+    return data;
+  }
+
+ private:
+  static constexpr const char* kName = "PendingFileRenameOperations";
+  HKEY key_ = nullptr;
+  std::optional<std::string> saved_;
+};
+
+TEST_F(BlockCopy, TargetsInUseAreReplacedAtTheNextStart) {
+  WininitAside wininit;
+  PendingRenamesAside pendingRenames;
+  ASSERT_TRUE(work_->Write("files\\Foo.dll", "new dll"));
+  ASSERT_TRUE(work_->Write("files\\Foo.ocx", "new ocx"));
+  const std::string dll = Target("Foo.dll"), ocx = Target("Foo.ocx");
+  ASSERT_TRUE(WriteFileBytes(dll, "old dll"));
+  ASSERT_TRUE(WriteFileBytes(ocx, "old ocx"));
+  {
+    HeldOpen heldDll(dll), heldOcx(ocx);
+    ASSERT_TRUE(heldDll.held() && heldOcx.held());
+    int failure = -1;
+    EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Foo.dll", dll, failure));
+    EXPECT_EQ(failure, 0);
+    EXPECT_TRUE(RestartNeeded);
+    EXPECT_EQ(ReadFileBytes(wininit.path()), "[rename]\r\n" + dll + "=" + Target("Foo.000") + "\r\n");
+    EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Foo.ocx", ocx));
+  }
+  EXPECT_EQ(ReadFileBytes(dll), "old dll");
+  EXPECT_EQ(ReadFileBytes(Target("Foo.000")), "new dll");
+  EXPECT_EQ(ReadFileBytes(Target("Foo.001")), "new ocx");
+  EXPECT_EQ(ReadFileBytes(wininit.path()), "[rename]\r\n" + dll + "=" + Target("Foo.000") + "\r\n" + ocx + "=" +
+                                               Target("Foo.001") + "\r\n");
+  EXPECT_EQ(CopyUnderWay, "");
+
+  // The NT family has the same renames in its own list.
+  const auto pending = pendingRenames.Read();
+  ASSERT_TRUE(pending);
+  EXPECT_NE(pending->find(Target("Foo.000")), std::string::npos);
+  EXPECT_NE(pending->find(Target("Foo.001")), std::string::npos);
+}
+
+TEST_F(BlockCopy, InUseUpdatersOfTheBrowserAreNeverScheduled) {
+  WininitAside wininit;
+  ASSERT_TRUE(work_->Write("files\\WININET.DLL", "new"));
+  const std::string target = Target("WININET.DLL");
+  ASSERT_TRUE(WriteFileBytes(target, "old"));
+  HeldOpen held(target);
+  ASSERT_TRUE(held.held());
+  EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\WININET.DLL", target));
+  EXPECT_FALSE(RestartNeeded);
+  EXPECT_EQ(::GetFileAttributesA(Target("WININET.000").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(ReadFileBytes(wininit.path()), std::nullopt);
+}
+
+}  // namespace

@@ -1,0 +1,239 @@
+// The per-file installer under Wine: the replace flag, the version and date
+// rules on components with real version resources, the registration, the
+// fonts value and the date texts.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include "engine/InstallFile.h"
+#include "engine/ProgramManager.h"
+#include "engine/SetupState.h"
+#include "registry/RegAccess.h"
+#include "tests/support/ScriptedHost.h"
+#include "tests/support/WorkFolder.h"
+#include "toolkit/Files.h"
+#include "toolkit/Win.h"
+
+namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
+
+const char* const kFontsKey = "HKEY_LOCAL_MACHINE\\Software\\microsoft\\windows\\currentversion\\fonts";
+
+std::string Component(const std::string& name) { return std::string(VERSION_DATA) + "\\" + name + ".dll"; }
+
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string DateSeparator() {
+  char separator[8] = {};
+  return ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator, sizeof separator) > 1 ? separator : "/";
+}
+
+void SetWritten(const std::string& path, uint64_t ticks) {
+  HANDLE h = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
+  const FILETIME t{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+  EXPECT_TRUE(::SetFileTime(h, nullptr, nullptr, &t));
+  ::CloseHandle(h);
+}
+
+// 5 March 2004 09:07:03 UTC.
+constexpr uint64_t kMarch2004 = 127229512230000000ull;
+
+class InstallFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    work_ = std::make_unique<testsupport::ScratchWork>("engine-install", info->name());
+    ASSERT_TRUE(::SetCurrentDirectoryA(work_->work().c_str()));
+    SetupInfo = {};
+    SetupInfo.TotalBytes = 1000000;
+    SetupInfo.SoftwareHouseName = "Velmarind";
+    RestartNeeded = false;
+  }
+  void TearDown() override {
+    tk::Reset();
+    work_.reset();
+  }
+  std::string Target(const std::string& name) const { return work_->work() + "\\app\\" + name; }
+  // A package member, copied from a test component.
+  void Package(const std::string& name, const std::string& component) const {
+    ASSERT_TRUE(::CopyFileA(Component(component).c_str(), (work_->work() + "\\files\\" + name).c_str(), FALSE));
+  }
+  void Installed(const std::string& name, const std::string& component) const {
+    ::CreateDirectoryA((work_->work() + "\\app").c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileA(Component(component).c_str(), Target(name).c_str(), FALSE));
+  }
+
+  std::unique_ptr<testsupport::ScratchWork> work_;
+  testsupport::ScriptedHost host_;
+};
+
+TEST_F(InstallFileTest, ReadsTheFileVersionOfRealResources) {
+  EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("v6_0_81_69")), 6.0);
+  EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("v5_1_2600_0")), 5.1);
+  EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("v1_0_0_1")), 1.0);
+  EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("v4_71_3110_0")), 4.71);
+  EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("v4_8_0_0")), 4.8);
+  EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("v7_5_long")), 7.5);
+  EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("v6_no_company")), 0.0);
+  EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("v_none")), 0.0);
+  EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("missing")), 0.0);
+}
+
+TEST_F(InstallFileTest, CopiesMissingTargetsAndKeepsWhatMayNotBeReplaced) {
+  ASSERT_TRUE(work_->Write("files\\Readme.txt", "new text"));
+  bool existed = true;
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Readme.txt", Target("deep\\Readme.txt"), false, existed));
+  EXPECT_FALSE(existed);
+  EXPECT_EQ(ReadFileBytes(Target("deep\\Readme.txt")), "new text");
+
+  ASSERT_TRUE(WriteFileBytes(Target("deep\\Readme.txt"), "user's text"));
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Readme.txt", Target("deep\\Readme.txt"), false, existed));
+  EXPECT_TRUE(existed);
+  EXPECT_EQ(ReadFileBytes(Target("deep\\Readme.txt")), "user's text");
+
+  // A missing payload file is not installed, and says so only by its result.
+  EXPECT_FALSE(Gest_File::InstallFile("files\\Gone.txt", Target("deep\\Readme.txt"), true, existed));
+  EXPECT_EQ(ReadFileBytes(Target("deep\\Readme.txt")), "user's text");
+  EXPECT_TRUE(host_.boxes.empty());
+  EXPECT_EQ(host_.beeps, 0);
+}
+
+TEST_F(InstallFileTest, ReplacesOnlyWhatIsNotNewer) {
+  // Executables follow the version rule without being registered.
+  struct Case {
+    const char* package;
+    const char* installed;
+    bool replaced;
+  };
+  const Case cases[] = {
+      {"v6_0_81_69", "v6_0_81_69", true},     {"v5_1_2600_0", "v6_0_81_69", false},
+      {"v_none", "v6_0_81_69", false},        {"v6_no_company", "v5_1_2600_0", false},
+      {"v1_0_0_1", "v_none", true},           {"v4_71_3110_0", "v4_8_0_0", false},
+      {"v4_8_0_0", "v4_71_3110_0", true},
+  };
+  int i = 0;
+  for (const Case& c : cases) {
+    const std::string name = "Prog" + std::to_string(i++) + ".exe";
+    Package(name, c.package);
+    Installed(name, c.installed);
+    bool existed = false;
+    EXPECT_EQ(Gest_File::InstallFile("files\\" + name, Target(name), true, existed), c.replaced) << c.package;
+    EXPECT_TRUE(existed);
+    EXPECT_EQ(ReadFileBytes(Target(name)), ReadFileBytes(Component(c.replaced ? c.package : c.installed)))
+        << c.package << " over " << c.installed;
+  }
+
+  // Databases by their last writes, to the second.
+  ASSERT_TRUE(work_->Write("files\\Data.mdb", "package"));
+  ASSERT_TRUE(WriteFileBytes(Target("Data.mdb"), "installed"));
+  SetWritten(work_->work() + "\\files\\Data.mdb", kMarch2004);
+  SetWritten(Target("Data.mdb"), kMarch2004 + 10000000);
+  bool existed = false;
+  EXPECT_FALSE(Gest_File::InstallFile("files\\Data.mdb", Target("Data.mdb"), true, existed));
+  EXPECT_EQ(ReadFileBytes(Target("Data.mdb")), "installed");
+  SetWritten(Target("Data.mdb"), kMarch2004 + 9999999);  // the same second
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Data.mdb", Target("Data.mdb"), true, existed));
+  EXPECT_EQ(ReadFileBytes(Target("Data.mdb")), "package");
+  EXPECT_TRUE(host_.boxes.empty());
+}
+
+TEST_F(InstallFileTest, RegistersComponentsByTheirExtensionOnly) {
+  // a.b.dll has the extension B.DLL: no version test, no registration.
+  Package("a.b.dll", "v5_1_2600_0");
+  Installed("a.b.dll", "v6_0_81_69");
+  Package("Reg.dll", "v6_0_81_69");
+  bool existed = false;
+  EXPECT_TRUE(Gest_File::InstallFile("files\\a.b.dll", Target("a.b.dll"), true, existed));
+  EXPECT_EQ(ReadFileBytes(Target("a.b.dll")), ReadFileBytes(Component("v5_1_2600_0")));
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Reg.dll", Target("Reg.dll"), true, existed));
+  EXPECT_FALSE(existed);
+
+  // regsvr32 runs on its own; its component leaves a marker when registered.
+  const std::string marker = Target("Reg.dll.registered");
+  for (int waited = 0; waited < 300 && !Exists(marker); ++waited)
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_TRUE(Exists(marker));
+  EXPECT_FALSE(Exists(Target("a.b.dll.registered")));
+  // Let regsvr32 let go of the folder before it is removed.
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+}
+
+TEST_F(InstallFileTest, RecordsFontsOnlyOnThe9xFamily) {
+  ASSERT_TRUE(work_->Write("files\\Qx Sans.ttf", "font"));
+  host_.overrideVersion = true;
+  host_.version = {true, 4, 10, 2222, 1};
+  RegAccess().KillValue(kFontsKey, "Qx Sans.ttf (TrueType)");
+  bool existed = false;
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Qx Sans.ttf", Target("Qx Sans.ttf"), true, existed));
+  EXPECT_EQ(RegAccess().ReadString(kFontsKey, "Qx Sans.ttf (TrueType)", ""), "Qx Sans.ttf");
+  RegAccess().KillValue(kFontsKey, "Qx Sans.ttf (TrueType)");
+
+  host_.version = {true, 6, 1, 7601, 2};
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Qx Sans.ttf", Target("Qx Sans.ttf"), true, existed));
+  EXPECT_TRUE(existed);
+  EXPECT_FALSE(RegAccess().ValueExists(kFontsKey, "Qx Sans.ttf (TrueType)"));
+  EXPECT_TRUE(host_.boxes.empty());
+}
+
+// Puts a folder where wininit.ini belongs, so that it cannot be written;
+// the prefix's own file comes back afterwards.
+class WininitBlocked {
+ public:
+  WininitBlocked() : path_(ProgramManager::GetWindowsDir() + "\\wininit.ini"), saved_(ReadFileBytes(path_)) {
+    ::DeleteFileA(path_.c_str());
+    made_ = ::CreateDirectoryA(path_.c_str(), nullptr);
+  }
+  ~WininitBlocked() {
+    ::RemoveDirectoryA(path_.c_str());
+    if (saved_) WriteFileBytes(path_, *saved_);
+  }
+  bool made() const { return made_; }
+
+ private:
+  std::string path_;
+  std::optional<std::string> saved_;
+  bool made_ = false;
+};
+
+TEST_F(InstallFileTest, AFailedDeferralBeepsAndIsNotInstalled) {
+  ASSERT_TRUE(work_->Write("files\\Busy.txt", "new"));
+  ::CreateDirectoryA((work_->work() + "\\app").c_str(), nullptr);
+  ASSERT_TRUE(WriteFileBytes(Target("Busy.txt"), "old"));
+  bool existed = false;
+  {
+    WininitBlocked blocked;
+    ASSERT_TRUE(blocked.made());
+    HANDLE held = ::CreateFileA(Target("Busy.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(Gest_File::InstallFile("files\\Busy.txt", Target("Busy.txt"), true, existed));
+    ::CloseHandle(held);
+  }
+  EXPECT_TRUE(existed);
+  EXPECT_FALSE(RestartNeeded);
+  EXPECT_EQ(host_.beeps, 1);
+  EXPECT_TRUE(host_.boxes.empty());  // an access error shows no message
+}
+
+TEST_F(InstallFileTest, DateTextsUseTheUserSeparator) {
+  const std::string s = DateSeparator();
+  EXPECT_EQ(Gest_File::GetFileDateString(work_->work() + "\\missing.mdb"), "01" + s + "01" + s + "1601 0.0.0");
+  EXPECT_EQ(Gest_File::FileTimeToDateString(kMarch2004), "05" + s + "03" + s + "2004 9.7.3");
+  // Any length of path opens.
+  std::string folder = work_->work();
+  while (folder.size() < 200) {
+    folder += "\\a_rather_long_folder_name";
+    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
+  }
+  const std::string file = folder + "\\Data.mdb";
+  ASSERT_TRUE(WriteFileBytes(file, "x"));
+  SetWritten(file, kMarch2004);
+  EXPECT_EQ(Gest_File::GetFileDateString(file), "05" + s + "03" + s + "2004 9.7.3");
+}
+
+}  // namespace
