@@ -42,8 +42,8 @@ std::string Copied(double count) { return "Bytes copiati: " + tk::FormatPattern(
 // Holds a file open without sharing, as a running program holds its image.
 class HeldOpen {
  public:
-  explicit HeldOpen(const std::string& path)
-      : h_(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  explicit HeldOpen(const std::string& path, DWORD share = 0)
+      : h_(::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
   ~HeldOpen() {
     if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
   }
@@ -216,6 +216,20 @@ TEST_F(BlockCopy, TargetsInUseAreReplacedAtTheNextStart) {
   EXPECT_EQ(ReadFileBytes(wininit.path()), "[rename]\r\n" + dll + "=" + Target("Foo.000") + "\r\n" + ocx + "=" +
                                                Target("Foo.001") + "\r\n");
   EXPECT_EQ(CopyUnderWay, "");
+
+  // A target that others let only be read opens for reading, and its first
+  // write is refused: deferred as well.
+  ASSERT_TRUE(work_->Write("files\\Bar.exe", std::string(40000, 'b')));
+  ASSERT_TRUE(WriteFileBytes(Target("Bar.exe"), "running"));
+  {
+    HeldOpen running(Target("Bar.exe"), FILE_SHARE_READ);
+    ASSERT_TRUE(running.held());
+    EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Bar.exe", Target("Bar.exe")));
+  }
+  EXPECT_EQ(ReadFileBytes(Target("Bar.exe")), "running");
+  EXPECT_EQ(ReadFileBytes(Target("Bar.000")), std::string(40000, 'b'));
+  EXPECT_NE(ReadFileBytes(wininit.path())->find(Target("Bar.exe") + "=" + Target("Bar.000") + "\r\n"),
+            std::string::npos);
 
   // The NT family has the same renames in its own list.
   const auto pending = pendingRenames.Read();
