@@ -1,7 +1,6 @@
 // The wizard's pages and the moves between them, in this process: Next,
 // Back and Enter as the user gives them (clicks and keys posted to the
 // window), the controls read back page by page.
-#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -271,39 +270,39 @@ TEST_F(WizardPages, ASecondNextOrBackDuringAPageChangeIsDropped) {
   EXPECT_EQ(w().Step, 4);
 }
 
+// The visible dialog of this process, if any.
+struct DialogSearch {
+  DWORD pid;
+  HWND found;
+};
+BOOL CALLBACK FindOwnDialog(HWND h, LPARAM lp) {
+  auto* search = reinterpret_cast<DialogSearch*>(lp);
+  char cls[32] = {};
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  GetClassNameA(h, cls, sizeof cls);
+  if (pid == search->pid && std::string(cls) == "#32770" && IsWindowVisible(h)) search->found = h;
+  return search->found == nullptr;
+}
+BOOL CALLBACK CollectText(HWND h, LPARAM lp) {
+  char text[256] = {};
+  GetWindowTextA(h, text, sizeof text);
+  *reinterpret_cast<std::string*>(lp) += std::string(text) + "\n";
+  return TRUE;
+}
+
 // Waits for the folder-browse dialog of this process and presses one of its
-// buttons; the dialog's title text, or "" when none came.
+// buttons; the texts of its controls, or "" when none came.
 std::string AnswerBrowseDialog(int button) {
-  struct Find {
-    DWORD pid;
-    HWND found;
-  } find{GetCurrentProcessId(), nullptr};
-  for (int i = 0; i < 500 && !find.found; ++i) {
+  DialogSearch search{GetCurrentProcessId(), nullptr};
+  for (int i = 0; i < 500 && !search.found; ++i) {
     Sleep(20);
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-          auto* f = reinterpret_cast<Find*>(lp);
-          char cls[32] = {};
-          DWORD pid = 0;
-          GetWindowThreadProcessId(h, &pid);
-          GetClassNameA(h, cls, sizeof cls);
-          if (pid == f->pid && std::string(cls) == "#32770" && IsWindowVisible(h)) f->found = h;
-          return f->found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&find));
+    EnumWindows(&FindOwnDialog, reinterpret_cast<LPARAM>(&search));
   }
-  if (!find.found) return "";
+  if (!search.found) return "";
   std::string texts;
-  EnumChildWindows(
-      find.found,
-      [](HWND h, LPARAM lp) -> BOOL {
-        char text[256] = {};
-        GetWindowTextA(h, text, sizeof text);
-        *reinterpret_cast<std::string*>(lp) += std::string(text) + "\n";
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&texts));
-  PostMessageA(find.found, WM_COMMAND, button, 0);
+  EnumChildWindows(search.found, &CollectText, reinterpret_cast<LPARAM>(&texts));
+  PostMessageA(search.found, WM_COMMAND, button, 0);
   return texts;
 }
 
