@@ -20,8 +20,10 @@
 #include <vector>
 
 #include "engine/BlockCopy.h"
+#include "engine/Gest_File.h"
 #include "engine/Progress.h"
 #include "engine/SetupState.h"
+#include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Host.h"
 #include "toolkit/Locale.h"
@@ -112,6 +114,66 @@ void TimeBlockPieces(const Payload& payload) {
                static_cast<long long>(blocks), total, blocks ? total / blocks : 0.0, caption0, bar0, caption1, bar1);
 }
 
+// What the yields cost: with nothing to do, after a new byte caption (the
+// window repaints the label), and a bar whose pixels do not change.
+void TimeYields(int64_t count) {
+  FrmSetupWindow& window = FrmSetup();
+  auto start = Clock::now();
+  for (int64_t i = 0; i < count; ++i) tk::DoEvents();
+  const double idle = MillisecondsSince(start);
+  start = Clock::now();
+  for (int64_t i = 0; i < count; ++i) {
+    window.lblStatus(1).SetCaption("Bytes copiati: " + std::to_string(i * 32000));
+    tk::DoEvents();
+  }
+  const double caption = MillisecondsSince(start);
+  start = Clock::now();
+  for (int64_t i = 0; i < count; ++i) DrawProgress(1, 50, 100);
+  const double bar = MillisecondsSince(start);
+  std::fprintf(stderr,
+               "install_bench: pieces: a yield with nothing to do %.3f ms, a new byte caption and a yield %.3f ms, "
+               "an unchanged bar with its yield %.3f ms\n",
+               idle / count, caption / count, bar / count);
+}
+
+// What asking for a file's attributes costs in a folder of `entries` files,
+// for a name that is there and for one that is not.
+void TimeLookups(const std::string& folder, size_t entries) {
+  WIN32_FIND_DATAA entry{};
+  std::string present;
+  const HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) present = folder + "\\" + entry.cFileName;
+    } while (present.empty() && ::FindNextFileA(find, &entry));
+    ::FindClose(find);
+  }
+  constexpr int kCount = 500;
+  auto start = Clock::now();
+  for (int i = 0; i < kCount; ++i) ::GetFileAttributesA((folder + "\\missing" + std::to_string(i)).c_str());
+  const double missing = MillisecondsSince(start) / kCount;
+  start = Clock::now();
+  for (int i = 0; !present.empty() && i < kCount; ++i) ::GetFileAttributesA(present.c_str());
+  const double found = MillisecondsSince(start) / kCount;
+  start = Clock::now();
+  for (int i = 0; i < kCount; ++i) {
+    const HANDLE h = ::FindFirstFileA((folder + "\\missing" + std::to_string(i)).c_str(), &entry);
+    if (h != INVALID_HANDLE_VALUE) ::FindClose(h);
+  }
+  const double listing = MillisecondsSince(start) / kCount;
+  start = Clock::now();
+  for (int i = 0; i < kCount; ++i) Gest_File::PathExists(folder, true, false);
+  const double folderTest = MillisecondsSince(start) / kCount;
+  start = Clock::now();
+  for (int i = 0; i < kCount; ++i) Gest_File::FileExists(folder + "\\missing" + std::to_string(i));
+  const double fileTest = MillisecondsSince(start) / kCount;
+  std::fprintf(stderr,
+               "install_bench: pieces: in a folder of %zu files: attributes of a missing name %.3f ms, of a present "
+               "name %.3f ms, a listing for a missing name %.3f ms; the engine's PathExists of the folder %.3f ms, "
+               "FileExists of a missing name %.3f ms\n",
+               entries, missing, found, listing, folderTest, fileTest);
+}
+
 // The same files copied in the same blocks through numbered files, with
 // nothing shown.
 void TimeBareCopy(const Payload& payload, const std::string& files, const std::string& bare) {
@@ -144,7 +206,9 @@ void TimeBareCopy(const Payload& payload, const std::string& files, const std::s
                "install_bench: pieces: bare copy of %zu files in %.1f ms: opening %.1f ms, blocks %.1f ms, "
                "closing %.1f ms\n",
                payload.names.size(), MillisecondsSince(whole), open, move, close);
+  TimeLookups(bare, payload.names.size());
   for (const auto& name : payload.names) ::DeleteFileA((bare + "\\" + name).c_str());
+  TimeLookups(bare, 0);
   ::RemoveDirectoryA(bare.c_str());
 }
 
@@ -172,6 +236,7 @@ int main(int argc, char** argv) {
     const std::string files = SourceDir + "\\files";
     const Payload payload = ListPayload(files);
     TimeBlockPieces(payload);
+    TimeYields(1000);
     ::CreateDirectoryA(SetupInfo.InstallDir.c_str(), nullptr);
     TimeBareCopy(payload, files, SetupInfo.InstallDir + "\\bare");
     Gest_File::OnBlockShown = [](int, int) {
