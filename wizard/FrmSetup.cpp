@@ -13,6 +13,7 @@
 #include "toolkit/Win.h"
 #include "wizard/Captions.h"
 #include "wizard/FormRegionWin.h"
+#include "wizard/QuitRoad.h"
 #include "wizard/SetupDip.h"
 #include "wizard/StartupTexts.h"
 #include "wizard/WelcomeText.h"
@@ -285,4 +286,15 @@ void FrmSetupWindow::Form_Load() {
 FrmSetupWindow& FrmSetup() {
   static FrmSetupWindow window;
   return window;
+}
+
+void FrmSetupWindow::EndSetup_Click() { QuitRoad::EndSetup_Click(); }
+
+// Only the system's close command takes the quit road: the program's own
+// Unload (at the end of a test, for one) closes the window as asked.
+void FrmSetupWindow::Form_QueryUnload(int& cancel, int unloadMode) {
+  if (unloadMode != tk::vbFormControlMenu) return;
+  int16_t keep = 0;
+  QuitRoad::Form_Unload(keep);
+  cancel = keep;
 }

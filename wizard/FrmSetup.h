@@ -110,6 +110,16 @@ class FrmSetupWindow final : public tk::Form {
   void Previus_Blu_Click() { Previous_Click(); }
   void BrowseColor_Click() { Browse_Click(); }
 
+  // --- the quit roads
+  // Exit: the quit dialog, and on a confirmed quit the roll-back of an
+  // installation under way; ends the process then. Also reached from the
+  // highlighted twin and from the small close picture.
+  void EndSetup_Click();
+  void EndSetup_giallo_Click() { EndSetup_Click(); }
+  void ESCI_ORA_Click() { EndSetup_Click(); }
+  // The system's close command: the quit dialog; the window stays.
+  void Form_QueryUnload(int& cancel, int unloadMode) override;
+
  protected:
   void Form_Initialize() override;
 

@@ -19,6 +19,9 @@ void FrmSetupWindow::WireEvents() {
   Previus_Blu.Click = [this] { Previus_Blu_Click(); };
   Browse.Click = [this] { Browse_Click(); };
   BrowseColor.Click = [this] { BrowseColor_Click(); };
+  EndSetup.Click = [this] { EndSetup_Click(); };
+  EndSetup_giallo.Click = [this] { EndSetup_giallo_Click(); };
+  ESCI_ORA.Click = [this] { ESCI_ORA_Click(); };
 
   NextStep.MouseMove = ignoreArguments(&FrmSetupWindow::NextStep_MouseMove, this);
   Previous.MouseMove = ignoreArguments(&FrmSetupWindow::Previous_MouseMove, this);

@@ -16,6 +16,7 @@
 #include "toolkit/Win.h"
 #include "wizard/FrmQuit.h"
 #include "wizard/FrmRegistry.h"
+#include "wizard/FrmSetup.h"
 #include "wizard/QuitRoad.h"
 
 namespace {
@@ -320,6 +321,40 @@ TEST_F(QuitRoadTest, ACloseCommandWhileTheDialogIsUpLeavesTheAnswerToTheExitRoad
   EXPECT_EQ(host.boxes.size(), 1u);
   // The Exit road that opened the dialog rolled back.
   EXPECT_FALSE(Exists(listed));
+}
+
+}  // namespace
+
+namespace {
+
+// The wizard's Exit pictures and the system's close command reach the quit
+// dialog; the program's own Unload closes the window without it.
+TEST_F(QuitRoadTest, TheWizardsExitPicturesAndTheSystemCloseOpenTheDialog) {
+  ScriptedHost host;
+  for (const char* name : {"Licence.txt", "Welcome.txt", "appremove.dll", "qx_shell.dll", "Settings.lrk",
+                           "Setup.ftc", "MsVBvm50.dll"})
+    ASSERT_TRUE(work_->Write(name, "x"));
+  ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Demo", "d", "Velmarind", "Demo", "1.0",
+                                                                   "Demo", "1000", "Demo.exe", "", "", "Demo.ico"})));
+  FrmSetupWindow& w = FrmSetup();
+  w.Show();
+  ASSERT_TRUE(w.Loaded());
+  for (tk::Image* picture : {&w.EndSetup, &w.EndSetup_giallo, &w.ESCI_ORA}) {
+    ModalAnswer answer({Back});
+    ASSERT_TRUE(picture->Click);
+    picture->Click();
+    EXPECT_FALSE(answer.missed());
+    EXPECT_FALSE(QuitConfirmed);
+  }
+  {
+    ModalAnswer answer({Back});
+    SendMessageA(w.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(answer.missed());
+  }
+  EXPECT_TRUE(w.Loaded());
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_TRUE(w.Unload());
+  EXPECT_FALSE(FrmQuit().Loaded());
 }
 
 }  // namespace
