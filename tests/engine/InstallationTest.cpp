@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/BlockCopy.h"
 #include "engine/Installation.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
@@ -205,11 +206,27 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
   CreateDirectoryA((root_ + "\\Programmi").c_str(), nullptr);
   CreateDirectoryA(installDir_.c_str(), nullptr);
   ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Vecchio.txt", "vecchio"));
+  // The records of an earlier installation into the same folder.
+  ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Uninstall.ini", "vecchie righe\r\n"));
+  ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Install.Log", "File non copiato: vecchio\r\n"));
   LoadWizard(0);
+  // The roll-back list as a quit at each block's yields would read it.
+  std::vector<std::string> listAtBlocks;
+  Gest_File::OnBlockShown = [&](int, int) {
+    listAtBlocks.push_back(ReadFileBytes(work_->work() + "\\Uninstall.Tmp").value_or("<missing>"));
+  };
   const std::string previousTmp = "a stale list";
   ASSERT_TRUE(work_->Write("Uninstall.Tmp", previousTmp));
 
   ASSERT_TRUE(Install());
+  Gest_File::OnBlockShown = nullptr;
+
+  // Demo.exe's two blocks and remainder, Demo.ico, Leggimi.txt, Demo.exe
+  // again, Dati.dat: by the last block every earlier new file is listed.
+  ASSERT_EQ(listAtBlocks.size(), 9u);
+  EXPECT_EQ(listAtBlocks.front(), "");
+  EXPECT_EQ(listAtBlocks.back(),
+            Lines({payload + "Demo.exe", payload + "Demo.ico", payload + "Doc\\Leggimi.txt"}));
 
   EXPECT_EQ(Read(payload + "Demo.exe"), std::string(70000, 'E'));
   EXPECT_EQ(Read(payload + "Demo.ico"), std::string(766, 'I'));

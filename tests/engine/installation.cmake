@@ -22,3 +22,9 @@ if(WIN32)
     "FAILING_SHELL_DLL_PATH=\"${failing_shell_wine}\"")
   add_dependencies(engine_installation_test failing_shell)
 endif()
+
+if(WIN32)
+  setup_gtest(engine_import_test LABEL engine
+    SOURCES ImportTest.cpp
+    LIBS engine testsupport)
+endif()
