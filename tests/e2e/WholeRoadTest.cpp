@@ -1,0 +1,403 @@
+// The whole road: the real Setup.exe beside a real Setup.UMF in this test's
+// Wine prefix, walked through the wizard by posted mouse clicks and typed
+// boxes, as a user would, up to the end of the installation or a quit
+// confirmed during the copy. What it leaves is read back from the files,
+// the links, the registry and the temporary folder.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/shell/LinkReader.h"
+#include "tests/support/Driver.h"
+#include "tests/support/Package.h"
+#include "tests/support/WizardDriver.h"
+#include "tests/support/WorkFolder.h"
+#include "toolkit/Win.h"
+#include "wizard/Pages.h"
+
+using namespace std::chrono_literals;
+using testsupport::Member;
+using testsupport::Program;
+using testsupport::ReadFileBytes;
+using testsupport::WizardDriver;
+
+namespace {
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::string TempFolder() {
+  char buf[MAX_PATH + 1];
+  const DWORD n = GetTempPathA(sizeof buf, buf);
+  return std::string(buf, n);
+}
+
+std::set<std::string> WorkFolders() {
+  const auto names = testsupport::ListNames(TempFolder() + "~*.stp");
+  return {names.begin(), names.end()};
+}
+
+std::string ShellFolder(int csidl) {
+  char path[MAX_PATH] = {};
+  return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? path : "";
+}
+
+std::string SystemFolder() {
+  char path[MAX_PATH] = {};
+  GetSystemDirectoryA(path, sizeof path);
+  return path;
+}
+
+std::string RegistryString(const std::string& key, const std::string& name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return "<no key>";
+  std::array<char, 512> buffer{};
+  DWORD size = buffer.size() - 1;
+  const LONG result =
+      RegQueryValueExA(opened, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &size);
+  RegCloseKey(opened);
+  return result == ERROR_SUCCESS ? std::string(buffer.data()) : "<no value>";
+}
+
+std::string Lower(std::string text) {
+  CharLowerA(text.data());
+  return text;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The user's regional formats that an installation forces, put back after.
+constexpr std::array<LCTYPE, 4> kLocaleItems = {LOCALE_SSHORTDATE, LOCALE_SCURRENCY, LOCALE_ICURRDIGITS,
+                                                LOCALE_SMONDECIMALSEP};
+
+class WholeRoad : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CoInitialize(nullptr);
+    for (size_t i = 0; i < kLocaleItems.size(); ++i) {
+      char buffer[128] = {};
+      GetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], buffer, sizeof buffer);
+      savedLocale_[i] = buffer;
+    }
+    name_ = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    dir_ = "C:\\e2e-tests\\" + name_;
+    testsupport::RemoveTree(dir_);
+    CreateDirectoryA("C:\\e2e-tests", nullptr);
+    ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
+    exe_ = dir_ + "\\Setup.exe";
+    ASSERT_TRUE(CopyFileA(SETUP_EXE_PATH, exe_.c_str(), FALSE));
+    installDir_ = dir_ + "\\Programmi\\Demo E2E";
+    app_ = "Demo E2E " + name_;
+    group_ = "Velmarind E2E " + name_;
+    key_ = "Software\\Velmarind E2E\\" + name_;
+    runtimeFolder_ = ShellFolder(CSIDL_PROGRAM_FILES) + "\\OfficeRT";
+    before_ = WorkFolders();
+  }
+
+  void TearDown() override {
+    // The ended program's work folder is held a moment longer.
+    for (const auto& f : NewWorkFolders())
+      testsupport::WaitFor([&] { return testsupport::RemoveTree(TempFolder() + f); }, 10s);
+    testsupport::RemoveTree(ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_);
+    testsupport::RemoveTree(ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\Gruppo predefinito");
+    DeleteFileA((ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk").c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmarind E2E");
+    if (madeRuntime_) testsupport::RemoveTree(runtimeFolder_);
+    for (size_t i = 0; i < kLocaleItems.size(); ++i)
+      SetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], savedLocale_[i].c_str());
+    testsupport::RemoveTree(dir_);
+    RemoveDirectoryA("C:\\e2e-tests");
+    CoUninitialize();
+  }
+
+  std::vector<std::string> NewWorkFolders() const {
+    std::vector<std::string> out;
+    for (const auto& f : WorkFolders())
+      if (!before_.count(f)) out.push_back(f);
+    return out;
+  }
+
+  // The setup files with the built shell component and stand-ins, the
+  // settings of a plain executable or (with mde) of a database
+  // application, Setup.ftc, and the payload; written as Setup.UMF.
+  void WritePackage(const std::string& mde, const std::string& mdw, const std::vector<std::string>& fileList,
+                    const std::vector<Member>& payload) {
+    const auto shell = ReadFileBytes(QX_SHELL_DLL_PATH);
+    const auto remover = ReadFileBytes(APPREMOVE_STANDIN_PATH);
+    const auto runtime = ReadFileBytes(MSVBVM50_STANDIN_PATH);
+    ASSERT_TRUE(shell && remover && runtime);
+    const std::string exe = mde.empty() ? "Demo.exe" : "";
+    std::vector<Member> members = {
+        {"Licence.txt", "Licenza d'uso di prova."},
+        {"Welcome.txt", "Benvenuti nell'installazione di @."},
+        {"appremove.dll", *remover},
+        {"qx_shell.dll", *shell},
+        {"MsVBvm50.dll", *runtime},
+        {"Settings.lrk", Lines({"REGEDIT4", "", "[HKEY_CURRENT_USER\\" + key_ + "]",
+                                "\"Cartella\"=\"§§QX_App_Path§§\"", "\"Versione\"=\"§§QX_Version§§\""})},
+        {"Setup.ftc", Lines(fileList)},
+        {"Setup.dip", testsupport::SetupDipText({app_, "descrizione", "Velmarind", "Gruppo predefinito", "2.1",
+                                                 "Demo E2E", "4096", exe, mde, mdw, "Demo.ico", "Leggimi",
+                                                 "Leggimi.txt", "Demo.ico"})},
+    };
+    members.insert(members.end(), payload.begin(), payload.end());
+    ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
+  }
+
+  // Starts Setup.exe and walks pages 0 to 5: the welcome text, the licence
+  // accepted, the test's folder typed (and created when asked), the drive
+  // report, the test's group typed, the summary read back. With
+  // untickDesktop the desktop-link box is unticked by its caption label.
+  void WalkToSummary(Program& setup, WizardDriver& wizard, bool untickDesktop) {
+    ASSERT_TRUE(setup.started());
+    ASSERT_TRUE(wizard.WaitWizard(120s)) << "no wizard window";
+    ASSERT_TRUE(wizard.WaitPage(0, 30s));
+    EXPECT_EQ(wizard.WelcomeText(), "Benvenuti nell'installazione di " + app_ + ".");
+
+    wizard.Next();
+    ASSERT_TRUE(wizard.WaitPage(1, 30s));
+    EXPECT_EQ(wizard.WelcomeText(), "Licenza d'uso di prova.");
+    wizard.AcceptLicence();
+    wizard.Next();
+    ASSERT_TRUE(wizard.WaitPage(2, 30s));
+    // Up to major version 5 under Program Files, later at the drive's root.
+    const std::string programFiles = ShellFolder(CSIDL_PROGRAM_FILES);
+    EXPECT_EQ(wizard.Folder(), (LOBYTE(LOWORD(GetVersion())) <= 5 ? programFiles : programFiles.substr(0, 2)) +
+                                   "\\Demo E2E");
+
+    ASSERT_TRUE(wizard.SetFolder("  " + installDir_ + "\\ "));
+    wizard.Next();
+    const auto ask = setup.WaitDialog(30s);
+    ASSERT_TRUE(ask.has_value()) << "no question for the missing folder";
+    EXPECT_EQ(ask->text, "Il percorso non esiste: si desidera crearlo?");
+    ASSERT_TRUE(testsupport::PressButton(ask->hwnd, "Yes"));
+    ASSERT_TRUE(wizard.WaitPage(3, 30s));
+    EXPECT_TRUE(Exists(installDir_));
+    EXPECT_NE(wizard.WelcomeText().find("C:"), std::string::npos) << wizard.WelcomeText();
+
+    wizard.Next();
+    ASSERT_TRUE(wizard.WaitPage(4, 30s));
+    EXPECT_EQ(wizard.Group(), "Gruppo predefinito");
+    EXPECT_EQ(wizard.DesktopLinkBox(), 1);
+    EXPECT_EQ(wizard.RunAfterInstallBox(), 1);
+    ASSERT_TRUE(wizard.SetGroup(group_));
+    if (untickDesktop) {
+      wizard.ToggleDesktopLink();
+      EXPECT_TRUE(testsupport::WaitFor([&] { return wizard.DesktopLinkBox() == 0; }, 10s));
+    }
+
+    wizard.Next();
+    ASSERT_TRUE(wizard.WaitPage(5, 30s));
+    EXPECT_EQ(wizard.WelcomeText(), Pages::SummaryText(installDir_, group_));
+  }
+
+  // Next on the summary: the installation runs to its end message, which
+  // is answered; the program ends.
+  void InstallToTheEnd(Program& setup, WizardDriver& wizard) {
+    wizard.Next();
+    const auto done = setup.WaitDialog(300s);
+    ASSERT_TRUE(done.has_value()) << "no end message";
+    EXPECT_EQ(done->text, "Installazione completata.");
+    EXPECT_EQ(done->title, "Velmarind setup");
+    EXPECT_EQ(wizard.Page(), 6);
+    ASSERT_TRUE(testsupport::PressButton(done->hwnd, "OK"));
+    ASSERT_TRUE(setup.Wait(60s).has_value()) << "Setup.exe did not end";
+  }
+
+  // The work folder the launcher made, emptied by the end of the program.
+  void ExpectWorkFolderEmptied() const {
+    const auto made = NewWorkFolders();
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_TRUE(testsupport::ListNames(TempFolder() + made[0] + "\\*").empty());
+  }
+
+  std::string Read(const std::string& path) const { return ReadFileBytes(path).value_or("<missing>"); }
+
+  std::string name_, dir_, exe_, installDir_, app_, group_, key_, runtimeFolder_;
+  bool madeRuntime_ = false;
+  std::set<std::string> before_;
+  std::array<std::string, 4> savedLocale_;
+};
+
+TEST_F(WholeRoad, InstallsAPlainExecutableThroughEveryPage) {
+  WritePackage("", "",
+               {"Demo.exe;§§QX_App_Path§§;1", "Demo.ico;§§QX_App_Path§§;1", "Leggimi.txt;§§QX_App_Path§§;1",
+                "Manuale.txt;§§QX_App_Path§§\\Doc;1", "Manca.txt;§§QX_App_Path§§;1"},
+               {{"Demo.exe", std::string(50000, 'E')},
+                {"Demo.ico", std::string(766, 'I')},
+                {"Leggimi.txt", "leggimi"},
+                {"Manuale.txt", "manuale"}});
+  Program setup("\"" + exe_ + "\"", dir_);
+  WizardDriver wizard(setup);
+  WalkToSummary(setup, wizard, true);
+  if (HasFatalFailure()) return;
+  InstallToTheEnd(setup, wizard);
+  if (HasFatalFailure()) return;
+
+  const std::string I = installDir_ + "\\";
+  EXPECT_EQ(Read(I + "Demo.exe"), std::string(50000, 'E'));
+  EXPECT_EQ(Read(I + "Demo.ico"), std::string(766, 'I'));
+  EXPECT_EQ(Read(I + "Leggimi.txt"), "leggimi");
+  EXPECT_EQ(Read(I + "Doc\\Manuale.txt"), "manuale");
+  EXPECT_EQ(Read(I + "Install.Log"), "File non copiato: Manca.txt\r\n");
+
+  // The records: the head from Setup.dip with the group's place, the links
+  // made (no desktop link: its box was unticked), the removal section.
+  const std::string groupFolder = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_ + "\\";
+  const std::string records = Read(I + "Uninstall.ini");
+  const std::string head = Lines({"....." + app_, ".................descrizione", ".............Velmarind",
+                                  "Program Group: " + ShellFolder(CSIDL_PROGRAMS) + "\\" + group_, "........2.1",
+                                  "LNK=" + groupFolder + app_ + ".Lnk", "LNK=" + groupFolder + "Leggimi.Lnk",
+                                  "LNK=" + groupFolder + "Rimuovi dal sistema.Lnk", "", ";[REMOVE]"});
+  EXPECT_EQ(records.substr(0, head.size()), head);
+  EXPECT_NE(records.find(";[REGISTRY SECTION]\r\nRemoveKey:LOCAL_MACHINE\\Software\\Microsoft\\Windows\\"
+                         "CurrentVersion\\Uninstall\\" +
+                         app_ + "\r\n"),
+            std::string::npos)
+      << records;
+
+  const auto link = linkreader::ReadLink(groupFolder + app_ + ".Lnk");
+  ASSERT_TRUE(link.has_value());
+  EXPECT_EQ(link->target, I + "Demo.exe");
+  EXPECT_EQ(link->workingFolder, installDir_);
+  EXPECT_EQ(link->iconPath, I + "Demo.ico");
+  const auto readme = linkreader::ReadLink(groupFolder + "Leggimi.Lnk");
+  ASSERT_TRUE(readme.has_value());
+  EXPECT_EQ(readme->target, I + "Leggimi.txt");
+  const auto remover = linkreader::ReadLink(groupFolder + "Rimuovi dal sistema.Lnk");
+  ASSERT_TRUE(remover.has_value());
+  // The system folder as the program spells it; the case may differ.
+  EXPECT_EQ(Lower(remover->target), Lower(SystemFolder() + "\\appremove.exe"));
+  EXPECT_EQ(remover->arguments, "/" + installDir_);
+  EXPECT_FALSE(Exists(ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk"));
+
+  // The settings file imported with the folder and version put in; the
+  // components in the system folder.
+  EXPECT_EQ(RegistryString(key_, "Cartella"), installDir_);
+  EXPECT_EQ(RegistryString(key_, "Versione"), "2.1");
+  EXPECT_TRUE(Exists(SystemFolder() + "\\qx_shell.dll"));
+  EXPECT_TRUE(Exists(SystemFolder() + "\\AppRemove.Exe"));
+  EXPECT_TRUE(Exists(SystemFolder() + "\\MsVBvm50.dll"));
+  ExpectWorkFolderEmptied();
+}
+
+TEST_F(WholeRoad, InstallsADatabaseApplicationAndStartsItWithTheRuntime) {
+  // The Access runtime's stand-in records how it is started.
+  madeRuntime_ = !Exists(runtimeFolder_);
+  CreateDirectoryA(runtimeFolder_.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(MSACCESS_STANDIN_PATH, (runtimeFolder_ + "\\MSACCESS.EXE").c_str(), FALSE));
+  DeleteFileA((runtimeFolder_ + "\\MSACCESS.log").c_str());
+  WritePackage("Demo.mde", "Demo.mdw",
+               {"Demo.mde;§§QX_App_Path§§;1", "Demo.mdw;§§QX_App_Path§§;1", "Demo.ico;§§QX_App_Path§§;1",
+                "Leggimi.txt;§§QX_App_Path§§;1"},
+               {{"Demo.mde", "mde"}, {"Demo.mdw", "mdw"}, {"Demo.ico", "ico"}, {"Leggimi.txt", "leggimi"}});
+  Program setup("\"" + exe_ + "\"", dir_);
+  WizardDriver wizard(setup);
+  WalkToSummary(setup, wizard, false);
+  if (HasFatalFailure()) return;
+  InstallToTheEnd(setup, wizard);
+  if (HasFatalFailure()) return;
+
+  const std::string I = installDir_ + "\\";
+  EXPECT_EQ(Read(I + "Demo.mde"), "mde");
+  EXPECT_EQ(Read(I + "Demo.mdw"), "mdw");
+  const std::string runtime = runtimeFolder_ + "\\MSACCESS.EXE";
+  const std::string arguments = " /wrkgrp \"" + I + "Demo.mdw\" \"" + I + "Demo.mde\" /user utente /runtime";
+  const std::string groupFolder = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_ + "\\";
+  const std::string desktop = ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk";
+  for (const std::string& path : {groupFolder + app_ + ".Lnk", desktop}) {
+    const auto link = linkreader::ReadLink(path);
+    ASSERT_TRUE(link.has_value()) << path;
+    EXPECT_EQ(link->target, runtime) << path;
+    EXPECT_EQ(link->arguments, arguments) << path;
+    EXPECT_EQ(link->iconPath, I + "Demo.ico") << path;
+  }
+  EXPECT_NE(Read(I + "Uninstall.ini").find("\r\nLNK=" + groupFolder + app_ + ".Lnk\r\nLNK=" + desktop + "\r\n"),
+            std::string::npos);
+  EXPECT_EQ(RegistryString(key_, "Cartella"), installDir_);
+
+  // The ticked box started the runtime with the database at the end.
+  std::optional<std::string> log;
+  ASSERT_TRUE(testsupport::WaitFor([&] { return (log = ReadFileBytes(runtimeFolder_ + "\\MSACCESS.log")).has_value(); },
+                                   30s));
+  EXPECT_NE(log->find(arguments.substr(1)), std::string::npos) << *log;
+  ExpectWorkFolderEmptied();
+}
+
+TEST_F(WholeRoad, AQuitConfirmedDuringTheCopyRemovesWhatItCopied) {
+  // A file of an earlier installation, replaced but never listed; a small
+  // file in a folder of its own; then files big enough for the copy to be
+  // under way when Exit is clicked.
+  std::vector<std::string> fileList = {"Vecchio.txt;§§QX_App_Path§§;1", "Primo.txt;§§QX_App_Path§§\\Doc;1"};
+  std::vector<Member> payload = {{"Vecchio.txt", "nuovo"}, {"Primo.txt", "primo"}};
+  for (int i = 1; i <= 5; ++i) {
+    const std::string name = "Dati" + std::to_string(i) + ".bin";
+    fileList.push_back(name + ";§§QX_App_Path§§;1");
+    payload.push_back({name, std::string(4 << 20, static_cast<char>('0' + i))});
+  }
+  WritePackage("", "", fileList, payload);
+  SHCreateDirectoryExA(nullptr, installDir_.c_str(), nullptr);
+  const std::string I = installDir_ + "\\";
+  ASSERT_TRUE(testsupport::WriteFileBytes(I + "Vecchio.txt", "vecchio"));
+
+  Program setup("\"" + exe_ + "\"", dir_);
+  WizardDriver wizard(setup);
+  ASSERT_TRUE(setup.started());
+  ASSERT_TRUE(wizard.WaitWizard(120s));
+  ASSERT_TRUE(wizard.WaitPage(0, 30s));
+  wizard.Next();
+  ASSERT_TRUE(wizard.WaitPage(1, 30s));
+  wizard.AcceptLicence();
+  wizard.Next();
+  ASSERT_TRUE(wizard.WaitPage(2, 30s));
+  ASSERT_TRUE(wizard.SetFolder(installDir_));
+  // The folder holds a file already: the question whether to go on.
+  wizard.Next();
+  const auto ask = setup.WaitDialog(30s);
+  ASSERT_TRUE(ask.has_value());
+  ASSERT_TRUE(testsupport::PressButton(ask->hwnd, "Yes"));
+  ASSERT_TRUE(wizard.WaitPage(3, 30s));
+  wizard.Next();
+  ASSERT_TRUE(wizard.WaitPage(4, 30s));
+  wizard.Next();
+  ASSERT_TRUE(wizard.WaitPage(5, 30s));
+  wizard.Next();
+
+  // Exit once the second big file is being copied.
+  ASSERT_TRUE(testsupport::WaitFor([&] { return Exists(I + "Dati2.bin"); }, 120s));
+  wizard.Exit();
+  const HWND quit = wizard.WaitQuitDialog(30s);
+  ASSERT_NE(quit, nullptr) << "no quit dialog";
+  WizardDriver::ConfirmQuit(quit);
+  const auto message = setup.WaitDialog(30s);
+  ASSERT_TRUE(message.has_value());
+  EXPECT_EQ(message->text, "Installazione interrotta dall'Utente.");
+  EXPECT_EQ(message->title, "Velmarind setup");
+  // Nothing is rolled back before the message is answered.
+  EXPECT_EQ(Read(I + "Doc\\Primo.txt"), "primo");
+  ASSERT_TRUE(testsupport::PressButton(message->hwnd, "OK"));
+  ASSERT_TRUE(setup.Wait(60s).has_value()) << "Setup.exe did not end";
+
+  // The listed files and the one under way are gone, with the folder that
+  // only they filled; the file that was there before stays, replaced.
+  EXPECT_FALSE(Exists(I + "Doc\\Primo.txt"));
+  EXPECT_FALSE(Exists(I + "Doc"));
+  EXPECT_FALSE(Exists(I + "Dati1.bin"));
+  EXPECT_FALSE(Exists(I + "Dati2.bin"));
+  EXPECT_FALSE(Exists(I + "Dati5.bin"));
+  EXPECT_EQ(Read(I + "Vecchio.txt"), "nuovo");
+  EXPECT_TRUE(Exists(installDir_));
+  EXPECT_FALSE(Exists(ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\Gruppo predefinito"));
+  ExpectWorkFolderEmptied();
+}
+
+}  // namespace
