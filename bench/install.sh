@@ -165,3 +165,18 @@ row "large: without them" "$(ms "$large_net")" "$(ms "${median[large.cp]}")" \
   "$(ratio "$large_net" "${median[large.cp]}")" "<= 3x cp"
 small_net=$(awk -v a="${median[small.setup]}" -v s="$start" 'BEGIN { print a - s }')
 row "small: per file without them" "$(per_file "$small_net")" "" "" "<= 1.5 ms"
+
+# Where the time goes: one installation of each payload with --pieces.
+if [ -n "${BENCH_PIECES:-}" ]; then
+  for name in large small one; do
+    scratch=$out/run/install-$name
+    make_master "$name"
+    rm -rf "$scratch/work" "$scratch/install" && mkdir "$scratch/work"
+    cp "$scratch/master/"* "$scratch/work/" && cp -al "$out/data/install-$name" "$scratch/work/files"
+    echo
+    echo "== $name: pieces"
+    "$root/tools/wine-run" "$prefix" "$bench_exe" "Z:${scratch//\//\\}\\work" "Z:${scratch//\//\\}\\install" --pieces \
+      2>&1 | sed -n 's/^install_bench: pieces: /  /p'
+    rm -rf "$scratch/work" "$scratch/install"
+  done
+fi
