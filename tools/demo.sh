@@ -1,7 +1,13 @@
 #!/bin/bash
 # The demo: builds everything, packs demo/ into Setup.UMF and runs Setup.exe
 # under Wine. With a display ($DISPLAY set) you watch and click; without one
-# it runs under Xvfb and leaves screenshots and a summary under out/demo/.
+# (or with DEMO_HEADLESS=1) it runs under Xvfb, where the walker program
+# clicks through every page, installs, and leaves a screenshot of each page
+# and summary.txt (what was installed) under out/demo/.
+#
+# DEMO_NATIVE_DIR and DEMO_WINDOWS_DIR name build folders already configured
+# to use instead of the presets' (the walker and the stand-ins come from the
+# Windows one).
 set -eu
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -12,83 +18,87 @@ tools/install-deps.sh
 # The Windows build Wine can run here (see README: 32-bit programs need a
 # kernel that starts 32-bit Linux programs).
 if /lib/ld-linux.so.2 --help >/dev/null 2>&1; then preset=windows; else preset=windows64; fi
-cmake --preset native >/dev/null && cmake --build --preset native -j "$(nproc)" --target umfpack
-cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$(nproc)" --target Setup
+native=${DEMO_NATIVE_DIR:-$root/build/native}
+windows=${DEMO_WINDOWS_DIR:-$root/build/$preset}
+[ -n "${DEMO_NATIVE_DIR:-}" ] || cmake --preset native >/dev/null
+cmake --build "$native" -j "$(nproc)" --target umfpack
+[ -n "${DEMO_WINDOWS_DIR:-}" ] || cmake --preset "$preset" >/dev/null
+cmake --build "$windows" -j "$(nproc)" --target Setup qx_shell standin_appremove standin_msvbvm50 \
+  standin_msaccess demo_walker
 
 out=$root/out/demo
-rm -rf "$out/package" "$out"/*.png "$out/summary.txt"
+rm -rf "$out/package" "$out"/*.png "$out/summary.txt" "$out"/shot.*
 mkdir -p "$out/package"
 cp demo/* "$out/package/"
-# A payload large enough for the progress bar to be seen.
+# The shell component as built, the stand-ins for the uninstaller and the
+# runtime library; a small program that only records how it was started
+# stands in for the application; data files large enough for the progress
+# bars to be seen.
+cp "$windows/shell/qx_shell.dll" "$windows/standins/appremove.dll" "$windows/standins/MsVBvm50.dll" "$out/package/"
+cp "$windows/standins/MSACCESS.EXE" "$out/package/Demo.exe"
 for i in 1 2 3 4 5 6 7 8; do head -c 16777216 /dev/urandom > "$out/package/Dati$i.bin"; done
-# Until the installation engine and the shell component exist, the setup
-# files that only the installation uses are placeholders.
-for f in appremove.dll qx_shell.dll MsVBvm50.dll; do
-  printf 'placeholder for %s\r\n' "$f" > "$out/package/$f"
-done
-build/native/tools/umfpack/umfpack "$out/Setup.UMF" "$out"/package/*
+"$native/tools/umfpack/umfpack" "$out/Setup.UMF" "$out"/package/*
 
 prefix=$out/wineprefix
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No menu entries of the host for the links the installation makes.
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 wine_prepare_prefix "$prefix"
-target=$prefix/drive_c/Demo
+# A run of the demo starts from a prefix without the previous run's
+# installation.
+drive=$prefix/drive_c
+rm -rf "$drive/Velmarind Demo" "$drive/Program Files/Velmarind Demo" "$drive/Program Files (x86)/Velmarind Demo" \
+  "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmarind Demo"
+rm -f "$drive/users/Public/Desktop/Velmarind Demo"*.lnk "$drive/users/Public/Desktop/Velmarind Demo"*.Lnk
+target=$drive/Demo
 rm -rf "$target" && mkdir -p "$target"
-cp "build/$preset/launcher/Setup.exe" "$out/Setup.UMF" "$target/"
+cp "$windows/launcher/Setup.exe" "$out/Setup.UMF" "$target/"
 loader=$(wine_loader_for "$target/Setup.exe")
-temp_dir() { echo "$prefix/drive_c/users/$(whoami)/Temp"; }
-before=$(ls -d "$(temp_dir)"/~*.stp 2>/dev/null | sort || true)
-
-summarise() {
-  after=$(ls -d "$(temp_dir)"/~*.stp 2>/dev/null | sort || true)
-  work=$(comm -13 <(echo "$before") <(echo "$after") | tail -1)
-  {
-    echo "Setup.exe ran from C:\\Demo with Setup.UMF beside it."
-    if [ -n "$work" ]; then
-      echo "Work folder: $(basename "$work") in the temporary folder, holding:"
-      (cd "$work" && find . -type f -printf '  %P  %s bytes\n' | sort)
-    else
-      echo "No work folder was made."
-    fi
-  } > "$out/summary.txt"
-  cat "$out/summary.txt"
-}
 
 if [ -n "${DISPLAY:-}" ] && [ "${DEMO_HEADLESS:-0}" != 1 ]; then
+  touch "$out/.started"
   (cd "$target" && "$loader" Setup.exe)
-  summarise
+  {
+    echo "Setup.exe ran from C:\\Demo with Setup.UMF beside it."
+    find "$drive" -name Uninstall.ini -newer "$out/.started" | while read -r records; do
+      echo "Installed into $(dirname "$records"):"
+      (cd "$(dirname "$records")" && find . -type f -printf '  %P  (%s bytes)\n' | sort)
+      echo "Uninstall.ini:"
+      tr -d '\r' < "$records" | sed 's/^/  /'
+    done
+  } > "$out/summary.txt"
+  cat "$out/summary.txt"
   exit 0
 fi
 
-# Headless: watch the launcher and the wizard under Xvfb and photograph them.
-# Wine's desktop process keeps the display it was started with: start the
-# prefix's processes anew inside the Xvfb of this run, and end them after it.
+# Headless: Wine's desktop process keeps the display it was started with;
+# start the prefix's processes anew inside the Xvfb of this run, and end
+# them after it.
 "$WINESERVER" -k 2>/dev/null || true
+walker=$windows/tests/e2e/demo_walker.exe
+out_windows="Z:${out//\//\\}"
 cat > "$out/run-headless.sh" <<INNER
 #!/bin/bash
-cd "$target"
-"$loader" Setup.exe &
-pid=\$!
-shot() {  # NAME TITLE DELAY: waits for the window, then DELAY seconds, and photographs the screen
-  for i in \$(seq 1 2400); do
-    if xdotool search --onlyvisible --name "^\$2\$" >/dev/null 2>&1; then
-      sleep \$3
-      import -window root "$out/\$1.png"
-      return 0
-    fi
-    sleep 0.05
-  done
-  return 1
-}
-shot 01-launcher Installazione 0.05
-shot 02-wizard-page0 'Velmarind Installer' 1
-# The wizard's pages and its way out come with the next steps of the work:
-# end the program here.
-kill \$pid 2>/dev/null
-wait \$pid 2>/dev/null
-exit 0
+. "$root/tools/wine-env.sh"
+wine_prepare_prefix "$prefix"
+"$(wine_loader_for "$walker")" "$walker" 'C:\\Demo\\Setup.exe' '$out_windows' &
+walker=\$!
+# The walker leaves the name of each screenshot it wants in shot.request
+# and goes on once the file is gone.
+while kill -0 \$walker 2>/dev/null; do
+  if [ -f "$out/shot.request" ]; then
+    name=\$(cat "$out/shot.request")
+    import -window root "$out/\$name.png"
+    echo "demo: screenshot \$name.png"
+    rm -f "$out/shot.request"
+  fi
+  sleep 0.1
+done
+wait \$walker
 INNER
 chmod +x "$out/run-headless.sh"
-xvfb-run -a -s "-screen 0 1024x768x24" "$out/run-headless.sh"
+status=0
+xvfb-run -a -s "-screen 0 1024x768x24" "$out/run-headless.sh" || status=$?
 "$WINESERVER" -k 2>/dev/null || true
-summarise
-ls "$out"/*.png 2>/dev/null || echo "(the launcher window was gone before a screenshot could be taken)"
+if [ -f "$out/summary.txt" ]; then cat "$out/summary.txt"; else echo "no summary: the walk stopped early"; fi
+ls "$out"/*.png 2>/dev/null || true
+exit $status

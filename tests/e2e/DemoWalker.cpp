@@ -1,0 +1,211 @@
+// The demo's walker: starts Setup.exe, walks the wizard through every page
+// as a user would (with a look at the quit dialog on the way), installs,
+// and asks for a screenshot at each stop. It asks by leaving the picture's
+// name in "shot.request" in the output folder and waits until the script
+// that takes the screenshots has deleted it. At the end it writes
+// summary.txt there: what was installed and where.
+//
+//   demo_walker <Setup.exe> <output folder>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/shell/LinkReader.h"
+#include "tests/support/Driver.h"
+#include "tests/support/WizardDriver.h"
+#include "toolkit/Win.h"
+
+using namespace std::chrono_literals;
+using testsupport::Program;
+using testsupport::WizardDriver;
+
+namespace {
+
+std::string outFolder;
+
+void Say(const std::string& line) {
+  std::printf("demo: %s\n", line.c_str());
+  std::fflush(stdout);
+}
+
+// A screenshot of the screen as it is now; the walker goes on once it is
+// taken (or after a while without one).
+void Shot(const std::string& name) {
+  const std::string request = outFolder + "\\shot.request";
+  const std::string draft = outFolder + "\\shot.draft";
+  if (!testsupport::WriteFileBytes(draft, name) || !MoveFileExA(draft.c_str(), request.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    Say("cannot ask for the screenshot " + name);
+    return;
+  }
+  if (!testsupport::WaitFor([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30s))
+    Say("no screenshot taken for " + name);
+}
+
+bool Check(bool ok, const std::string& what) {
+  if (!ok) Say("stopped: " + what);
+  return ok;
+}
+
+// Answers every Yes/No question of the folder check with Yes, after a
+// screenshot of the first; true once the page is reached.
+bool ReachPage(Program& setup, const WizardDriver& wizard, int page, const std::string& questionShot) {
+  bool first = true;
+  for (int round = 0; round < 600; ++round) {
+    if (wizard.Page() == page && wizard.WaitPage(page, 5s)) return true;
+    for (HWND box : setup.TopWindows("#32770")) {
+      const auto view = testsupport::ReadDialog(box);
+      Say("question: " + view.text);
+      if (first && !questionShot.empty()) Shot(questionShot);
+      first = false;
+      testsupport::PressButton(box, "Yes");
+      testsupport::PressButton(box, "Sì");
+    }
+    std::this_thread::sleep_for(100ms);
+  }
+  return false;
+}
+
+std::string Lines(const std::string& text, const std::string& indent) {
+  std::istringstream in(text);
+  std::string line, out;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out += indent + line + "\n";
+  }
+  return out;
+}
+
+void ListFiles(const std::string& folder, const std::string& relative, std::string& out) {
+  for (const std::string& name : testsupport::ListNames(folder + "\\*")) {
+    const std::string path = folder + "\\" + name;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) continue;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      ListFiles(path, relative + name + "\\", out);
+    } else {
+      const unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+      out += "  " + relative + name + "  (" + std::to_string(size) + " bytes)\n";
+    }
+  }
+}
+
+void ListLinks(const std::string& folder, std::string& out) {
+  for (const std::string& name : testsupport::ListNames(folder + "\\*.lnk")) {
+    const auto link = linkreader::ReadLink(folder + "\\" + name);
+    out += "  " + folder + "\\" + name + "\n";
+    if (link) out += "      -> " + link->target + (link->arguments.empty() ? "" : " " + link->arguments) + "\n";
+  }
+}
+
+void ListValues(HKEY root, const std::string& key, std::string& out) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return;
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    DWORD nameSize = sizeof name, type = 0;
+    BYTE data[1024] = {};
+    DWORD dataSize = sizeof data - 1;
+    if (RegEnumValueA(opened, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS) break;
+    const std::string value = type == REG_SZ ? std::string(reinterpret_cast<char*>(data)) : "(type " + std::to_string(type) + ")";
+    out += "  HKCU\\" + key + "  \"" + name + "\" = \"" + value + "\"\n";
+  }
+  std::vector<std::string> subkeys;
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    DWORD nameSize = sizeof name;
+    if (RegEnumKeyExA(opened, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    subkeys.push_back(name);
+  }
+  RegCloseKey(opened);
+  for (const auto& sub : subkeys) ListValues(root, key + "\\" + sub, out);
+}
+
+std::string ShellFolder(int csidl) {
+  char path[MAX_PATH] = {};
+  return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? path : "";
+}
+
+void WriteSummary(const std::string& folder, const std::string& group, bool ended) {
+  std::string out = std::string("Setup.exe ") + (ended ? "ended" : "did not end") + ".\n\n";
+  out += "Installed into " + folder + ":\n";
+  ListFiles(folder, "", out);
+  out += "\nUninstall.ini:\n" + Lines(testsupport::ReadFileBytes(folder + "\\Uninstall.ini").value_or("(missing)"), "  ");
+  out += "\nInstall.Log:\n" + Lines(testsupport::ReadFileBytes(folder + "\\Install.Log").value_or("(missing)"), "  ");
+  out += "\nLinks:\n";
+  ListLinks(ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group, out);
+  ListLinks(ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY), out);
+  out += "\nRegistry values under HKCU\\Software\\Velmarind:\n";
+  ListValues(HKEY_CURRENT_USER, "Software\\Velmarind", out);
+  if (!testsupport::WriteFileBytes(outFolder + "\\summary.txt", out)) Say("cannot write summary.txt");
+}
+
+int Walk(const std::string& setupExe) {
+  const std::string folder = setupExe.substr(0, setupExe.find_last_of('\\'));
+  Program setup("\"" + setupExe + "\"", folder);
+  if (!Check(setup.started(), "Setup.exe did not start")) return 1;
+  WizardDriver wizard(setup);
+
+  // The launcher's window is not photographed: it shows nothing under Wine
+  // while it unpacks, as it does not come back to its messages meanwhile.
+  if (!Check(wizard.WaitWizard(300s) && wizard.WaitPage(0, 60s), "no wizard")) return 1;
+  Shot("01-page0-welcome");
+  wizard.Next();
+  if (!Check(wizard.WaitPage(1, 30s), "no licence page")) return 1;
+  wizard.AcceptLicence();
+  std::this_thread::sleep_for(300ms);
+  Shot("02-page1-licence");
+  wizard.Next();
+  if (!Check(wizard.WaitPage(2, 30s), "no folder page")) return 1;
+  Shot("03-page2-folder");
+  const std::string installDir = wizard.Folder();
+  wizard.Next();
+  if (!Check(ReachPage(setup, wizard, 3, "04-folder-question"), "no drive report")) return 1;
+  Shot("05-page3-drive");
+  wizard.Next();
+  if (!Check(wizard.WaitPage(4, 30s), "no group page")) return 1;
+  const std::string group = wizard.Group();
+  Shot("06-page4-group");
+
+  // The quit dialog, and back to the wizard.
+  wizard.Exit();
+  const HWND quit = wizard.WaitQuitDialog(30s);
+  if (Check(quit != nullptr, "no quit dialog")) {
+    Shot("07-quit-dialog");
+    WizardDriver::BackFromQuit(quit);
+    testsupport::WaitFor([&] { return !IsWindowVisible(quit); }, 30s);
+  }
+  wizard.Next();
+  if (!Check(wizard.WaitPage(5, 30s), "no summary page")) return 1;
+  Shot("08-page5-summary");
+  wizard.Next();
+  if (testsupport::WaitFor([&] { return wizard.Page() == 6; }, 60s)) {
+    std::this_thread::sleep_for(700ms);
+    Shot("09-page6-copy");
+  }
+  const auto done = setup.WaitDialog(600s);
+  if (!Check(done.has_value(), "no end message")) return 1;
+  Say("end message: " + done->text);
+  Shot("10-end-message");
+  testsupport::PressButton(done->hwnd, "OK");
+  const bool ended = setup.Wait(60s).has_value();
+  WriteSummary(installDir, group, ended);
+  Say("installed into " + installDir);
+  return ended ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: demo_walker <Setup.exe> <output folder>\n");
+    return 2;
+  }
+  outFolder = argv[2];
+  CoInitialize(nullptr);
+  const int code = Walk(argv[1]);
+  CoUninitialize();
+  return code;
+}
