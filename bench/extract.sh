@@ -62,7 +62,7 @@ make_package one 1 1
 
 # One wineserver for the whole run, started before any timing.
 . "$root/tools/wine-env.sh"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine_prepare_prefix "$prefix"
 workdirs="$prefix/drive_c/users/*/Temp/~*.stp"
 

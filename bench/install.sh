@@ -91,7 +91,7 @@ make_master() {  # NAME
 
 # One wineserver for the whole run, started before any timing.
 . "$root/tools/wine-env.sh"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine_prepare_prefix "$prefix"
 
 declare -A median peak count

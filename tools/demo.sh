@@ -41,7 +41,7 @@ for i in 1 2 3 4 5 6 7 8; do head -c 16777216 /dev/urandom > "$out/package/Dati$
 
 prefix=$out/wineprefix
 # No menu entries of the host for the links the installation makes.
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine_prepare_prefix "$prefix"
 # A run of the demo starts from a prefix without the previous run's
 # installation.
