@@ -2,7 +2,9 @@
 // registry template, an uninstall record) and the twelve values, split at NUL
 // bytes; the first byte chooses the mode. Aborts when ReplaceTokens changes a
 // text without "§§", or, with values that hold no character of any token,
-// leaves a token in the text; or when DoubleBackslashes leaves a single
+// leaves a token in the text, or, when one value ends in the beginning of its
+// own token, leaves that token or a later one (text joined on the value's
+// right is searched again); or when DoubleBackslashes leaves a single
 // backslash or does more than double them and drop a final one. A call that
 // does not come to an end shows as a libFuzzer timeout.
 #include <array>
@@ -30,9 +32,10 @@ char UpperAscii(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool HasToken(const std::string& text) {
-  for (const char* t : Misc::kTokens) {
-    const std::string token = t;
+// Whether a token of row `fromRow` or a later one stands in `text`.
+bool HasToken(const std::string& text, size_t fromRow = 0) {
+  for (size_t r = fromRow; r < Misc::kTokens.size(); ++r) {
+    const std::string token = Misc::kTokens[r];
     for (size_t p = 0; p + token.size() <= text.size(); ++p) {
       size_t i = 0;
       while (i < token.size() && UpperAscii(text[p + i]) == UpperAscii(token[i])) ++i;
@@ -78,9 +81,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   parts.resize(13);
   const std::string& text = parts[0];
   const bool registryFlag = mode & 1;
-  const bool harmless = mode & 2;
+  const bool joined = mode & 4;
+  const bool harmless = (mode & 2) || joined;
   std::array<std::string, 12> v;
   for (size_t k = 0; k < v.size(); ++k) v[k] = harmless ? Harmless(parts[k + 1]) : parts[k + 1];
+  // The value of one row ends in the first 1 to all but one of its token's
+  // characters.
+  const size_t row = (mode >> 3) % v.size();
+  const std::string rowToken = Misc::kTokens[row];
+  if (joined) v[row] += rowToken.substr(0, 1 + parts[row + 1].size() % (rowToken.size() - 1));
   const Misc::TokenValues values{v[0], v[1], v[2], v[3], v[4],  v[5],
                                  v[6], v[7], v[8], v[9], v[10], v[11]};
 
@@ -88,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (text.find(TokenMark()) == std::string::npos) Check(result == text);
   // A value that no token can reach into neither forms a token with the text
   // around it nor joins two parts of the text into one.
-  if (harmless) Check(!HasToken(result));
+  if (harmless) Check(!HasToken(result, joined ? row : 0));
 
   CheckDoubleBackslashes(text);
   for (const std::string& value : v) CheckDoubleBackslashes(value);
