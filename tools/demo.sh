@@ -24,18 +24,25 @@ windows=${DEMO_WINDOWS_DIR:-$root/build/$preset}
 cmake --build "$native" -j "$(nproc)" --target umfpack
 [ -n "${DEMO_WINDOWS_DIR:-}" ] || cmake --preset "$preset" >/dev/null
 cmake --build "$windows" -j "$(nproc)" --target Setup qx_shell standin_appremove standin_msvbvm50 \
-  standin_msaccess demo_walker
+  demo_app demo_component demo_walker
+
+# The package's font, a free one from the host (see demo/README.md).
+font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+if [ ! -f "$font" ]; then
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends fonts-dejavu-core >/dev/null
+fi
 
 out=$root/out/demo
 rm -rf "$out/package" "$out"/*.png "$out/summary.txt" "$out"/shot.*
 mkdir -p "$out/package"
-cp demo/* "$out/package/"
-# The shell component as built, the stand-ins for the uninstaller and the
-# runtime library; a small program that only records how it was started
-# stands in for the application; data files large enough for the progress
-# bars to be seen.
+(cd demo && cp Setup.dip Setup.ftc Settings.lrk Welcome.txt Licence.txt Leggimi.txt "$out/package/")
+# The demonstration application and its self-registering component as
+# built, the font, the shell component, and stand-ins for the uninstaller
+# and the runtime library; data files large enough for the progress bars to
+# be seen.
+cp "$windows/demo/Demo.exe" "$windows/demo/Componente.dll" "$font" "$out/package/"
 cp "$windows/shell/qx_shell.dll" "$windows/standins/appremove.dll" "$windows/standins/MsVBvm50.dll" "$out/package/"
-cp "$windows/standins/MSACCESS.EXE" "$out/package/Demo.exe"
 for i in 1 2 3 4 5 6 7 8; do head -c 16777216 /dev/urandom > "$out/package/Dati$i.bin"; done
 "$native/tools/umfpack/umfpack" "$out/Setup.UMF" "$out"/package/*
 
@@ -49,6 +56,8 @@ drive=$prefix/drive_c
 rm -rf "$drive/Velmarind Demo" "$drive/Program Files/Velmarind Demo" "$drive/Program Files (x86)/Velmarind Demo" \
   "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmarind Demo"
 rm -f "$drive/users/Public/Desktop/Velmarind Demo"*.lnk "$drive/users/Public/Desktop/Velmarind Demo"*.Lnk
+rm -f "$drive/windows/Fonts/DejaVuSans.ttf"
+"$(wine_loader_for "$windows/demo/Demo.exe")" reg delete 'HKCU\Software\Velmarind' /f >/dev/null 2>&1 || true
 target=$drive/Demo
 rm -rf "$target" && mkdir -p "$target"
 cp "$windows/launcher/Setup.exe" "$out/Setup.UMF" "$target/"
@@ -80,7 +89,7 @@ cat > "$out/run-headless.sh" <<INNER
 #!/bin/bash
 . "$root/tools/wine-env.sh"
 wine_prepare_prefix "$prefix"
-"$(wine_loader_for "$walker")" "$walker" 'C:\\Demo\\Setup.exe' '$out_windows' &
+"$(wine_loader_for "$walker")" "$walker" 'C:\\Demo\\Setup.exe' '$out_windows' '$out_windows\\package' &
 walker=\$!
 # The walker leaves the name of each screenshot it wants in shot.request
 # and goes on once the file is gone.

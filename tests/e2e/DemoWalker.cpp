@@ -2,12 +2,14 @@
 // as a user would (with a look at the quit dialog on the way), installs,
 // and asks for a screenshot at each stop. It asks by leaving the picture's
 // name in "shot.request" in the output folder and waits until the script
-// that takes the screenshots has deleted it. At the end it writes
-// summary.txt there: what was installed and where.
+// that takes the screenshots has deleted it. At the end it starts the
+// installed application for a last screenshot and writes summary.txt there:
+// what was installed and where.
 //
-//   demo_walker <Setup.exe> <output folder>
+//   demo_walker <Setup.exe> <output folder> <package folder>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -25,6 +27,7 @@ using testsupport::WizardDriver;
 namespace {
 
 std::string outFolder;
+std::string packageFolder;
 
 void Say(const std::string& line) {
   std::printf("demo: %s\n", line.c_str());
@@ -128,10 +131,41 @@ std::string ShellFolder(int csidl) {
   return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? path : "";
 }
 
+// The package's members that the installation put outside the application's
+// folder (the font, the shell component, the runtime library, the
+// uninstaller as AppRemove.Exe): each found in the fonts, system or Windows
+// folder, with its size. The others are named on one line.
+void ListMembersElsewhere(const std::string& installDir, std::string& out) {
+  char system[MAX_PATH] = {}, windows[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  const std::string places[] = {ShellFolder(CSIDL_FONTS), system, windows};
+  std::vector<std::string> names = testsupport::ListNames(packageFolder + "\\*");
+  names.push_back("AppRemove.Exe");
+  std::string elsewhere;
+  for (const std::string& name : names) {
+    if (GetFileAttributesA((installDir + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+    if (GetFileAttributesA((installDir + "\\Dati\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+    bool found = false;
+    for (const std::string& place : places) {
+      WIN32_FILE_ATTRIBUTE_DATA data;
+      const std::string path = place + "\\" + name;
+      if (place.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) continue;
+      out += "  " + path + "  (" + std::to_string(data.nFileSizeLow) + " bytes)\n";
+      found = true;
+      break;
+    }
+    if (!found) elsewhere += " " + name;
+  }
+  out += "  Not installed under their own names (read by Setup.exe, or copied under another):" + elsewhere + "\n";
+}
+
 void WriteSummary(const std::string& folder, const std::string& group, bool ended) {
   std::string out = std::string("Setup.exe ") + (ended ? "ended" : "did not end") + ".\n\n";
   out += "Installed into " + folder + ":\n";
   ListFiles(folder, "", out);
+  out += "\nPackage members installed elsewhere:\n";
+  ListMembersElsewhere(folder, out);
   out += "\nUninstall.ini:\n" + Lines(testsupport::ReadFileBytes(folder + "\\Uninstall.ini").value_or("(missing)"), "  ");
   out += "\nInstall.Log:\n" + Lines(testsupport::ReadFileBytes(folder + "\\Install.Log").value_or("(missing)"), "  ");
   out += "\nLinks:\n";
@@ -140,6 +174,31 @@ void WriteSummary(const std::string& folder, const std::string& group, bool ende
   out += "\nRegistry values under HKCU\\Software\\Velmarind:\n";
   ListValues(HKEY_CURRENT_USER, "Software\\Velmarind", out);
   if (!testsupport::WriteFileBytes(outFolder + "\\summary.txt", out)) Say("cannot write summary.txt");
+}
+
+// Photographs the installed application's window and closes it with its OK
+// button. Setup.exe starts the application itself when its box "run after
+// the installation" stays ticked; otherwise the walker starts it.
+void ShowApplication(const std::string& installDir) {
+  const auto findWindow = [] { return FindWindowA("VelmarindDemo", nullptr); };
+  HWND window = nullptr;
+  testsupport::WaitFor([&] { return (window = findWindow()) != nullptr; }, 10s);
+  std::optional<Program> started;
+  if (!window) {
+    Say("Setup.exe started no application (it runs only a database application); the walker starts Demo.exe");
+    started.emplace("\"" + installDir + "\\Demo.exe\"", installDir);
+    if (!Check(started->started(), "Demo.exe did not start")) return;
+    testsupport::WaitFor([&] { return (window = findWindow()) != nullptr; }, 30s);
+  }
+  if (!Check(window != nullptr, "no window of Demo.exe")) {
+    if (started) started->Kill();
+    return;
+  }
+  std::this_thread::sleep_for(300ms);
+  Shot("11-demo-application");
+  testsupport::PressButton(window, "OK");
+  if (!Check(testsupport::WaitFor([&] { return !IsWindow(window); }, 30s), "Demo.exe did not close") && started)
+    started->Kill();
 }
 
 int Walk(const std::string& setupExe) {
@@ -192,6 +251,7 @@ int Walk(const std::string& setupExe) {
   testsupport::PressButton(done->hwnd, "OK");
   const bool ended = setup.Wait(60s).has_value();
   WriteSummary(installDir, group, ended);
+  ShowApplication(installDir);
   Say("installed into " + installDir);
   return ended ? 0 : 1;
 }
@@ -199,11 +259,12 @@ int Walk(const std::string& setupExe) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: demo_walker <Setup.exe> <output folder>\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: demo_walker <Setup.exe> <output folder> <package folder>\n");
     return 2;
   }
   outFolder = argv[2];
+  packageFolder = argv[3];
   CoInitialize(nullptr);
   const int code = Walk(argv[1]);
   CoUninitialize();
