@@ -1,0 +1,212 @@
+#!/bin/bash
+# bench/table.sh [RUNS]
+# The whole program's unpack and install against two cp passes of the same
+# bytes and against an uncompressed, silent NSIS installer of the same
+# payload under the same Wine, side by side in one run on the same disk, each
+# side followed by sync; prints the median wall time of RUNS runs (default 3),
+# the ratios and the peak memory, each target with met / not met.
+#   large: 8 files of 32 MiB of random bytes (256 MiB)
+#   small: 1000 files of 4 KiB
+# Needs the 64-bit build's Setup.exe, install_bench.exe, qx_shell.dll and
+# stand-ins (built here; BENCH_WINDOWS64 names another build tree of that
+# preset), umfpack of the native build (BENCH_NATIVE), and Debian's nsis for
+# the NSIS column (installed here when missing and possible). Writes only
+# under out/bench/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+runs=${1:-3}
+
+windows64=${BENCH_WINDOWS64:-build/windows64}
+native=${BENCH_NATIVE:-build/native}
+setup_exe=$root/$windows64/launcher/Setup.exe
+bench_exe=$root/$windows64/bench/install_bench.exe
+qx_shell=$root/$windows64/shell/qx_shell.dll
+appremove=$root/$windows64/standins/appremove.dll
+msvbvm50=$root/$windows64/standins/MsVBvm50.dll
+umfpack=$root/$native/tools/umfpack/umfpack
+out=$root/out/bench
+table=$out/table
+# A prefix of its own: the other benchmarks' work folders do not meet ours.
+prefix=$table/wineprefix
+
+# Setup.exe and the wizard window need a display.
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+fi
+
+for tool in hyperfine jq; do
+  command -v $tool >/dev/null || { echo "bench: $tool is missing (apt-get install $tool)" >&2; exit 1; }
+done
+[ -x /usr/bin/time ] || { echo "bench: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
+
+# The NSIS column: makensis from Debian's nsis, installed when missing.
+nsis_why=
+if ! command -v makensis >/dev/null; then
+  if [ "$(id -u)" = 0 ]; then
+    apt-get install -y nsis >/dev/null 2>&1 || nsis_why="apt-get install nsis failed"
+  elif sudo -n true 2>/dev/null; then
+    sudo -n apt-get install -y nsis >/dev/null 2>&1 || nsis_why="apt-get install nsis failed"
+  else
+    nsis_why="makensis is missing and nsis cannot be installed without root"
+  fi
+  [ -n "$nsis_why" ] || command -v makensis >/dev/null || nsis_why="makensis is still missing after installing nsis"
+fi
+
+if [ ! -x "$umfpack" ]; then
+  [ -d "$native" ] || cmake --preset native >/dev/null
+  cmake --build "$native" --target umfpack >/dev/null
+fi
+needed=("$setup_exe" "$bench_exe" "$qx_shell" "$appremove" "$msvbvm50")
+missing() { for f in "${needed[@]}"; do [ -f "$f" ] || return 0; done; return 1; }
+if missing; then
+  [ -d "$windows64" ] || cmake --preset windows64 >/dev/null || true
+  cmake --build "$windows64" --target Setup install_bench qx_shell standin_appremove standin_msvbvm50 \
+    >/dev/null 2>&1 || true
+fi
+for f in "${needed[@]}"; do
+  if [ ! -f "$f" ]; then
+    echo "bench: $f does not exist: the program is not built yet" >&2
+    echo "bench: (cmake --preset windows64 && cmake --build --preset windows64)" >&2
+    exit 1
+  fi
+done
+
+# Payloads, made once and kept (shared with bench/install.sh).
+mkdir -p "$out/data"
+make_payload() {  # NAME COUNT BYTES
+  local dir=$out/data/install-$1
+  [ -f "$dir.done" ] && return
+  rm -rf "$dir" && mkdir -p "$dir"
+  head -c $(($2 * $3)) /dev/urandom | split -b "$3" -d -a 4 - "$dir/m"
+  touch "$dir.done"
+}
+make_payload large 8 $((32 * 1024 * 1024))
+make_payload small 1000 4096
+
+# The package of payload NAME: the setup's own files (which the launcher
+# unpacks into the work folder itself) first, then the payload (into its
+# "files"), so that the payload's last file is the last member.
+crlf() { printf '%s\r\n' "$@"; }
+make_package() {  # NAME
+  local name=$1 data=$out/data/install-$1 master=$table/$1/master
+  rm -rf "$master" && mkdir -p "$master"
+  local total first mark=$'\xa7\xa7'
+  total=$(du -cb "$data"/m* | tail -n 1 | cut -f1)
+  first=$(basename "$(ls "$data"/m* | head -n 1)")
+  crlf "App: Bench $name" "Descrizione:     Benchmark" "Produttore:  Velmarind" \
+    "Gruppo:       Velmarind Bench" "Vers.:  1.0" "Cartella:    Bench" "Dimensione: $total" \
+    "Eseguib.:$first" "Database:" "Gruppo L:" "Icona:   $first" >"$master/Setup.dip"
+  for f in "$data"/m*; do crlf "$(basename "$f");${mark}QX_App_Path${mark};1"; done >"$master/Setup.ftc"
+  crlf "REGEDIT4" "" "[HKEY_CURRENT_USER\\Software\\Velmarind Bench]" \
+    "\"Cartella\"=\"${mark}QX_App_Path${mark}\"" >"$master/Settings.lrk"
+  crlf "Benvenuti in @." >"$master/Welcome.txt"
+  crlf "Licenza." >"$master/Licence.txt"
+  cp "$qx_shell" "$master/qx_shell.dll"
+  cp "$appremove" "$master/AppRemove.dll"
+  cp "$msvbvm50" "$master/MsVBvm50.dll"
+  ( cd "$master" && "$umfpack" "$table/$name/Setup.UMF" Setup.dip Setup.ftc Settings.lrk Welcome.txt \
+      Licence.txt qx_shell.dll AppRemove.dll MsVBvm50.dll "$data"/m* >/dev/null )
+  cp "$setup_exe" "$table/$name/Setup.exe"
+}
+
+# One wineserver for the whole run, started before any timing.
+. "$root/tools/wine-env.sh"
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+wine_prepare_prefix "$prefix"
+workdirs="$prefix/drive_c/users/*/Temp/~*.stp"
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+declare -A median peak count
+peak_of() { awk -F': ' '/Maximum resident set size/ {print $2}' "$@" | sort -n | tail -n 1; }
+check_installed() {  # DATA FOLDER WHO
+  local f
+  for f in "$1"/m*; do
+    cmp -s "$f" "$2/$(basename "$f")" || { echo "bench: $3 did not install $(basename "$f")" >&2; exit 1; }
+  done
+}
+bench() {  # NAME
+  local name=$1 scratch=$table/$1 data=$out/data/install-$1
+  mkdir -p "$scratch"
+  make_package "$name"
+  local install=$scratch/install copy=$scratch/copy nsis_dir=$scratch/nsis-install nsis_exe=$scratch/nsis.exe
+  local last member size
+  last=$("$umfpack" --list "$scratch/Setup.UMF" | tail -n 1)
+  size=$(cut -f2 <<<"$last")
+  member=$(cut -f3 <<<"$last")
+  local ours="bench/table-once.sh '$prefix' '$scratch' '$member' $size '$bench_exe' '$install'"
+  local cp2="cp -r '$data' '$copy.1' && cp -r '$copy.1' '$copy.2' && sync"
+  local nsis="'$root/tools/wine-run' '$prefix' '$nsis_exe' /S '/D=$(winpath "$nsis_dir")' && sync"
+  local sides=(--prepare "rm -rf $workdirs '$install'" -n ours "$ours"
+               --prepare "rm -rf '$copy.1' '$copy.2'" -n cp "$cp2")
+  if [ -z "$nsis_why" ]; then
+    makensis -V1 -DPAYLOAD="$data" -DOUTFILE="$nsis_exe" "$root/bench/nsis/payload.nsi" >/dev/null
+    sides+=(--prepare "rm -rf '$nsis_dir'" -n nsis "$nsis")
+  fi
+
+  count[$name]=$(ls "$data" | wc -l)
+  echo "== $name: ${count[$name]} files, $(du -cb "$data"/m* | tail -n 1 | cut -f1) bytes"
+  hyperfine --runs "$runs" --warmup 1 --export-json "$table/$name.json" --style basic "${sides[@]}"
+
+  # Once more each under /usr/bin/time -v for the peak memory, checking
+  # that every side put every file in place.
+  rm -rf $workdirs "$install" "$copy".* "$nsis_dir"
+  if ! bench/table-once.sh "$prefix" "$scratch" "$member" "$size" "$bench_exe" "$install" \
+      "$table/$name.ours.time" >"$table/$name.ours.log" 2>&1; then
+    echo "bench: the unpack and install failed (see $table/$name.ours.log)" >&2
+    exit 1
+  fi
+  check_installed "$data" "$install" "the program"
+  if [ "$(grep -c 'message box' "$table/$name.ours.log")" != 1 ] ||
+     ! grep -q 'message box: Installazione completata\.' "$table/$name.ours.log"; then
+    echo "bench: unexpected messages (see $table/$name.ours.log)" >&2
+    exit 1
+  fi
+  /usr/bin/time -v -o "$table/$name.cp.time" sh -c "$cp2"
+  check_installed "$data" "$copy.2" "cp"
+  peak[$name.ours]=$(peak_of "$table/$name.ours.time".*)
+  peak[$name.cp]=$(peak_of "$table/$name.cp.time")
+  if [ -z "$nsis_why" ]; then
+    /usr/bin/time -v -o "$table/$name.nsis.time" sh -c "$nsis"
+    check_installed "$data" "$nsis_dir" "the NSIS installer"
+    peak[$name.nsis]=$(peak_of "$table/$name.nsis.time")
+  fi
+  rm -rf $workdirs "$install" "$copy".* "$nsis_dir"
+
+  local side
+  for side in ours cp nsis; do
+    median[$name.$side]=$(jq -r ".results[] | select(.command==\"$side\") | .median" "$table/$name.json")
+  done
+}
+bench large
+bench small
+
+ms() { [ -n "$1" ] && awk -v s="$1" 'BEGIN { printf "%.0f ms", s * 1000 }' || echo "-"; }
+mib() { [ -n "$1" ] && awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }' || echo "-"; }
+ratio() { [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }' || echo "-"; }
+# verdict CONDITION-AS-AWK A B: "met" or "not met"; "-" when a figure is missing.
+verdict() {
+  [ -n "$2" ] && [ -n "$3" ] || { echo "- (no figure)"; return; }
+  awk -v a="$2" -v b="$3" "BEGIN { if ($1) print \"met\"; else print \"not met\" }"
+}
+row() { printf '%-22s %12s %12s %12s %10s %10s\n' "$@"; }
+echo
+echo "Median wall time of $runs runs (each side ends with sync; wineserver already running),"
+echo "peak resident memory of one more run; commit $(git -C "$root" rev-parse --short HEAD)"
+[ -z "$nsis_why" ] || echo "No NSIS column: $nsis_why."
+echo
+row "" "ours" "2x cp" "NSIS" "ours/cp" "ours/NSIS"
+for name in large small; do
+  row "$name: time" "$(ms "${median[$name.ours]}")" "$(ms "${median[$name.cp]}")" \
+    "$(ms "${median[$name.nsis]:-}")" "$(ratio "${median[$name.ours]}" "${median[$name.cp]}")" \
+    "$(ratio "${median[$name.ours]}" "${median[$name.nsis]:-}")"
+  row "$name: peak memory" "$(mib "${peak[$name.ours]}")" "$(mib "${peak[$name.cp]}")" \
+    "$(mib "${peak[$name.nsis]:-}")" "" ""
+done
+echo
+target() { printf '%-46s %s\n' "$1" "$2"; }
+target "large: faster than NSIS" "$(verdict 'a < b' "${median[large.ours]}" "${median[large.nsis]:-}")"
+target "large: at most 3 times the two cp passes" "$(verdict 'a <= 3 * b' "${median[large.ours]}" "${median[large.cp]}")"
+target "small: no slower than NSIS" "$(verdict 'a <= b' "${median[small.ours]}" "${median[small.nsis]:-}")"
+target "peak memory under 64 MiB (large)" "$(verdict 'a < b' "${peak[large.ours]}" 65536)"
+target "peak memory under 64 MiB (small)" "$(verdict 'a < b' "${peak[small.ours]}" 65536)"
