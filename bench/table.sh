@@ -117,8 +117,13 @@ wine_prepare_prefix "$prefix"
 workdirs="$prefix/drive_c/users/*/Temp/~*.stp"
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
-declare -A median peak count
+declare -A median peak count pieces
 peak_of() { awk -F': ' '/Maximum resident set size/ {print $2}' "$@" | sort -n | tail -n 1; }
+# elapsed TIMEFILE: the wall time /usr/bin/time -v wrote there, in ms.
+elapsed() {
+  awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, t, ":"); s = 0
+    for (i = 1; i <= n; i++) s = s * 60 + t[i]; printf "%.0f ms", s * 1000 }' "$1"
+}
 check_installed() {  # DATA FOLDER WHO
   local f
   for f in "$1"/m*; do
@@ -166,6 +171,7 @@ bench() {  # NAME
   check_installed "$data" "$copy.2" "cp"
   peak[$name.ours]=$(peak_of "$table/$name.ours.time".*)
   peak[$name.cp]=$(peak_of "$table/$name.cp.time")
+  pieces[$name]="$(elapsed "$table/$name.ours.time.extract") + $(elapsed "$table/$name.ours.time.install")"
   if [ -z "$nsis_why" ]; then
     /usr/bin/time -v -o "$table/$name.nsis.time" sh -c "$nsis"
     check_installed "$data" "$nsis_dir" "the NSIS installer"
@@ -192,7 +198,9 @@ verdict() {
 row() { printf '%-22s %12s %12s %12s %10s %10s\n' "$@"; }
 echo
 echo "Median wall time of $runs runs (each side ends with sync; wineserver already running),"
-echo "peak resident memory of one more run; commit $(git -C "$root" rev-parse --short HEAD)"
+echo "peak resident memory of one more run; the programs of $windows64 (source tree now at" \
+  "$(git -C "$root" rev-parse --short HEAD)$(git -C "$root" diff --quiet HEAD -- engine launcher wizard \
+  toolkit shell registry restart || echo ' with uncommitted changes to the program'))"
 [ -z "$nsis_why" ] || echo "No NSIS column: $nsis_why."
 echo
 row "" "ours" "2x cp" "NSIS" "ours/cp" "ours/NSIS"
@@ -203,6 +211,9 @@ for name in large small; do
   row "$name: peak memory" "$(mib "${peak[$name.ours]}")" "$(mib "${peak[$name.cp]}")" \
     "$(mib "${peak[$name.nsis]:-}")" "" ""
 done
+echo
+echo "Ours in its two pieces in the memory run (unpack + install):"
+for name in large small; do printf '  %-8s %s\n' "$name" "${pieces[$name]}"; done
 echo
 target() { printf '%-46s %s\n' "$1" "$2"; }
 target "large: faster than NSIS" "$(verdict 'a < b' "${median[large.ours]}" "${median[large.nsis]:-}")"
