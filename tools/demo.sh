@@ -62,19 +62,24 @@ target=$drive/Demo
 rm -rf "$target" && mkdir -p "$target"
 cp "$windows/launcher/Setup.exe" "$out/Setup.UMF" "$target/"
 loader=$(wine_loader_for "$target/Setup.exe")
+# The walker program clicks through the wizard headless and writes the
+# summary in both modes.
+walker=$windows/tests/e2e/demo_walker.exe
+out_windows="Z:${out//\//\\}"
 
 if [ -n "${DISPLAY:-}" ] && [ "${DEMO_HEADLESS:-0}" != 1 ]; then
   touch "$out/.started"
-  (cd "$target" && "$loader" Setup.exe)
-  {
-    echo "Setup.exe ran from C:\\Demo with Setup.UMF beside it."
-    find "$drive" -name Uninstall.ini -newer "$out/.started" | while read -r records; do
-      echo "Installed into $(dirname "$records"):"
-      (cd "$(dirname "$records")" && find . -type f -printf '  %P  (%s bytes)\n' | sort)
-      echo "Uninstall.ini:"
-      tr -d '\r' < "$records" | sed 's/^/  /'
-    done
-  } > "$out/summary.txt"
+  status=0
+  (cd "$target" && "$loader" Setup.exe) || status=$?
+  [ "$status" = 0 ] || echo "Setup.exe ended with status $status."
+  # The summary of the installation this run made (the walker program
+  # only writes it here).
+  find "$drive" -name Uninstall.ini -newer "$out/.started" | while read -r records; do
+    folder=$(dirname "$records")
+    folder_windows="C:${folder#"$drive"}"
+    "$(wine_loader_for "$walker")" "$walker" --summary "${folder_windows//\//\\}" "$out_windows" "$out_windows\\package"
+  done
+  [ -f "$out/summary.txt" ] || echo "Setup.exe ran from C:\\Demo; it installed nothing." > "$out/summary.txt"
   cat "$out/summary.txt"
   exit 0
 fi
@@ -83,8 +88,6 @@ fi
 # start the prefix's processes anew inside the Xvfb of this run, and end
 # them after it.
 "$WINESERVER" -k 2>/dev/null || true
-walker=$windows/tests/e2e/demo_walker.exe
-out_windows="Z:${out//\//\\}"
 cat > "$out/run-headless.sh" <<INNER
 #!/bin/bash
 . "$root/tools/wine-env.sh"

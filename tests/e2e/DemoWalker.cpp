@@ -7,6 +7,11 @@
 // what was installed and where.
 //
 //   demo_walker <Setup.exe> <output folder> <package folder>
+//
+// After a run by hand it only writes the summary, for the installation in
+// the given folder (its program group taken from its Uninstall.ini):
+//
+//   demo_walker --summary <installation folder> <output folder> <package folder>
 #include <cstdio>
 #include <fstream>
 #include <optional>
@@ -160,8 +165,21 @@ void ListMembersElsewhere(const std::string& installDir, std::string& out) {
   out += "  Not installed under their own names (read by Setup.exe, or copied under another):" + elsewhere + "\n";
 }
 
-void WriteSummary(const std::string& folder, const std::string& group, bool ended) {
-  std::string out = std::string("Setup.exe ") + (ended ? "ended" : "did not end") + ".\n\n";
+// The name of the program group that Uninstall.ini records ("Program
+// Group: <folder>\<group>"); empty when it records none.
+std::string GroupOf(const std::string& uninstallIni) {
+  const std::string head = "Program Group: ";
+  std::istringstream in(uninstallIni);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind(head, 0) == 0) return line.substr(line.find_last_of('\\') + 1);
+  }
+  return {};
+}
+
+void WriteSummary(const std::string& folder, const std::string& group, const std::string& firstLine) {
+  std::string out = firstLine + "\n\n";
   out += "Installed into " + folder + ":\n";
   ListFiles(folder, "", out);
   out += "\nPackage members installed elsewhere:\n";
@@ -250,7 +268,7 @@ int Walk(const std::string& setupExe) {
   Shot("10-end-message");
   testsupport::PressButton(done->hwnd, "OK");
   const bool ended = setup.Wait(60s).has_value();
-  WriteSummary(installDir, group, ended);
+  WriteSummary(installDir, group, std::string("Setup.exe ") + (ended ? "ended." : "did not end."));
   ShowApplication(installDir);
   Say("installed into " + installDir);
   return ended ? 0 : 1;
@@ -259,14 +277,24 @@ int Walk(const std::string& setupExe) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: demo_walker <Setup.exe> <output folder> <package folder>\n");
+  const bool summaryOnly = argc == 5 && std::string(argv[1]) == "--summary";
+  if (argc != 4 && !summaryOnly) {
+    std::fprintf(stderr,
+                 "usage: demo_walker <Setup.exe> <output folder> <package folder>\n"
+                 "       demo_walker --summary <installation folder> <output folder> <package folder>\n");
     return 2;
   }
-  outFolder = argv[2];
-  packageFolder = argv[3];
+  outFolder = argv[argc - 2];
+  packageFolder = argv[argc - 1];
   CoInitialize(nullptr);
-  const int code = Walk(argv[1]);
+  int code = 0;
+  if (summaryOnly) {
+    const std::string folder = argv[2];
+    const auto records = testsupport::ReadFileBytes(folder + "\\Uninstall.ini");
+    WriteSummary(folder, GroupOf(records.value_or("")), "Setup.exe ran by hand.");
+  } else {
+    code = Walk(argv[1]);
+  }
   CoUninitialize();
   return code;
 }
