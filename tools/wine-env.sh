@@ -15,8 +15,27 @@ wine_loader_for() {
   fi
 }
 
+# wine_prefix_version DIR: the Windows version set for the prefix (the
+# Version value of HKCU\Software\Wine as its user.reg last saved it), or
+# nothing when none is set.
+wine_prefix_version() {
+  awk '/^\[Software\\\\Wine\]/ { inside = 1; next }
+       /^\[/ { inside = 0 }
+       inside && /^"Version"=/ { v = $0; sub(/^"Version"="/, "", v); sub(/"$/, "", v); print v }' \
+    "$1/user.reg" 2>/dev/null
+}
+
+# wine_set_version DIR: with WINE_VERSION set (win98, winxp, win7, win10,
+# ...), makes the prefix report that Windows version.
+wine_set_version() {
+  [ -n "${WINE_VERSION:-}" ] || return 0
+  WINEPREFIX="$1" /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine' \
+    /v Version /d "$WINE_VERSION" /f >/dev/null 2>&1 </dev/null 9>&- || true
+}
+
 # wine_prepare_prefix DIR: makes the prefix once (under a lock, since tests
 # run side by side) and starts its persistent wineserver when none runs.
+# With WINE_VERSION set, the prefix reports that Windows version.
 wine_prepare_prefix() {
   case "$1" in
     /*) ;;
@@ -35,6 +54,10 @@ wine_prepare_prefix() {
       # manager to draw them, nor to wait for when they are shown or hidden.
       WINEPREFIX="$1" /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' \
         /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&- || true
+      wine_set_version "$1"
+    elif [ "$(wine_prefix_version "$1")" != "${WINE_VERSION:-}" ]; then
+      # A prefix made earlier: its server (if any) writes user.reg later.
+      wine_set_version "$1"
     fi
     # The server daemonises once its socket is ready; a second one for the
     # same prefix exits at once by itself.
