@@ -32,8 +32,7 @@ constexpr int kAlreadyExists = 58;  // no free temporary name is left
 // Names the target as the copy under way for as long as the copy runs.
 class UnderWay {
  public:
-  explicit UnderWay(const std::string& target) {
-    const DWORD attributes = ::GetFileAttributesA(target.c_str());
+  UnderWay(const std::string& target, DWORD attributes) {
     CopyUnderWayExisted = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     CopyUnderWay = target;
   }
@@ -148,7 +147,11 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target) 
 
 bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure) {
   failure = 0;
-  UnderWay underWay(target);
+  const DWORD targetAttributes = ::GetFileAttributesA(target.c_str());
+  // Nothing at all under the target's name: nothing to delete or cut below.
+  const bool targetAbsent = targetAttributes == INVALID_FILE_ATTRIBUTES &&
+                            (::GetLastError() == ERROR_FILE_NOT_FOUND || ::GetLastError() == ERROR_PATH_NOT_FOUND);
+  UnderWay underWay(target, targetAttributes);
 
   // A missing or unreadable source leaves the target as it was.
   const DWORD sourceAttributes = ::GetFileAttributesA(source.c_str());
@@ -159,10 +162,8 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
   const int64_t length = tk::Lof(sourceNumber);
   if (length < 0) return false;
 
-  if (FileExists(target))
-    KillFile(target);  // a target in use survives and fails to open below
-  else
-    CutUnlistedTarget(target);
+  // A target in use survives the deletion and fails to open below.
+  if (!targetAbsent && !KillFile(target)) CutUnlistedTarget(target);
 
   const int targetNumber = tk::FreeFile();
   if (targetNumber == 0) return false;

@@ -45,20 +45,34 @@ int FirstMatch(const std::string& pattern, int mask, std::string& name) {
   return status;
 }
 
+// The times of the setup program's file. The program's file cannot change
+// while it runs, so the first reading serves every later file.
+struct SetupTimes {
+  bool read = false;
+  FILETIME created{}, accessed{}, written{};
+};
+
+SetupTimes& TheSetupTimes() {
+  static SetupTimes times;
+  return times;
+}
+
 }  // namespace
 
 void SetFileTimesFromSetup(const std::string& path, int* err) {
-  int status = 0;
-  const std::string program = Misc::ProgramFile(&status);
-  if (status != 0) return SetErr(err, status);
-  SetErr(err, 0);
-
-  FILETIME created, accessed, written;
-  {
+  SetupTimes& times = TheSetupTimes();
+  if (!times.read) {
+    int status = 0;
+    const std::string program = Misc::ProgramFile(&status);
+    if (status != 0) return SetErr(err, status);
+    SetErr(err, 0);
     FileHandle source(OpenExisting(Misc::SetupProgramPath(program), false));
     if (!source.open()) return;
-    if (!::GetFileTime(source.get(), &created, &accessed, &written)) return SetErr(err, 5);
+    if (!::GetFileTime(source.get(), &times.created, &times.accessed, &times.written)) return SetErr(err, 5);
+    times.read = true;
   }
+  SetErr(err, 0);
+  const FILETIME created = times.created, accessed = times.accessed, written = times.written;
   // Windows refuses to open a read-only file for writing; the test keeps
   // that rule where the system would not (a privileged user under Wine).
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
@@ -108,6 +122,11 @@ bool FileExists(const std::string& path, int* err) {
   // "\" the listing below would otherwise look inside it.
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return false;
+  // A plain name its folder does not hold: the listing would find nothing
+  // either.
+  if (attributes == INVALID_FILE_ATTRIBUTES && ::GetLastError() == ERROR_FILE_NOT_FOUND &&
+      path.find_first_of("*?") == std::string::npos)
     return false;
   std::string name;
   const int status = FirstMatch(path, tk::DirNormal, name);

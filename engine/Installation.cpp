@@ -119,11 +119,14 @@ void InstallPayload(const std::string& installDrive) {
   // Nothing the values come from changes during the loop: read them once.
   const Misc::TokenValues values = Misc::CurrentTokenValues();
   std::string line;
+  std::string folderMade;  // the previous entry's folder, made or found there
   while (listOpen && !tk::Eof(kFirst)) {
     if (tk::LineInput(kFirst, line) != tk::errNone) break;
     const auto entry = ParseFileListLine(Misc::ReplaceTokens(line, false, values), installDrive);
     if (!entry) continue;
-    PathExists(entry->Folder, true, false);
+    if (entry->Folder != folderMade) {
+      folderMade = PathExists(entry->Folder, true, false) ? entry->Folder : std::string();
+    }
     bool existed = false;
     const bool installed = InstallFile(entry->Source, entry->Target, entry->Replace, existed);
     if (!installed) {

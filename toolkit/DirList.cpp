@@ -67,7 +67,10 @@ bool IsWellFormed(const std::string& pattern) {
 // The result of a FindFirstFileA that found nothing: 0 for "no such file or
 // folder", else the classic error number of the refusal.
 int FailureStatus(const std::string& pattern, DWORD error) {
-  if (HasDriveLetter(pattern)) {
+  // A name missing from a folder that was read means the drive is there;
+  // only other refusals may stand for a drive that is not.
+  const bool folderRead = error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES;
+  if (!folderRead && HasDriveLetter(pattern)) {
     const char root[4] = {pattern[0], ':', '\\', '\0'};
     if (::GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR) return errDeviceUnavailable;
   }

@@ -11,6 +11,9 @@ namespace {
 
 constexpr char kClassName[] = "VelmarindForm";
 constexpr char kFormProp[] = "VelmarindForm.this";
+// Marked changes reach the window at most this often (milliseconds).
+constexpr DWORD kFrameMs = 15;
+constexpr UINT_PTR kFrameTimerId = 0x5646;
 
 void StylesOf(FormBorder border, DWORD& style, DWORD& exStyle) {
   style = WS_POPUP;
@@ -227,27 +230,67 @@ void Form::DestroyWindowNow() {
   if (hwnd_) ::DestroyWindow(hwnd_);
   hwnd_ = nullptr;
   pressed_ = nullptr;
+  ForgetInvalid();
 }
 
 void Form::Refresh() {
   if (!hwnd_) return;
+  ForgetInvalid();
   ::InvalidateRect(hwnd_, nullptr, FALSE);
   ::UpdateWindow(hwnd_);
 }
 
+void Form::ForgetInvalid() {
+  if (frameTimer_ && hwnd_) ::KillTimer(hwnd_, kFrameTimerId);
+  frameTimer_ = false;
+  ::SetRectEmpty(&invalid_);
+}
+
+void Form::FlushInvalid() {
+  if (frameTimer_) ::KillTimer(hwnd_, kFrameTimerId);
+  frameTimer_ = false;
+  lastFlush_ = ::GetTickCount();
+  if (!::IsRectEmpty(&invalid_)) ::InvalidateRect(hwnd_, &invalid_, FALSE);
+  ::SetRectEmpty(&invalid_);
+}
+
 void Form::Invalidate(const RECT& pixels) {
-  if (hwnd_) ::InvalidateRect(hwnd_, &pixels, FALSE);
+  if (!hwnd_ || ::IsRectEmpty(&pixels)) return;
+  RECT joined;
+  ::UnionRect(&joined, &invalid_, &pixels);
+  invalid_ = joined;
+  if (frameTimer_) return;  // the timer hands it over
+  const DWORD since = ::GetTickCount() - lastFlush_;  // right across a wrap too
+  if (since >= kFrameMs) return FlushInvalid();
+  // Soon after the last repaint: wait for the rest of the frame. Without a
+  // timer the change goes to the window at once.
+  if (::SetTimer(hwnd_, kFrameTimerId, static_cast<UINT>(kFrameMs - since), nullptr) == 0) return FlushInvalid();
+  frameTimer_ = true;
 }
 
 void Form::RenderFace(HDC dc) {
   RECT client{0, 0, PixelsX(widthTwips_), PixelsY(heightTwips_)};
   if (hwnd_) ::GetClientRect(hwnd_, &client);
+  RenderFace(dc, client);
+}
+
+void Form::RenderFace(HDC dc, const RECT& clip) {
+  RECT client{0, 0, PixelsX(widthTwips_), PixelsY(heightTwips_)};
+  if (hwnd_) ::GetClientRect(hwnd_, &client);
+  RECT area;
+  if (!::IntersectRect(&area, &client, &clip)) return;
+  const int saved = ::SaveDC(dc);
+  ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   Brush back(::CreateSolidBrush(backColor_));
-  if (back) ::FillRect(dc, &client, back.get());
+  if (back) ::FillRect(dc, &area, back.get());
   picture_.Draw(dc, 0, 0, picture_.width(), picture_.height());
   // Bottom first: the first-created control ends on top.
-  for (auto it = faceControls_.rbegin(); it != faceControls_.rend(); ++it)
-    if ((*it)->Visible()) (*it)->Paint(dc);
+  for (auto it = faceControls_.rbegin(); it != faceControls_.rend(); ++it) {
+    if (!(*it)->Visible()) continue;
+    RECT r = (*it)->PixelRect(), common;
+    if (::IntersectRect(&common, &r, &area)) (*it)->Paint(dc);
+  }
+  if (saved) ::RestoreDC(dc, saved);
 }
 
 FaceControl* Form::HitTest(POINT pt) const {
@@ -307,7 +350,7 @@ void Form::OnPaint() {
     RenderFace(paint.get());  // no off-screen bitmap: paint directly
     return;
   }
-  RenderFace(back_.dc());
+  RenderFace(back_.dc(), paint.area());
   back_.CopyTo(paint.get(), paint.area());
 }
 
@@ -399,6 +442,11 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: OnPaint(); return 0;
     case WM_PRINTCLIENT: RenderFace(reinterpret_cast<HDC>(wp)); return 0;
+    case WM_TIMER:
+      if (wp != kFrameTimerId) break;
+      if (frameTimer_) FlushInvalid();
+      ::KillTimer(h, kFrameTimerId);
+      return 0;
     case WM_SETCURSOR:
       if (OnSetCursor(wp, lp)) return TRUE;
       break;
@@ -432,7 +480,11 @@ LRESULT Form::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_NCDESTROY:
       ::RemovePropA(h, kFormProp);
-      if (hwnd_ == h) hwnd_ = nullptr;
+      if (hwnd_ == h) {
+        hwnd_ = nullptr;
+        frameTimer_ = false;
+        ::SetRectEmpty(&invalid_);
+      }
       break;
     default: break;
   }

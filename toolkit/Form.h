@@ -80,10 +80,15 @@ class Form {
   void Refresh();
 
   // --- for controls and the toolkit
+  // Marks part of the face for repainting. Changes that follow each other
+  // quickly (a caption set before every block of a copy) reach the screen
+  // together, at most once a frame; the last one always does.
   void Invalidate(const RECT& pixels);
   // Renders the face (back colour, picture, visible windowless controls)
-  // into dc, which covers the client area from its top-left corner.
+  // into dc, which covers the client area from its top-left corner; with a
+  // clip, only what lies inside it.
   void RenderFace(HDC dc);
+  void RenderFace(HDC dc, const RECT& clip);
   // Runs the form's KeyPress for a character typed into one of its child
   // controls; returns the character to deliver (0: swallowed).
   int RouteKeyPress(int keyAscii);
@@ -118,6 +123,8 @@ class Form {
   ChildControl* ChildOwning(HWND window) const;
   void ApplyGeometry();
   void DestroyWindowNow();
+  void FlushInvalid();
+  void ForgetInvalid();
 
   HWND hwnd_ = nullptr;
   bool initialized_ = false;
@@ -132,6 +139,9 @@ class Form {
   std::vector<FaceControl*> faceControls_;  // in creation order: first is topmost
   std::vector<ChildControl*> children_;
   FaceControl* pressed_ = nullptr;  // the control holding the mouse capture
+  RECT invalid_{};                  // marked but not yet handed to the window
+  bool frameTimer_ = false;         // a flush of invalid_ is due on the timer
+  DWORD lastFlush_ = 0;             // tick count of the last flush
 };
 
 }  // namespace tk

@@ -3,6 +3,7 @@
 namespace tk {
 
 void Label::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;  // the face already shows it
   caption_ = caption;
   Changed();
 }

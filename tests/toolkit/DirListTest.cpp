@@ -77,6 +77,7 @@ TEST(DirList, MissingNamesGiveEmptyTextButBadNamesAndMissingDrivesFail) {
   ASSERT_NE(free, '\0');
   EXPECT_EQ(tk::Dir(std::string(1, free) + ":\\x\\*.*", tk::DirFolders, name), 68);
   EXPECT_EQ(tk::Dir(std::string(1, free) + ":\\", tk::DirFolders, name), 68);
+  EXPECT_EQ(tk::Dir(std::string(1, free) + ":\\x.txt", tk::DirNormal, name), 68);
 }
 
 TEST(DirList, NewListingAbandonsTheOldAndNextFailsOnceItEnds) {
