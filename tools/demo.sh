@@ -2,8 +2,10 @@
 # The demo: builds everything, packs demo/ into Setup.UMF and runs Setup.exe
 # under Wine. With a display ($DISPLAY set) you watch and click; without one
 # (or with DEMO_HEADLESS=1) it runs under Xvfb, where the walker program
-# clicks through every page, installs, and leaves a screenshot of each page
-# and summary.txt (what was installed) under out/demo/.
+# clicks through every page, installs, starts the installed application,
+# and leaves a screenshot of each stop (the quit dialog and the application
+# too) under out/demo/. Either way out/demo/summary.txt tells what was
+# installed: files, registry values, links and Uninstall.ini.
 #
 # DEMO_NATIVE_DIR and DEMO_WINDOWS_DIR name build folders already configured
 # to use instead of the presets' (the walker and the stand-ins come from the
