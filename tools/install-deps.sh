@@ -13,7 +13,8 @@ fi
 
 for p in cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev \
          mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
-         wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick hyperfine python3; do
+         wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick hyperfine python3 \
+         fonts-dejavu-core jq time; do
   have "$p" || need="$need $p"
 done
 
