@@ -111,6 +111,14 @@ bool FolderExists(const std::string& path, int* err) {
 bool PathExists(const std::string& path, bool create, bool showMessage) {
   std::string full = path;
   if (full.empty() || full.back() != '\\') full += '\\';
+  // Making sure of a folder without messages gives true whatever happens, so
+  // a folder the system knows needs neither the listing nor the making. (The
+  // listing misses a hidden folder, and the making of it then fails
+  // harmlessly; here it is simply left alone.)
+  if (create && !showMessage) {
+    const DWORD attributes = ::GetFileAttributesA(full.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+  }
   const bool exists = FolderExists(full);  // a failing test counts as missing
   if (!exists && create) return CreatePath(full, showMessage);
   return exists;

@@ -25,7 +25,11 @@ std::string ProgressLabel(int16_t percent);
 // Repaints the whole box: face in its back colour, the label centred in its
 // fore colour and font, the bar inverted (exclusive-or) up to the
 // percentage, a sunken frame. Takes the box's border away on the first call.
-// Ends by yielding to pending window events, which may run any handler.
+// A box that still shows what the last call drew for the same percentage
+// (nothing drawn on it since, its size, colours and font the same) is left
+// as it is: the drawing would give the same pixels. Either way the draw mode
+// ends as copy, the current position where the drawing leaves it, and the
+// call ends by yielding to pending window events, which may run any handler.
 void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum);
 
 // The progress boxes of the launcher's and of the wizard's window (their

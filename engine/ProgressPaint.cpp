@@ -1,5 +1,6 @@
 // The painting half of the progress bar painter (Windows build).
 #include <cmath>
+#include <vector>
 
 #include "engine/Progress.h"
 #include "toolkit/Events.h"
@@ -14,6 +15,29 @@ constexpr tk::Color kLightGrey = 0xC0C0C0;
 
 std::array<tk::PictureBox*, 2> g_launchBoxes{};
 std::array<tk::PictureBox*, 2> g_wizardBoxes{};
+
+// What the painter last drew in a box: the box's revision right after it and
+// the percentage. A revision is never given to two boxes, so an entry of a
+// box that is gone never matches a new box at the same address.
+struct Drawn {
+  const tk::PictureBox* box = nullptr;
+  uint64_t revision = 0;
+  int16_t percent = 0;
+};
+std::vector<Drawn>& DrawnBoxes() {
+  static std::vector<Drawn> drawn;
+  return drawn;
+}
+
+Drawn& DrawnEntry(const tk::PictureBox& box) {
+  auto& drawn = DrawnBoxes();
+  for (Drawn& d : drawn)
+    if (d.box == &box) return d;
+  // A handful of boxes paint progress; forget old ones rather than grow.
+  if (drawn.size() >= 16) drawn.erase(drawn.begin());
+  drawn.push_back(Drawn{&box, 0, 0});
+  return drawn.back();
+}
 
 void PaintMember(const std::array<tk::PictureBox*, 2>& boxes, int32_t index, int32_t value, int32_t maximum) {
   if (index < 0 || index > 1 || !boxes[static_cast<size_t>(index)]) return;
@@ -32,6 +56,15 @@ void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum) {
   const double w = std::nearbyint(box.ScaleWidth() - px);
   const double h = std::nearbyint(box.ScaleHeight() - px);
 
+  Drawn& drawn = DrawnEntry(box);
+  if (drawn.revision == box.Revision() && drawn.percent == percent) {
+    // Where the last line of the drawing leaves the current position.
+    box.SetCurrentX(w - px);
+    box.SetCurrentY(h - px);
+    tk::DoEvents();
+    return;
+  }
+
   box.Line(px, px, w, h, box.BackColor(), tk::LineStyle::BoxFilled);
   box.SetCurrentX((box.ScaleWidth() - box.TextWidth(label)) / 2);
   box.SetCurrentY((box.ScaleHeight() - box.TextHeight(label)) / 2);
@@ -48,6 +81,7 @@ void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum) {
   box.Line(0, 0, w, 0, kDarkGrey, tk::LineStyle::BoxFilled);
   box.Line(0, 0, 0, h, kDarkGrey, tk::LineStyle::BoxFilled);
   box.Line(px, px, w - px, h - px, kLightGrey, tk::LineStyle::Box);
+  drawn = Drawn{&box, box.Revision(), percent};
 
   tk::DoEvents();
 }

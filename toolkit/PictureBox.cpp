@@ -8,6 +8,8 @@ namespace tk {
 namespace {
 
 constexpr char kClassName[] = "VelmarindPictureBox";
+// The least time between two showings of the boxes' drawing, as for forms.
+constexpr DWORD kFrameMs = 15;
 
 DWORD ExStyleOf(int borderStyle) { return borderStyle ? WS_EX_CLIENTEDGE : 0; }
 
@@ -34,15 +36,30 @@ DWORD PatternRop(int rop2) {
 
 }  // namespace
 
-PictureBox::PictureBox(Form& form) : ChildControl(form) {}
-
 namespace {
 // The boxes drawn since the event loops last presented them.
 std::vector<PictureBox*>& PendingBoxes() {
   static std::vector<PictureBox*> boxes;
   return boxes;
 }
+
+// When the boxes were last shown, and the timer that shows them next.
+struct Presenting {
+  DWORD last = 0;
+  UINT_PTR timer = 0;
+};
+Presenting& ThePresenting() {
+  static Presenting presenting;
+  return presenting;
+}
 }  // namespace
+
+PictureBox::PictureBox(Form& form) : ChildControl(form) { Touch(); }
+
+void PictureBox::Touch() {
+  static uint64_t last = 0;
+  revision_ = ++last;
+}
 
 PictureBox::~PictureBox() {
   auto& pending = PendingBoxes();
@@ -54,6 +71,7 @@ bool PictureBox::CreateIn(HWND parent) {
   if (!RegisterWindowClass(kClassName, &PictureBox::WndProc, 0)) return false;
   clientWidth_ = -1;
   presented_.clear();
+  Touch();
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
   HWND h = ::CreateWindowExA(ExStyleOf(borderStyle_), kClassName, "", style, PixelsX(left_), PixelsY(top_),
                              PixelsX(width_), PixelsY(height_), parent, nullptr, ::GetModuleHandleA(nullptr), this);
@@ -93,6 +111,7 @@ LRESULT CALLBACK PictureBox::WndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCDESTROY:
       box->clientWidth_ = -1;
       box->presented_.clear();
+      box->Touch();
       ::SetWindowLongPtrA(h, GWLP_USERDATA, 0);
       if (box->hwnd_ == h) box->hwnd_ = nullptr;
       break;
@@ -125,6 +144,7 @@ bool PictureBox::EnsureCanvas() {
   int w, h;
   ClientPixels(w, h);
   if (!canvas_.empty() && canvas_.width() == std::max(w, 1) && canvas_.height() == std::max(h, 1)) return true;
+  Touch();
   return canvas_.Resize(w, h, backColor_, true);
 }
 
@@ -141,6 +161,7 @@ double PictureBox::ScaleHeight() const {
 }
 
 void PictureBox::Changed() {
+  Touch();
   if (!hwnd_ || presentPending_) return;
   presentPending_ = true;
   PendingBoxes().push_back(this);
@@ -166,6 +187,26 @@ bool PictureBox::PixelsChangedSincePresented() {
 }
 
 void PictureBox::PresentPending() {
+  Presenting& presenting = ThePresenting();
+  if (PendingBoxes().empty() || presenting.timer) return;  // nothing new, or the timer shows it
+  const DWORD since = ::GetTickCount() - presenting.last;  // right across a wrap too
+  if (since >= kFrameMs) return PresentNow();
+  // Soon after the last showing: wait for the rest of the frame. Without a
+  // timer the drawing is shown at once.
+  presenting.timer = ::SetTimer(nullptr, 0, static_cast<UINT>(kFrameMs - since), &PictureBox::PresentTimer);
+  if (!presenting.timer) PresentNow();
+}
+
+void CALLBACK PictureBox::PresentTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  if (ThePresenting().timer == id) PresentNow();
+}
+
+void PictureBox::PresentNow() {
+  Presenting& presenting = ThePresenting();
+  if (presenting.timer) ::KillTimer(nullptr, presenting.timer);
+  presenting.timer = 0;
+  presenting.last = ::GetTickCount();
   std::vector<PictureBox*> boxes;
   boxes.swap(PendingBoxes());
   for (PictureBox* box : boxes) {
@@ -211,6 +252,7 @@ void PictureBox::SetBackColor(Color color) {
 void PictureBox::SetFont(const FontSpec& font) {
   font_ = font;
   hfont_.reset();
+  Touch();
 }
 
 HFONT PictureBox::FontHandle() {

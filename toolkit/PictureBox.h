@@ -7,6 +7,7 @@
 // the nearest pixel, halves to even; fractional coordinates are allowed.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,10 @@ class PictureBox : public ChildControl {
   // Clears the drawing to the new colour, as the classic box does.
   void SetBackColor(Color color);
   Color ForeColor() const { return foreColor_; }
-  void SetForeColor(Color color) { foreColor_ = color; }
+  void SetForeColor(Color color) {
+    foreColor_ = color;
+    Touch();
+  }
   const FontSpec& Font() const { return font_; }
   void SetFont(const FontSpec& font);
 
@@ -73,15 +77,23 @@ class PictureBox : public ChildControl {
 
   HWND hwnd() const override { return hwnd_; }
 
+  // A number that changes whenever the box is drawn on, resized, made again
+  // or given other colours or font; no two boxes ever share one. Equal
+  // numbers mean the box still shows what it showed then.
+  uint64_t Revision() const { return revision_; }
+
   // Shows on screen what the boxes drew since the last call, where their
   // pixels changed: a box that was drawn again the same costs no repaint.
-  // The toolkit's event loops call it before they handle pending events.
+  // Within ~15 ms of the last showing the boxes wait: a one-shot timer (or
+  // the next call after the time) shows their last state. The toolkit's
+  // event loops call it before they handle pending events.
   static void PresentPending();
   bool CreateIn(HWND parent) override;
   void ParentDestroyed() override {
     hwnd_ = nullptr;
     clientWidth_ = -1;
     presented_.clear();
+    Touch();
   }
 
  private:
@@ -90,6 +102,9 @@ class PictureBox : public ChildControl {
   bool EnsureCanvas();
   HFONT FontHandle();
   void Changed();
+  void Touch();
+  static void PresentNow();
+  static void CALLBACK PresentTimer(HWND, UINT, UINT_PTR, DWORD);
   bool PixelsChangedSincePresented();
   void FillPixels(int l, int t, int r, int b, Color color);
 
@@ -97,6 +112,7 @@ class PictureBox : public ChildControl {
   mutable int clientWidth_ = -1, clientHeight_ = -1;  // -1: ask the window
   bool presentPending_ = false;                        // drawn since last presented
   std::vector<Color> presented_;                       // the pixels last presented
+  uint64_t revision_ = 0;
   double left_ = 0, top_ = 0, width_ = 1500, height_ = 1500;
   int borderStyle_ = 1;
   bool visible_ = true;

@@ -94,12 +94,45 @@ TEST(PaintProgress, FullBarInvertsTheLabelAndAShorterBarErasesTheLonger) {
   EXPECT_GT(Count(b, 110, 2, 180, 19, kBlack), 10);
   EXPECT_EQ(Count(b, 2, 2, 110, 19, kBlack), 0);
 
-  // What the window shows is the drawing.
+  // What the window shows is the drawing, once the burst's last reached it.
+  for (int i = 0; i < 6; ++i, ::Sleep(10)) tk::DoEvents();
   tk::DoEvents();
   tk::Canvas shot;
   ASSERT_TRUE(shot.CaptureClient(f.box.hwnd()));
   for (int x : {0, 1, 50, 143, 285, 286})
     for (int y : {0, 1, 10, 19, 20}) EXPECT_EQ(shot.Pixel(x, y), At(b, x, y)) << x << "," << y;
+}
+
+TEST(PaintProgress, TheSamePercentageAgainLeavesTheBoxAloneUntilSomethingElseDrewOnIt) {
+  ProgressForm f;
+  f.Show();
+  PaintProgress(f.box, 20, 100);
+  const double x = f.box.CurrentX(), y = f.box.CurrentY();
+  const uint64_t drawn = f.box.Revision();
+  f.box.SetCurrentX(0);
+  f.box.SetDrawMode(R2_XORPEN);
+  PaintProgress(f.box, 200, 1000);  // 20 % again
+  EXPECT_EQ(f.box.Revision(), drawn);
+  EXPECT_EQ(f.box.CurrentX(), x);
+  EXPECT_EQ(f.box.CurrentY(), y);
+  EXPECT_EQ(f.box.DrawMode(), R2_COPYPEN);
+  PaintProgress(f.box, 21, 100);
+  EXPECT_NE(f.box.Revision(), drawn);
+  EXPECT_EQ(At(f.box, 60, 10), kBlack);
+
+  // Wiped by another hand: the same percentage is drawn again.
+  f.box.Cls();
+  EXPECT_EQ(At(f.box, 0, 0), kWhite);
+  PaintProgress(f.box, 21, 100);
+  EXPECT_EQ(At(f.box, 0, 0), kDark);
+  EXPECT_EQ(At(f.box, 60, 10), kBlack);
+
+  // Another box draws on its own.
+  ProgressForm g;
+  g.Show();
+  PaintProgress(g.box, 21, 100);
+  EXPECT_EQ(At(g.box, 0, 0), kDark);
+  EXPECT_EQ(At(g.box, 60, 10), kBlack);
 }
 
 TEST(PaintProgress, WizardAndLauncherEntriesPaintTheirRegisteredBoxesAlike) {
