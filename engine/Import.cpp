@@ -39,10 +39,6 @@ TokenValues CurrentTokenValues() {
   return v;
 }
 
-std::string ReplaceTokens(const std::string& text, bool registryFlag) {
-  return ReplaceTokens(text, registryFlag, CurrentTokenValues());
-}
-
 void ImportSettings() {
   if (tk::Open("Settings.lrk", tk::OpenMode::Input, kTemplateFile) != tk::errNone) return;
   tk::FileNumberGuard templateFile(kTemplateFile);

@@ -11,9 +11,6 @@ namespace Misc {
 // machine's folders, read anew at every call.
 TokenValues CurrentTokenValues();
 
-// ReplaceTokens with the values of this installation.
-std::string ReplaceTokens(const std::string& text, bool registryFlag);
-
 // Writes Settings.reg from Settings.lrk (both in the current folder), each
 // line with its tokens replaced in registry mode, then runs
 // "Regedit.exe /S Settings.reg" and waits for it to end.

@@ -28,31 +28,14 @@ using testsupport::WizardDriver;
 
 namespace {
 
+using testsupport::Lines;
+using testsupport::TempFolder;
+using testsupport::WorkFolders;
+using testsupport::ShellFolder;
+
 constexpr char kFontName[] = "Carattere.ttf";
 constexpr char kFontsKey[] = "Software\\microsoft\\windows\\currentversion\\fonts";
 constexpr char kQuickLaunch[] = "\\Microsoft\\Internet Explorer\\Quick Launch";
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
-
-std::string ShellFolder(int csidl) {
-  char path[MAX_PATH] = {};
-  return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? path : "";
-}
-
-std::string TempFolder() {
-  char buf[MAX_PATH + 1];
-  const DWORD n = GetTempPathA(sizeof buf, buf);
-  return std::string(buf, n);
-}
-
-std::set<std::string> WorkFolders() {
-  const auto names = testsupport::ListNames(TempFolder() + "~*.stp");
-  return {names.begin(), names.end()};
-}
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 

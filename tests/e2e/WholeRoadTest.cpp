@@ -28,27 +28,10 @@ using testsupport::WizardDriver;
 
 namespace {
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
-
-std::string TempFolder() {
-  char buf[MAX_PATH + 1];
-  const DWORD n = GetTempPathA(sizeof buf, buf);
-  return std::string(buf, n);
-}
-
-std::set<std::string> WorkFolders() {
-  const auto names = testsupport::ListNames(TempFolder() + "~*.stp");
-  return {names.begin(), names.end()};
-}
-
-std::string ShellFolder(int csidl) {
-  char path[MAX_PATH] = {};
-  return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? path : "";
-}
+using testsupport::Lines;
+using testsupport::TempFolder;
+using testsupport::WorkFolders;
+using testsupport::ShellFolder;
 
 std::string SystemFolder() {
   char path[MAX_PATH] = {};

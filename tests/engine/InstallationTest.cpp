@@ -26,6 +26,8 @@
 
 namespace {
 
+using testsupport::Lines;
+
 using testsupport::ReadFileBytes;
 using testsupport::ScratchWork;
 
@@ -39,12 +41,6 @@ class InstallHost : public testsupport::ScriptedHost {
     return ScriptedHost::ShowMessageBox(text, style, title);
   }
 };
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
 
 // What a link file holds, read back through the system's IShellLinkA.
 struct LinkFacts {

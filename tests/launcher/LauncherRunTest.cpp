@@ -21,16 +21,8 @@ using testsupport::Program;
 
 namespace {
 
-std::string TempFolder() {
-  char buf[MAX_PATH + 1];
-  const DWORD n = GetTempPathA(sizeof buf, buf);
-  return std::string(buf, n);
-}
-
-std::set<std::string> WorkFolders() {
-  const auto names = testsupport::ListNames(TempFolder() + "~*.stp");
-  return {names.begin(), names.end()};
-}
+using testsupport::TempFolder;
+using testsupport::WorkFolders;
 
 class LauncherRun : public ::testing::Test {
  protected:

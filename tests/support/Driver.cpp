@@ -151,6 +151,28 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   return out;
 }
 
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::string TempFolder() {
+  char buf[MAX_PATH + 1];
+  const DWORD n = GetTempPathA(sizeof buf, buf);
+  return std::string(buf, n);
+}
+
+std::set<std::string> WorkFolders() {
+  const auto names = ListNames(TempFolder() + "~*.stp");
+  return {names.begin(), names.end()};
+}
+
+std::string ShellFolder(int csidl) {
+  char path[MAX_PATH] = {};
+  return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? path : "";
+}
+
 std::vector<std::string> ListNames(const std::string& pattern) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA fd;

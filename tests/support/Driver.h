@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,14 @@ bool PressButton(HWND dialog, const std::string& caption);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::optional<std::string> ReadFileBytes(const std::string& path);
 std::vector<std::string> ListNames(const std::string& pattern);  // without "." and ".."
+// The lines joined, each followed by CR LF.
+std::string Lines(const std::vector<std::string>& lines);
+// The user's temporary folder, with its trailing "\".
+std::string TempFolder();
+// The names of the launcher's work folders ("~*.stp") in the temporary folder.
+std::set<std::string> WorkFolders();
+// The path of a shell folder by CSIDL number; "" when the shell has none.
+std::string ShellFolder(int csidl);
 bool RemoveTree(const std::string& folder);
 
 // The 64-bit creation, access and write times of a file.
