@@ -25,10 +25,8 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
 
-for tool in hyperfine jq; do
-  command -v $tool >/dev/null || { echo "bench: $tool is missing (apt-get install $tool)" >&2; exit 1; }
-done
-[ -x /usr/bin/time ] || { echo "bench: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
+. "$root/bench/common.sh"
+bench_need_tools
 
 if [ ! -x "$umfpack" ]; then
   [ -d "$native" ] || cmake --preset native >/dev/null

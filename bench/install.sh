@@ -29,38 +29,17 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
 
-for tool in hyperfine jq; do
-  command -v $tool >/dev/null || { echo "bench: $tool is missing (apt-get install $tool)" >&2; exit 1; }
-done
-[ -x /usr/bin/time ] || { echo "bench: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
+. "$root/bench/common.sh"
+bench_need_tools
 
-needed=("$bench_exe" "$qx_shell" "$appremove" "$msvbvm50")
-missing() { for f in "${needed[@]}"; do [ -f "$f" ] || return 0; done; return 1; }
-if missing; then
-  [ -d "$windows64" ] || cmake --preset windows64 >/dev/null || true
-  cmake --build "$windows64" --target install_bench qx_shell standin_appremove standin_msvbvm50 \
-    >/dev/null 2>&1 || true
-fi
-for f in "${needed[@]}"; do
-  if [ ! -f "$f" ]; then
-    echo "bench: $f does not exist: the installation is not built yet" >&2
-    echo "bench: (cmake --preset windows64 && cmake --build --preset windows64)" >&2
-    exit 1
-  fi
-done
+bench_build_windows64 "$windows64" install_bench qx_shell standin_appremove standin_msvbvm50 \
+  -- "$bench_exe" "$qx_shell" "$appremove" "$msvbvm50"
 
 # Payloads, made once and kept under out/bench/data/install-NAME/.
 mkdir -p "$out/data"
-make_payload() {  # NAME COUNT BYTES
-  local dir=$out/data/install-$1
-  [ -f "$dir.done" ] && return
-  rm -rf "$dir" && mkdir -p "$dir"
-  head -c $(($2 * $3)) /dev/urandom | split -b "$3" -d -a 4 - "$dir/m"
-  touch "$dir.done"
-}
-make_payload large 8 $((32 * 1024 * 1024))
-make_payload small 1000 4096
-make_payload one 1 1
+bench_make_payload large 8 $((32 * 1024 * 1024))
+bench_make_payload small 1000 4096
+bench_make_payload one 1 1
 
 # The setup's own files of a work folder for payload NAME, as the launcher
 # leaves them (without "files", which each run links in from the payload).

@@ -35,10 +35,8 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
 
-for tool in hyperfine jq; do
-  command -v $tool >/dev/null || { echo "bench: $tool is missing (apt-get install $tool)" >&2; exit 1; }
-done
-[ -x /usr/bin/time ] || { echo "bench: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
+. "$root/bench/common.sh"
+bench_need_tools
 
 # The NSIS column: makensis from Debian's nsis, installed when missing.
 nsis_why=
@@ -57,32 +55,13 @@ if [ ! -x "$umfpack" ]; then
   [ -d "$native" ] || cmake --preset native >/dev/null
   cmake --build "$native" --target umfpack >/dev/null
 fi
-needed=("$setup_exe" "$bench_exe" "$qx_shell" "$appremove" "$msvbvm50")
-missing() { for f in "${needed[@]}"; do [ -f "$f" ] || return 0; done; return 1; }
-if missing; then
-  [ -d "$windows64" ] || cmake --preset windows64 >/dev/null || true
-  cmake --build "$windows64" --target Setup install_bench qx_shell standin_appremove standin_msvbvm50 \
-    >/dev/null 2>&1 || true
-fi
-for f in "${needed[@]}"; do
-  if [ ! -f "$f" ]; then
-    echo "bench: $f does not exist: the program is not built yet" >&2
-    echo "bench: (cmake --preset windows64 && cmake --build --preset windows64)" >&2
-    exit 1
-  fi
-done
+bench_build_windows64 "$windows64" Setup install_bench qx_shell standin_appremove standin_msvbvm50 \
+  -- "$setup_exe" "$bench_exe" "$qx_shell" "$appremove" "$msvbvm50"
 
 # Payloads, made once and kept (shared with bench/install.sh).
 mkdir -p "$out/data"
-make_payload() {  # NAME COUNT BYTES
-  local dir=$out/data/install-$1
-  [ -f "$dir.done" ] && return
-  rm -rf "$dir" && mkdir -p "$dir"
-  head -c $(($2 * $3)) /dev/urandom | split -b "$3" -d -a 4 - "$dir/m"
-  touch "$dir.done"
-}
-make_payload large 8 $((32 * 1024 * 1024))
-make_payload small 1000 4096
+bench_make_payload large 8 $((32 * 1024 * 1024))
+bench_make_payload small 1000 4096
 
 # The package of payload NAME: the setup's own files (which the launcher
 # unpacks into the work folder itself) first, then the payload (into its
