@@ -31,17 +31,23 @@ function(setup_gtest name)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
-  set(lock)
-  if(T_RESOURCE_LOCK)
-    list(JOIN T_RESOURCE_LOCK ";" locks)
-    set(lock RESOURCE_LOCK "${locks}")
-  endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 300
-    PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT} ${lock})
+    PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT})
+  if(T_RESOURCE_LOCK)
+    # The discovered cases' PROPERTIES are written out unquoted, so a list of
+    # locks would be cut into separate properties there: the locks are set
+    # by a script of their own that ctest reads after the discovered cases.
+    set(locks_script ${CMAKE_CURRENT_BINARY_DIR}/${name}_locks.cmake)
+    file(WRITE ${locks_script}
+      "foreach(case IN LISTS ${name}_TESTS)\n"
+      "  set_tests_properties(\"\${case}\" PROPERTIES RESOURCE_LOCK \"${T_RESOURCE_LOCK}\")\n"
+      "endforeach()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${locks_script})
+  endif()
 endfunction()
 
 # setup_script_test(<name> LABEL <label> COMMAND ...)

@@ -24,10 +24,11 @@ class TargetPath : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = std::string("C:\\target-path-tests\\") + info->name();
+    // A folder of its own right under C:, shared with no case that may run
+    // beside this one.
+    root_ = std::string("C:\\target-path-test-") + info->name();
     testsupport::RemoveTree(root_);
-    CreateDirectoryA("C:\\target-path-tests", nullptr);
-    ASSERT_TRUE(CreateDirectoryA(root_.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(root_.c_str(), nullptr)) << GetLastError();
     SetupInfo = {};
     SetupInfo.SoftwareHouseName = "Velmarind";
   }
