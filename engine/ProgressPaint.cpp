@@ -61,7 +61,7 @@ void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum) {
     // Where the last line of the drawing leaves the current position.
     box.SetCurrentX(w - px);
     box.SetCurrentY(h - px);
-    tk::DoEvents();
+    tk::DoEventsInBurst();
     return;
   }
 
@@ -83,7 +83,7 @@ void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum) {
   box.Line(px, px, w - px, h - px, kLightGrey, tk::LineStyle::Box);
   drawn = Drawn{&box, box.Revision(), percent};
 
-  tk::DoEvents();
+  tk::DoEventsInBurst();
 }
 
 void SetLaunchProgressBoxes(const std::array<tk::PictureBox*, 2>& boxes) { g_launchBoxes = boxes; }

@@ -1,12 +1,43 @@
 #include "toolkit/Events.h"
 
+#include <cstdint>
+
 #include "toolkit/Form.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/Win.h"
 
 namespace tk {
 
+namespace {
+
+constexpr int64_t kBurstYieldMicroseconds = 1000;
+
+int64_t g_lastProcessed = 0;  // performance counter ticks
+
+int64_t Ticks() {
+  LARGE_INTEGER counter;
+  ::QueryPerformanceCounter(&counter);
+  return counter.QuadPart;
+}
+
+int64_t TicksPerSecond() {
+  static const int64_t frequency = [] {
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return f.QuadPart > 0 ? f.QuadPart : 1;
+  }();
+  return frequency;
+}
+
+}  // namespace
+
+void DoEventsInBurst() {
+  if ((Ticks() - g_lastProcessed) * 1000000 / TicksPerSecond() < kBurstYieldMicroseconds) return;
+  DoEvents();
+}
+
 void DoEvents() {
+  g_lastProcessed = Ticks();
   PictureBox::PresentPending();
   MSG msg;
   while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -8,6 +8,13 @@ namespace tk {
 // A WM_QUIT met here is posted again so that the outer loop still sees it.
 void DoEvents();
 
+// A yield inside a burst of work (a progress bar drawn before every block of
+// a copy): does what DoEvents does when a millisecond or more has passed
+// since events were last processed, and nothing otherwise. Asking the
+// system whether anything is pending costs as much as processing it, and
+// nothing that waits a millisecond longer is noticed.
+void DoEventsInBurst();
+
 // Runs the thread's message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();
 

@@ -50,3 +50,52 @@ TEST(TimerControl, AHandlerThatYieldsIsNotEnteredAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+// A message-only window that counts the messages it is sent.
+struct Counter {
+  static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_APP) ++*reinterpret_cast<int*>(GetWindowLongPtrA(h, GWLP_USERDATA));
+    return DefWindowProcA(h, m, w, l);
+  }
+  Counter() {
+    WNDCLASSA c{};
+    c.lpfnWndProc = Proc;
+    c.lpszClassName = "BurstYieldCounter";
+    RegisterClassA(&c);
+    hwnd = CreateWindowA("BurstYieldCounter", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&count));
+  }
+  ~Counter() { DestroyWindow(hwnd); }
+  HWND hwnd = nullptr;
+  int count = 0;
+};
+
+// Inside a burst, a yield right after events were processed leaves what
+// came since for later; once a millisecond has passed it processes it, and
+// a plain DoEvents always does.
+TEST(BurstYield, ProcessesWhatIsPendingOnceAMillisecondHasPassed) {
+  Counter counter;
+  ASSERT_NE(counter.hwnd, nullptr);
+  int posted = 0;
+  bool left = false;
+  for (int round = 0; round < 20 && !left; ++round) {
+    tk::DoEvents();
+    PostMessageA(counter.hwnd, WM_APP, 0, 0);
+    ++posted;
+    tk::DoEventsInBurst();
+    // Under a heavy load the millisecond may already have gone: try again.
+    left = counter.count < posted;
+  }
+  ASSERT_TRUE(left) << "every yield in the burst processed at once";
+  Sleep(2);
+  tk::DoEventsInBurst();
+  EXPECT_EQ(counter.count, posted);
+
+  PostMessageA(counter.hwnd, WM_APP, 0, 0);
+  tk::DoEvents();
+  EXPECT_EQ(counter.count, posted + 1);
+}
+
+}  // namespace
