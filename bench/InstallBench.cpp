@@ -5,7 +5,10 @@
 // wizard window is loaded from WORK, shown on its progress page, and the
 // installation runs with its labels and bars drawn, then ends the process.
 // Every message box is answered with OK (its text goes to the standard
-// error), so that a timed run needs nobody. A benchmark tool, not a test.
+// error), so that a timed run needs nobody. Before the process ends it
+// tells on the standard error when each phase began (the wizard shown, the
+// installation, its first and last block, the end message, the end). A
+// benchmark tool, not a test.
 //
 // With --pieces it first times, on the progress page, what the copy does for
 // each 32000-byte block of the payload: the two captions, the two bars (each
@@ -33,29 +36,50 @@
 
 namespace {
 
-class BenchHost final : public tk::Host {
- public:
-  int ShowMessageBox(const std::string& text, int, const std::string&) override {
-    std::fprintf(stderr, "install_bench: message box: %s\n", text.c_str());
-    return tk::vbOK;
-  }
-  // With --pieces: the time from the installation's first block shown to
-  // its last, told before the process ends.
-  [[noreturn]] void EndProcess(unsigned exitCode) override {
-    if (blocksShown > 0)
-      std::fprintf(stderr, "install_bench: pieces: %lld blocks of the installation from the first shown to the last: %.1f ms\n",
-                   blocksShown, std::chrono::duration<double, std::milli>(lastShown - firstShown).count());
-    tk::Host::EndProcess(exitCode);
-  }
-  long long blocksShown = 0;
-  std::chrono::steady_clock::time_point firstShown, lastShown;
-};
-
 using Clock = std::chrono::steady_clock;
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
+
+// When each part of a run began, in milliseconds since the program's own
+// start (Wine's start of the process comes before it and is not seen here).
+struct Phases {
+  Clock::time_point start = Clock::now();
+  double sinceCreation = 0;  // when the program's own start came
+  double shown = 0, installing = 0, firstBlock = 0, lastBlock = 0, endMessage = 0;
+  long long blocks = 0;
+  double Now() const { return MillisecondsSince(start); }
+};
+Phases phases;
+
+// How long ago Windows created this process (loading the program and its
+// libraries came in between).
+double MillisecondsSinceCreation() {
+  FILETIME created, exited, kernel, user, now;
+  if (!::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+  ::GetSystemTimeAsFileTime(&now);
+  auto ticks = [](FILETIME t) { return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  return static_cast<double>(ticks(now) - ticks(created)) / 10000.0;
+}
+
+class BenchHost final : public tk::Host {
+ public:
+  int ShowMessageBox(const std::string& text, int, const std::string&) override {
+    if (phases.endMessage == 0) phases.endMessage = phases.Now();
+    std::fprintf(stderr, "install_bench: message box: %s\n", text.c_str());
+    return tk::vbOK;
+  }
+  // The phases, told before the process ends.
+  [[noreturn]] void EndProcess(unsigned exitCode) override {
+    std::fprintf(stderr,
+                 "install_bench: phases: main reached %.1f ms after the process was created; from there: wizard shown %.1f ms, installation from %.1f ms, %lld blocks from %.1f ms "
+                 "to %.1f ms, end message at %.1f ms, program's end at %.1f ms\n",
+                 phases.sinceCreation, phases.shown, phases.installing, phases.blocks, phases.firstBlock, phases.lastBlock,
+                 phases.endMessage, phases.Now());
+    tk::Host::EndProcess(exitCode);
+  }
+};
 
 struct Payload {
   std::vector<std::string> names;  // relative to WORK\files
@@ -266,13 +290,14 @@ int main(int argc, char** argv) {
   }
   static BenchHost host;
   tk::SetHost(&host);
-
+  phases.sinceCreation = MillisecondsSinceCreation();
   SourceDir = argv[1];
   FrmSetup().Show();
   if (!FrmSetup().Loaded()) {
     std::fprintf(stderr, "install_bench: the wizard window did not load\n");
     return 1;
   }
+  phases.shown = phases.Now();
   SetupInfo.InstallDir = argv[2];
   if (pieces) {
     int16_t progressPage = 6;
@@ -284,14 +309,15 @@ int main(int argc, char** argv) {
     ::CreateDirectoryA(SetupInfo.InstallDir.c_str(), nullptr);
     TimeBareCopy(payload, files, SetupInfo.InstallDir + "\\bare");
     TimeFileSteps(payload, files, SetupInfo.InstallDir + "\\steps");
-    Gest_File::OnBlockShown = [](int, int) {
-      host.lastShown = Clock::now();
-      if (host.blocksShown++ == 0) host.firstShown = host.lastShown;
-    };
   }
+  Gest_File::OnBlockShown = [](int, int) {
+    phases.lastBlock = phases.Now();
+    if (phases.blocks++ == 0) phases.firstBlock = phases.lastBlock;
+  };
   // Next on the summary page: the progress page, then the installation,
   // which ends the process.
   FrmSetup().Step = 5;
+  phases.installing = phases.Now();
   FrmSetup().NextStep_Click();
   std::fprintf(stderr, "install_bench: the installation returned\n");
   return 1;

@@ -145,6 +145,12 @@ row "large: without them" "$(ms "$large_net")" "$(ms "${median[large.cp]}")" \
 small_net=$(awk -v a="${median[small.setup]}" -v s="$start" 'BEGIN { print a - s }')
 row "small: per file without them" "$(per_file "$small_net")" "" "" "<= 1.5 ms"
 
+# When each phase of the memory run began, from the program's own start.
+echo
+for name in large small one; do
+  echo "$name: $(sed -n 's/^install_bench: phases: //p' "$out/install-$name.log")"
+done
+
 # Where the time goes: one installation of each payload with --pieces.
 if [ -n "${BENCH_PIECES:-}" ]; then
   for name in large small one; do

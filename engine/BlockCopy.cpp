@@ -146,11 +146,20 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target) 
 }
 
 bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure) {
+  CopyRequest request;
+  return CopyFileWithProgress(source, target, failure, request);
+}
+
+bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure,
+                          CopyRequest& request) {
   failure = 0;
-  const DWORD targetAttributes = ::GetFileAttributesA(target.c_str());
+  request.timesGiven = false;
+  const DWORD targetAttributes =
+      request.targetAbsent ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(target.c_str());
   // Nothing at all under the target's name: nothing to delete or cut below.
-  const bool targetAbsent = targetAttributes == INVALID_FILE_ATTRIBUTES &&
-                            (::GetLastError() == ERROR_FILE_NOT_FOUND || ::GetLastError() == ERROR_PATH_NOT_FOUND);
+  const bool targetAbsent =
+      request.targetAbsent || (targetAttributes == INVALID_FILE_ATTRIBUTES && (::GetLastError() == ERROR_FILE_NOT_FOUND ||
+                                                                              ::GetLastError() == ERROR_PATH_NOT_FOUND));
   UnderWay underWay(target, targetAttributes);
 
   // A missing or unreadable source leaves the target as it was.
@@ -202,6 +211,9 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
 
   const int64_t written = tk::Lof(targetNumber);
   const bool same = written >= 0 && written == tk::Lof(sourceNumber);
+  if (same && request.times)
+    request.timesGiven =
+        tk::SetFileTimes(targetNumber, request.times[0], request.times[1], request.times[2]) == tk::errNone;
   tk::Close(targetNumber);
   tk::Close(sourceNumber);
   return same;

@@ -2,6 +2,7 @@
 // up to date, and the replacement of a file in use deferred to the next
 // start of Windows (Gest_File). Windows build only.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -30,6 +31,20 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target);
 // the copy failed in a way the result alone reports (a missing or unreadable
 // source, a write that failed).
 bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure);
+
+// What the installer of files hands the copy beyond the two names, so that
+// the copy does not look for the target again nor open it again afterwards.
+struct CopyRequest {
+  // The target was found missing just before: it is not looked for again.
+  bool targetAbsent = false;
+  // Times to give the target once its bytes are written, before it is
+  // closed (creation, last access, last write; FILETIME values), or null.
+  const uint64_t* times = nullptr;
+  // Set by the copy: the target got those times.
+  bool timesGiven = false;
+};
+bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure,
+                          CopyRequest& request);
 
 // Called after each block's labels and bars are shown, before the block's
 // bytes move, with the two percentages given to DrawProgress; empty unless

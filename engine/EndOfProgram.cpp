@@ -18,11 +18,13 @@ namespace {
 
 constexpr int kRestart = 2;  // EWX_REBOOT
 
-// Deletes every file (not folder) of folder, after giving it the archive
-// attribute alone so that read-only, hidden and system files go too.
+// Deletes every file (not folder) of folder; one that refuses (read-only)
+// gets the archive attribute alone first, so that read-only, hidden and
+// system files go too.
 void DeleteFilesIn(const std::string& folder) {
   tk::ForEachFileIn(folder, [&](const std::string& name) {
     const std::string path = folder + "\\" + name;
+    if (DeleteFileA(path.c_str())) return;
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
     DeleteFileA(path.c_str());
   });

@@ -59,20 +59,42 @@ SetupTimes& TheSetupTimes() {
 
 }  // namespace
 
-void SetFileTimesFromSetup(const std::string& path, int* err) {
+bool ReadSetupFileTimes(uint64_t (&out)[3], int* err) {
   SetupTimes& times = TheSetupTimes();
   if (!times.read) {
     int status = 0;
     const std::string program = Misc::ProgramFile(&status);
-    if (status != 0) return SetErr(err, status);
+    if (status != 0) {
+      SetErr(err, status);
+      return false;
+    }
     SetErr(err, 0);
     FileHandle source(OpenExisting(Misc::SetupProgramPath(program), false));
-    if (!source.open()) return;
-    if (!::GetFileTime(source.get(), &times.created, &times.accessed, &times.written)) return SetErr(err, 5);
+    if (!source.open()) return false;
+    if (!::GetFileTime(source.get(), &times.created, &times.accessed, &times.written)) {
+      SetErr(err, 5);
+      return false;
+    }
     times.read = true;
   }
   SetErr(err, 0);
-  const FILETIME created = times.created, accessed = times.accessed, written = times.written;
+  auto ticks = [](FILETIME t) { return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  out[0] = ticks(times.created);
+  out[1] = ticks(times.accessed);
+  out[2] = ticks(times.written);
+  return true;
+}
+
+void SetFileTimesFromSetup(const std::string& path, int* err) {
+  uint64_t times[3];
+  if (!ReadSetupFileTimes(times, err)) return;
+  auto filetime = [](uint64_t t) {
+    FILETIME ft;
+    ft.dwLowDateTime = static_cast<DWORD>(t & 0xFFFFFFFFu);
+    ft.dwHighDateTime = static_cast<DWORD>(t >> 32);
+    return ft;
+  };
+  const FILETIME created = filetime(times[0]), accessed = filetime(times[1]), written = filetime(times[2]);
   // Windows refuses to open a read-only file for writing; the test keeps
   // that rule where the system would not (a privileged user under Wine).
   const DWORD attributes = ::GetFileAttributesA(path.c_str());

@@ -3,6 +3,7 @@
 // engine/Misc.h; the others handle every failure themselves, as said.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace Gest_File {
@@ -15,6 +16,12 @@ namespace Gest_File {
 // *err = 5 when Windows cannot name the program's file or refuses to read
 // or write the times of files it has opened.
 void SetFileTimesFromSetup(const std::string& path, int* err = nullptr);
+
+// The setup program's own creation, last access and last write times
+// (FILETIME values), read once and kept: True with them in `times`; False
+// when SetFileTimesFromSetup would leave a target's times as they are, with
+// *err as it would set it.
+bool ReadSetupFileTimes(uint64_t (&times)[3], int* err = nullptr);
 
 // Removes the folder when it is empty; anything else leaves it, silently.
 void RemoveFolder(const std::string& path);

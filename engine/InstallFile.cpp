@@ -102,7 +102,14 @@ bool InstalledIsNewer(const std::string& extension, const std::string& source, c
 bool InstallFile(const std::string& source, const std::string& target, bool replace, bool& existed) {
   existed = false;
   const std::string extension = DateText::InstallExtension(source);
-  if (FileExists(target)) {
+  // Most targets are new: a name its folder does not hold (or a folder yet
+  // to be made) is no file, and the copy need not look for it again.
+  CopyRequest request;
+  const DWORD attributes = ::GetFileAttributesA(target.c_str());
+  const DWORD lookup = ::GetLastError();
+  request.targetAbsent =
+      attributes == INVALID_FILE_ATTRIBUTES && (lookup == ERROR_FILE_NOT_FOUND || lookup == ERROR_PATH_NOT_FOUND);
+  if (!request.targetAbsent && FileExists(target)) {
     existed = true;
     if (!replace) return true;
     if (InstalledIsNewer(extension, source, target)) return false;
@@ -110,13 +117,18 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
 
   PathExists(Misc::GetFolderPart(target), true, false);
   int failure = 0;
-  const bool copied = CopyFileWithProgress(source, target, failure);
+  // The setup's times go to the copy while it still holds the target open.
+  uint64_t times[3];
+  if (ReadSetupFileTimes(times)) request.times = times;
+  const bool copied = CopyFileWithProgress(source, target, failure, request);
   if (failure) return Fail(failure);
   // A target that the copy did not leave (a missing source) has no
   // attributes to set; that is no failure of its own.
   ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
-  SetFileTimesFromSetup(target, &failure);
-  if (failure) return Fail(failure);
+  if (!request.timesGiven) {
+    SetFileTimesFromSetup(target, &failure);
+    if (failure) return Fail(failure);
+  }
 
   // Whatever the copy gave: after a deferred replacement these act on the
   // file still in place under the target's name.

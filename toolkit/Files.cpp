@@ -272,6 +272,19 @@ int64_t Lof(int n) {
   return length;
 }
 
+int SetFileTimes(int n, uint64_t created, uint64_t accessed, uint64_t written) {
+  NumberedFile* f = nullptr;
+  if (const int error = Lookup(n, f)) return error;
+  auto filetime = [](uint64_t t) {
+    FILETIME ft;
+    ft.dwLowDateTime = static_cast<DWORD>(t & 0xFFFFFFFFu);
+    ft.dwHighDateTime = static_cast<DWORD>(t >> 32);
+    return ft;
+  };
+  const FILETIME c = filetime(created), a = filetime(accessed), w = filetime(written);
+  return ::SetFileTime(f->handle.get(), &c, &a, &w) ? errNone : LastError();
+}
+
 int Seek(int n, int64_t position1) {
   NumberedFile* f = nullptr;
   if (const int error = Lookup(n, f)) return error;

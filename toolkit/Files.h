@@ -82,6 +82,10 @@ int PrintText(int n, const std::string& text);
 // read.
 int64_t Lof(int n);
 
+// Gives the open file n its creation, last access and last write times
+// (FILETIME values). A write after it may move the last write time again.
+int SetFileTimes(int n, uint64_t created, uint64_t accessed, uint64_t written);
+
 // Moves the position of the next read or write to position1 (1 = the first
 // byte; past the end is allowed). Below 1: errBadRecordNumber.
 int Seek(int n, int64_t position1);

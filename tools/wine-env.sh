@@ -33,6 +33,14 @@ wine_set_version() {
     /v Version /d "$WINE_VERSION" /f >/dev/null 2>&1 </dev/null 9>&- || true
 }
 
+# wine_set_unmanaged DIR: windows draw their own frames. Under a bare Xvfb
+# there is no window manager to draw them, nor to answer when they are shown
+# or hidden (Wine would wait two seconds for it each time a window goes).
+wine_set_unmanaged() {
+  WINEPREFIX="$1" /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' \
+    /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&- || true
+}
+
 # wine_prepare_prefix DIR: makes the prefix once (under a lock, since tests
 # run side by side) and starts its persistent wineserver when none runs.
 # With WINE_VERSION set, the prefix reports that Windows version.
@@ -50,14 +58,12 @@ wine_prepare_prefix() {
       # No crash dialog: a crashing test must fail, not wait for a click.
       WINEPREFIX="$1" /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\WineDbg' \
         /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null 9>&- || true
-      # Windows draw their own frames: under a bare Xvfb there is no window
-      # manager to draw them, nor to wait for when they are shown or hidden.
-      WINEPREFIX="$1" /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' \
-        /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&- || true
+      wine_set_unmanaged "$1"
       wine_set_version "$1"
-    elif [ "$(wine_prefix_version "$1")" != "${WINE_VERSION:-}" ]; then
+    else
       # A prefix made earlier: its server (if any) writes user.reg later.
-      wine_set_version "$1"
+      grep -q '^\[Software\\\\Wine\\\\X11 Driver\]' "$1/user.reg" 2>/dev/null || wine_set_unmanaged "$1"
+      [ "$(wine_prefix_version "$1")" = "${WINE_VERSION:-}" ] || wine_set_version "$1"
     fi
     # The server daemonises once its socket is ready; a second one for the
     # same prefix exits at once by itself.

@@ -131,6 +131,26 @@ TEST_F(Files, BinaryRoundTripsEveryByteValueAndNeverCutsTheFile) {
   EXPECT_TRUE(tk::Eof(1));
 }
 
+// Times given through the open file stay once it is closed; a number that
+// is not open has none to give.
+TEST_F(Files, TimesGivenToAnOpenFileOutliveItsClosing) {
+  const uint64_t created = 0x01C0000012345670ull, accessed = 0x01C1000012345670ull,
+                 written = 0x01C2000012345670ull;  // 1999 to 2001, whole microseconds
+  ASSERT_EQ(tk::Open(Path("times.bin"), OpenMode::Binary, 3), 0);
+  EXPECT_EQ(tk::Put(3, "abc", 3), 0);
+  EXPECT_EQ(tk::SetFileTimes(3, created, accessed, written), 0);
+  EXPECT_EQ(tk::Close(3), 0);
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  ASSERT_TRUE(::GetFileAttributesExA(Path("times.bin").c_str(), GetFileExInfoStandard, &data));
+  auto ticks = [](FILETIME t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+  // (The creation time is asked for too, but Wine's files keep no settable
+  // one.)
+  EXPECT_EQ(ticks(data.ftLastWriteTime), written);
+  EXPECT_EQ(ticks(data.ftLastAccessTime), accessed);
+  EXPECT_EQ(ReadRaw("times.bin"), "abc");
+  EXPECT_EQ(tk::SetFileTimes(3, created, accessed, written), tk::errBadFileNameOrNumber);
+}
+
 TEST_F(Files, BinaryOpenFallsBackToReadingAFileOthersHoldForReading) {
   WriteRaw("held.bin", "tenuto");
   const HANDLE reader = ::CreateFileA(Path("held.bin").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
