@@ -154,6 +154,7 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
                           CopyRequest& request) {
   failure = 0;
   request.timesGiven = false;
+  request.attributesGiven = false;
   const DWORD targetAttributes =
       request.targetAbsent ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(target.c_str());
   // Nothing at all under the target's name: nothing to delete or cut below.
@@ -214,6 +215,7 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
   if (same && request.times)
     request.timesGiven =
         tk::SetFileTimes(targetNumber, request.times[0], request.times[1], request.times[2]) == tk::errNone;
+  if (same && request.plainAttributes) request.attributesGiven = tk::ClearAttributes(targetNumber) == tk::errNone;
   tk::Close(targetNumber);
   tk::Close(sourceNumber);
   return same;

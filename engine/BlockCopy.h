@@ -42,6 +42,10 @@ struct CopyRequest {
   const uint64_t* times = nullptr;
   // Set by the copy: the target got those times.
   bool timesGiven = false;
+  // The attributes of a plain file to give the target before it is closed,
+  // where the system can; attributesGiven tells whether it did.
+  bool plainAttributes = false;
+  bool attributesGiven = false;
 };
 bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure,
                           CopyRequest& request);

@@ -117,14 +117,16 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
 
   PathExists(Misc::GetFolderPart(target), true, false);
   int failure = 0;
-  // The setup's times go to the copy while it still holds the target open.
+  // The plain attributes and the setup's times go to the copy while it still
+  // holds the target open.
   uint64_t times[3];
   if (ReadSetupFileTimes(times)) request.times = times;
+  request.plainAttributes = true;
   const bool copied = CopyFileWithProgress(source, target, failure, request);
   if (failure) return Fail(failure);
   // A target that the copy did not leave (a missing source) has no
   // attributes to set; that is no failure of its own.
-  ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!request.attributesGiven) ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!request.timesGiven) {
     SetFileTimesFromSetup(target, &failure);
     if (failure) return Fail(failure);

@@ -10,7 +10,7 @@ namespace tk {
 
 namespace {
 
-constexpr int64_t kBurstYieldMicroseconds = 1000;
+constexpr int64_t kBurstYieldMicroseconds = 5000;
 
 int64_t g_lastProcessed = 0;  // performance counter ticks
 
@@ -32,7 +32,7 @@ int64_t TicksPerSecond() {
 }  // namespace
 
 void DoEventsInBurst() {
-  if ((Ticks() - g_lastProcessed) * 1000000 / TicksPerSecond() < kBurstYieldMicroseconds) return;
+  if (Ticks() - g_lastProcessed < TicksPerSecond() / 1000000.0 * kBurstYieldMicroseconds) return;
   DoEvents();
 }
 

@@ -9,10 +9,10 @@ namespace tk {
 void DoEvents();
 
 // A yield inside a burst of work (a progress bar drawn before every block of
-// a copy): does what DoEvents does when a millisecond or more has passed
-// since events were last processed, and nothing otherwise. Asking the
-// system whether anything is pending costs as much as processing it, and
-// nothing that waits a millisecond longer is noticed.
+// a copy): does what DoEvents does when 5 ms or more have passed since
+// events were last processed, and nothing otherwise. Asking the system
+// whether anything is pending costs as much as processing it, and nothing
+// that waits a few milliseconds longer is noticed.
 void DoEventsInBurst();
 
 // Runs the thread's message loop until WM_QUIT; returns its exit code.

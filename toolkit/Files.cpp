@@ -285,6 +285,41 @@ int SetFileTimes(int n, uint64_t created, uint64_t accessed, uint64_t written) {
   return ::SetFileTime(f->handle.get(), &c, &a, &w) ? errNone : LastError();
 }
 
+namespace {
+
+// The basic facts of a file as the system takes them by handle; a time of 0
+// leaves that time as it is.
+struct BasicFacts {
+  LARGE_INTEGER created, accessed, written, changed;
+  DWORD attributes;
+};
+static_assert(sizeof(BasicFacts) == 40, "the system's layout of the basic facts");
+constexpr int kBasicFactsClass = 0;  // of the by-handle information classes
+using SetByHandleFn = BOOL(WINAPI*)(HANDLE, int, void*, DWORD);
+
+// The system's setter of facts by handle, or null before Windows Vista.
+SetByHandleFn SetByHandle() {
+  static const SetByHandleFn set = [] {
+    const HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
+    return kernel ? reinterpret_cast<SetByHandleFn>(
+                        reinterpret_cast<void*>(::GetProcAddress(kernel, "SetFileInformationByHandle")))
+                  : nullptr;
+  }();
+  return set;
+}
+
+}  // namespace
+
+int ClearAttributes(int n) {
+  NumberedFile* f = nullptr;
+  if (const int error = Lookup(n, f)) return error;
+  const SetByHandleFn set = SetByHandle();
+  if (!set) return errInvalidCall;
+  BasicFacts facts{};
+  facts.attributes = FILE_ATTRIBUTE_NORMAL;
+  return set(f->handle.get(), kBasicFactsClass, &facts, sizeof facts) ? errNone : LastError();
+}
+
 int Seek(int n, int64_t position1) {
   NumberedFile* f = nullptr;
   if (const int error = Lookup(n, f)) return error;

@@ -86,6 +86,12 @@ int64_t Lof(int n);
 // (FILETIME values). A write after it may move the last write time again.
 int SetFileTimes(int n, uint64_t created, uint64_t accessed, uint64_t written);
 
+// Gives the open file n the attributes of a plain file (read-only, hidden,
+// system and archive cleared) through the open file, where the system can
+// (Windows Vista on); errInvalidCall where it cannot, and the file must be
+// named again once it is closed.
+int ClearAttributes(int n);
+
 // Moves the position of the next read or write to position1 (1 = the first
 // byte; past the end is allowed). Below 1: errBadRecordNumber.
 int Seek(int n, int64_t position1);

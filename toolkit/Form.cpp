@@ -12,7 +12,7 @@ namespace {
 constexpr char kClassName[] = "VelmarindForm";
 constexpr char kFormProp[] = "VelmarindForm.this";
 // Marked changes reach the window at most this often (milliseconds).
-constexpr DWORD kFrameMs = 15;
+constexpr DWORD kFrameMs = 30;
 constexpr UINT_PTR kFrameTimerId = 0x5646;
 
 void StylesOf(FormBorder border, DWORD& style, DWORD& exStyle) {

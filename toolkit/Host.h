@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace tk {
@@ -95,6 +96,9 @@ inline int MsgBox(const std::string& text, int style, const std::string& title) 
   return host().ShowMessageBox(text, style, title);
 }
 inline void Beep() { host().Beep(); }
-[[noreturn]] inline void End(unsigned exitCode = 0) { host().EndProcess(exitCode); }
+[[noreturn]] inline void End(unsigned exitCode = 0) {
+  host().EndProcess(exitCode);
+  std::abort();  // not reached: EndProcess never returns
+}
 
 }  // namespace tk

@@ -9,7 +9,7 @@ namespace {
 
 constexpr char kClassName[] = "VelmarindPictureBox";
 // The least time between two showings of the boxes' drawing, as for forms.
-constexpr DWORD kFrameMs = 15;
+constexpr DWORD kFrameMs = 30;
 
 DWORD ExStyleOf(int borderStyle) { return borderStyle ? WS_EX_CLIENTEDGE : 0; }
 

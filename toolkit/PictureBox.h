@@ -84,7 +84,7 @@ class PictureBox : public ChildControl {
 
   // Shows on screen what the boxes drew since the last call, where their
   // pixels changed: a box that was drawn again the same costs no repaint.
-  // Within ~15 ms of the last showing the boxes wait: a one-shot timer (or
+  // Within ~30 ms of the last showing the boxes wait: a one-shot timer (or
   // the next call after the time) shows their last state. The toolkit's
   // event loops call it before they handle pending events.
   static void PresentPending();

@@ -151,6 +151,20 @@ TEST_F(Files, TimesGivenToAnOpenFileOutliveItsClosing) {
   EXPECT_EQ(tk::SetFileTimes(3, created, accessed, written), tk::errBadFileNameOrNumber);
 }
 
+// A hidden system file opened for writing becomes a plain one through its
+// open file (the system here has the setter by handle).
+TEST_F(Files, AnOpenFileLosesItsAttributes) {
+  WriteRaw("marked.bin", "x");
+  ASSERT_TRUE(::SetFileAttributesA(Path("marked.bin").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_EQ(tk::Open(Path("marked.bin"), OpenMode::Binary, 4), 0);
+  EXPECT_EQ(tk::ClearAttributes(4), 0);
+  EXPECT_EQ(tk::Close(4), 0);
+  const DWORD attributes = ::GetFileAttributesA(Path("marked.bin").c_str());
+  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY), 0u);
+  EXPECT_EQ(tk::ClearAttributes(4), tk::errBadFileNameOrNumber);
+}
+
 TEST_F(Files, BinaryOpenFallsBackToReadingAFileOthersHoldForReading) {
   WriteRaw("held.bin", "tenuto");
   const HANDLE reader = ::CreateFileA(Path("held.bin").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,

@@ -128,7 +128,9 @@ TEST(SetupDip, ShortcutGroupsCountFromZeroUpToTen) {
     SetupInfoRecord info = Stale();
     const SetupDip::ReadResult r = ReadAll(lines, info);
     EXPECT_EQ(r.ok, c.ok) << c.groups;
-    if (!c.ok) EXPECT_EQ(r.stoppedAt, Item::ExtraShortcuts);
+    if (!c.ok) {
+      EXPECT_EQ(r.stoppedAt, Item::ExtraShortcuts);
+    }
     EXPECT_EQ(info.ExtraShortcutCount, c.count) << c.groups;
     EXPECT_EQ(info.ExtraShortcuts[1].LinkName, c.groups ? "Link 1" : "old");
     if (c.emptyLineAfter) {
