@@ -42,3 +42,22 @@ bench_make_payload() {
   head -c $(($2 * $3)) /dev/urandom | split -b "$3" -d -a 4 - "$dir/m"
   touch "$dir.done"
 }
+
+# bench_keep_desktop PREFIX EXE: starts EXE (keep_desktop.exe) in the prefix,
+# whose wineserver already runs, and waits until Wine's desktop process is
+# up; the script's exit ends it again. Like the wineserver, the desktop is
+# Wine's own and Windows always has it: no timed run should start it.
+bench_keep_desktop() {
+  WINEPREFIX=$1 "$(wine_loader_for "$2")" "$2" </dev/null >/dev/null 2>&1 &
+  bench_keeper=$!
+  trap 'kill $bench_keeper 2>/dev/null; wait $bench_keeper 2>/dev/null' EXIT
+  local i
+  for i in $(seq 200); do
+    for pid in $(pgrep -f 'explorer.exe /desktop'); do
+      tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$1" && return 0
+    done
+    sleep 0.05
+  done
+  echo "bench: Wine's desktop did not come up" >&2
+  exit 1
+}

@@ -8,18 +8,27 @@
 set -u
 prefix=$1 scratch=$2 member=$3 size=$4 timefile=${5:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
+# The prefix is made and its wineserver runs: Wine's loader starts the
+# program directly, as a user's click would (BENCH_LOADER names it when the
+# caller has looked it up already).
+export WINEPREFIX="$prefix"
+loader=${BENCH_LOADER:-}
+if [ -z "$loader" ]; then
+  . "$root/tools/wine-env.sh"
+  loader=$(wine_loader_for "$scratch/Setup.exe")
+fi
 
 if [ -n "$timefile" ]; then
-  /usr/bin/time -v -o "$timefile" "$root/tools/wine-run" "$prefix" "$scratch/Setup.exe" >/dev/null 2>&1 &
+  /usr/bin/time -v -o "$timefile" "$loader" "$scratch/Setup.exe" >/dev/null 2>&1 &
   timer=$!
-  # The program is the timer's child (wine-run hands itself over to Wine).
+  # The program is the timer's child.
   for _ in $(seq 200); do
     pid=$(ps -o pid= --ppid "$timer" | tr -d ' ')
     [ -n "$pid" ] && break
     sleep 0.01
   done
 else
-  "$root/tools/wine-run" "$prefix" "$scratch/Setup.exe" >/dev/null 2>&1 &
+  "$loader" "$scratch/Setup.exe" >/dev/null 2>&1 &
   pid=$!
   timer=$pid
 fi

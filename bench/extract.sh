@@ -16,6 +16,7 @@ runs=${1:-5}
 windows64=${BENCH_WINDOWS64:-build/windows64}
 native=${BENCH_NATIVE:-build/native}
 setup_exe=$root/$windows64/launcher/Setup.exe
+keeper_exe=$root/$windows64/bench/keep_desktop.exe
 umfpack=$root/$native/tools/umfpack/umfpack
 out=$root/out/bench
 prefix=$out/wineprefix
@@ -32,15 +33,7 @@ if [ ! -x "$umfpack" ]; then
   [ -d "$native" ] || cmake --preset native >/dev/null
   cmake --build "$native" --target umfpack >/dev/null
 fi
-if [ ! -f "$setup_exe" ]; then
-  [ -d "$windows64" ] || cmake --preset windows64 >/dev/null || true
-  cmake --build "$windows64" --target Setup >/dev/null 2>&1 || true
-fi
-if [ ! -f "$setup_exe" ]; then
-  echo "bench: $setup_exe does not exist: the launcher is not built yet" >&2
-  echo "bench: (cmake --preset windows64 && cmake --build --preset windows64)" >&2
-  exit 1
-fi
+bench_build_windows64 "$windows64" Setup keep_desktop -- "$setup_exe" "$keeper_exe"
 
 # Packages, made once and kept.
 mkdir -p "$out/data"
@@ -62,6 +55,9 @@ make_package one 1 1
 . "$root/tools/wine-env.sh"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine_prepare_prefix "$prefix"
+bench_keep_desktop "$prefix" "$keeper_exe"
+BENCH_LOADER=$(wine_loader_for "$setup_exe")
+export BENCH_LOADER
 workdirs="$prefix/drive_c/users/*/Temp/~*.stp"
 
 declare -A median peak count

@@ -9,13 +9,22 @@
 set -u
 prefix=$1 exe=$2 work=$3 install=$4 timefile=${5:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
+# The prefix is made and its wineserver runs: Wine's loader starts the
+# program directly (BENCH_LOADER names it when the caller has looked it up
+# already).
+export WINEPREFIX="$prefix"
+loader=${BENCH_LOADER:-}
+if [ -z "$loader" ]; then
+  . "$root/tools/wine-env.sh"
+  loader=$(wine_loader_for "$exe")
+fi
 
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 if [ -n "$timefile" ]; then
-  /usr/bin/time -v -o "$timefile" "$root/tools/wine-run" "$prefix" "$exe" "$(winpath "$work")" "$(winpath "$install")"
+  /usr/bin/time -v -o "$timefile" "$loader" "$exe" "$(winpath "$work")" "$(winpath "$install")"
 else
-  "$root/tools/wine-run" "$prefix" "$exe" "$(winpath "$work")" "$(winpath "$install")"
+  "$loader" "$exe" "$(winpath "$work")" "$(winpath "$install")"
 fi
 status=$?
 sync

@@ -18,6 +18,7 @@ runs=${1:-5}
 
 windows64=${BENCH_WINDOWS64:-build/windows64}
 bench_exe=$root/$windows64/bench/install_bench.exe
+keeper_exe=$root/$windows64/bench/keep_desktop.exe
 qx_shell=$root/$windows64/shell/qx_shell.dll
 appremove=$root/$windows64/standins/appremove.dll
 msvbvm50=$root/$windows64/standins/MsVBvm50.dll
@@ -32,8 +33,8 @@ fi
 . "$root/bench/common.sh"
 bench_need_tools
 
-bench_build_windows64 "$windows64" install_bench qx_shell standin_appremove standin_msvbvm50 \
-  -- "$bench_exe" "$qx_shell" "$appremove" "$msvbvm50"
+bench_build_windows64 "$windows64" install_bench keep_desktop qx_shell standin_appremove standin_msvbvm50 \
+  -- "$bench_exe" "$keeper_exe" "$qx_shell" "$appremove" "$msvbvm50"
 
 # Payloads, made once and kept under out/bench/data/install-NAME/.
 mkdir -p "$out/data"
@@ -72,6 +73,9 @@ make_master() {  # NAME
 . "$root/tools/wine-env.sh"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine_prepare_prefix "$prefix"
+bench_keep_desktop "$prefix" "$keeper_exe"
+BENCH_LOADER=$(wine_loader_for "$bench_exe")
+export BENCH_LOADER
 
 declare -A median peak count
 bench() {  # NAME

@@ -21,6 +21,7 @@ windows64=${BENCH_WINDOWS64:-build/windows64}
 native=${BENCH_NATIVE:-build/native}
 setup_exe=$root/$windows64/launcher/Setup.exe
 bench_exe=$root/$windows64/bench/install_bench.exe
+keeper_exe=$root/$windows64/bench/keep_desktop.exe
 qx_shell=$root/$windows64/shell/qx_shell.dll
 appremove=$root/$windows64/standins/appremove.dll
 msvbvm50=$root/$windows64/standins/MsVBvm50.dll
@@ -55,8 +56,8 @@ if [ ! -x "$umfpack" ]; then
   [ -d "$native" ] || cmake --preset native >/dev/null
   cmake --build "$native" --target umfpack >/dev/null
 fi
-bench_build_windows64 "$windows64" Setup install_bench qx_shell standin_appremove standin_msvbvm50 \
-  -- "$setup_exe" "$bench_exe" "$qx_shell" "$appremove" "$msvbvm50"
+bench_build_windows64 "$windows64" Setup install_bench keep_desktop qx_shell standin_appremove standin_msvbvm50 \
+  -- "$setup_exe" "$bench_exe" "$keeper_exe" "$qx_shell" "$appremove" "$msvbvm50"
 
 # Payloads, made once and kept (shared with bench/install.sh).
 mkdir -p "$out/data"
@@ -93,6 +94,10 @@ make_package() {  # NAME
 . "$root/tools/wine-env.sh"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine_prepare_prefix "$prefix"
+bench_keep_desktop "$prefix" "$keeper_exe"
+# Setup.exe and install_bench.exe come from one build: one loader for both.
+BENCH_LOADER=$(wine_loader_for "$setup_exe")
+export BENCH_LOADER
 workdirs="$prefix/drive_c/users/*/Temp/~*.stp"
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
@@ -120,11 +125,13 @@ bench() {  # NAME
   member=$(cut -f3 <<<"$last")
   local ours="bench/table-once.sh '$prefix' '$scratch' '$member' $size '$bench_exe' '$install'"
   local cp2="cp -r '$data' '$copy.1' && cp -r '$copy.1' '$copy.2' && sync"
-  local nsis="'$root/tools/wine-run' '$prefix' '$nsis_exe' /S '/D=$(winpath "$nsis_dir")' && sync"
+  local nsis=
   local sides=(--prepare "rm -rf $workdirs '$install'" -n ours "$ours"
                --prepare "rm -rf '$copy.1' '$copy.2'" -n cp "$cp2")
   if [ -z "$nsis_why" ]; then
     makensis -V1 -DPAYLOAD="$data" -DOUTFILE="$nsis_exe" "$root/bench/nsis/payload.nsi" >/dev/null
+    # Started as ours is: by Wine's loader, in the prepared prefix.
+    nsis="'$(wine_loader_for "$nsis_exe")' '$nsis_exe' /S '/D=$(winpath "$nsis_dir")' && sync"
     sides+=(--prepare "rm -rf '$nsis_dir'" -n nsis "$nsis")
   fi
 
