@@ -1,4 +1,5 @@
 // install_bench.exe WORK INSTALL [--pieces]
+// install_bench.exe --whole INSTALL
 // Installs the package laid out in the work folder WORK (Setup.dip,
 // Setup.ftc, Settings.lrk, the setup's own files and "files\") into the
 // folder INSTALL, the way the wizard does it from its summary page: the
@@ -9,6 +10,11 @@
 // tells on the standard error when each phase began (the wizard shown, the
 // installation, its first and last block, the end message, the end). A
 // benchmark tool, not a test.
+//
+// With --whole it is the whole program instead, from its own folder
+// holding Setup.UMF: the launcher's window unpacks the package into a new
+// work folder and hands over to the wizard window, which then installs
+// into INSTALL as above, all in this one process as in Setup.exe.
 //
 // With --pieces it first times, on the progress page, what the copy does for
 // each 32000-byte block of the payload: the two captions, the two bars (each
@@ -26,6 +32,7 @@
 #include "engine/Gest_File.h"
 #include "engine/Progress.h"
 #include "engine/SetupState.h"
+#include "launcher/FrmLaunch.h"
 #include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Host.h"
@@ -73,7 +80,7 @@ class BenchHost final : public tk::Host {
   // The phases, told before the process ends.
   [[noreturn]] void EndProcess(unsigned exitCode) override {
     std::fprintf(stderr,
-                 "install_bench: phases: main reached %.1f ms after the process was created; from there: wizard shown %.1f ms, installation from %.1f ms, %lld blocks from %.1f ms "
+                 "install_bench: phases: main reached %.1f ms after the process was created; from there: wizard shown (after the unpacking with --whole) %.1f ms, installation from %.1f ms, %lld blocks from %.1f ms "
                  "to %.1f ms, end message at %.1f ms, program's end at %.1f ms\n",
                  phases.sinceCreation, phases.shown, phases.installing, phases.blocks, phases.firstBlock, phases.lastBlock,
                  phases.endMessage, phases.Now());
@@ -284,15 +291,23 @@ void TimeFileSteps(const Payload& payload, const std::string& files, const std::
 
 int main(int argc, char** argv) {
   const bool pieces = argc == 4 && std::string(argv[3]) == "--pieces";
+  const bool whole = argc == 3 && std::string(argv[1]) == "--whole";
   if (argc != 3 && !pieces) {
-    std::fprintf(stderr, "usage: install_bench WORK INSTALL [--pieces]\n");
+    std::fprintf(stderr, "usage: install_bench WORK INSTALL [--pieces] | install_bench --whole INSTALL\n");
     return 2;
   }
   static BenchHost host;
   tk::SetHost(&host);
   phases.sinceCreation = MillisecondsSinceCreation();
-  SourceDir = argv[1];
-  FrmSetup().Show();
+  if (whole) {
+    // The launcher's start-up ends with the wizard window shown on the
+    // unpacked work folder.
+    static FrmLaunch launcher;
+    launcher.Load();
+  } else {
+    SourceDir = argv[1];
+    FrmSetup().Show();
+  }
   if (!FrmSetup().Loaded()) {
     std::fprintf(stderr, "install_bench: the wizard window did not load\n");
     return 1;

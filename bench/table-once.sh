@@ -1,23 +1,33 @@
 #!/bin/bash
-# bench/table-once.sh PREFIX SCRATCH MEMBER SIZE EXE INSTALL [TIMEFILE]
-# One whole unpack and install, in the two pieces the program itself runs:
-# SCRATCH/Setup.exe unpacks SCRATCH/Setup.UMF into its work folder in the
-# prefix's temporary folder (bench/extract-once.sh, until the last member
-# MEMBER has its SIZE bytes, then sync), and EXE (install_bench.exe) installs
-# that work folder into INSTALL (bench/install-once.sh, then sync). With
-# TIMEFILE, each piece runs under /usr/bin/time -v, which writes its figures
-# to TIMEFILE.extract and TIMEFILE.install. Exit code: 0 when both pieces
-# succeeded.
+# bench/table-once.sh PREFIX SCRATCH INSTALL [TIMEFILE]
+# One whole unpack and install, in one process as Setup.exe runs it:
+# SCRATCH/install_bench.exe --whole (beside SCRATCH/Setup.UMF) unpacks the
+# package into a new work folder in the prefix's temporary folder, hands over
+# to the wizard window and installs into the folder INSTALL (a Linux path;
+# the program sees it on drive Z:), then the disk is flushed with sync. The
+# program ends by itself once the installation has shown its end message.
+# With TIMEFILE, the program runs under /usr/bin/time -v, which writes its
+# figures there. Exit code: the program's.
 set -u
-prefix=$1 scratch=$2 member=$3 size=$4 exe=$5 install=$6 timefile=${7:-}
-here=$(cd "$(dirname "$0")" && pwd)
+prefix=$1 scratch=$2 install=$3 timefile=${4:-}
+root=$(cd "$(dirname "$0")/.." && pwd)
+# The prefix is made and its wineserver runs: Wine's loader starts the
+# program directly (BENCH_LOADER names it when the caller has looked it up
+# already).
+export WINEPREFIX="$prefix"
+exe=$scratch/install_bench.exe
+loader=${BENCH_LOADER:-}
+if [ -z "$loader" ]; then
+  . "$root/tools/wine-env.sh"
+  loader=$(wine_loader_for "$exe")
+fi
+target="Z:${install//\//\\}"
 
-"$here/extract-once.sh" "$prefix" "$scratch" "$member" "$size" ${timefile:+"$timefile.extract"} || exit 1
-work=
-for d in "$prefix"/drive_c/users/*/Temp/~*.stp; do
-  [ -d "$d" ] || continue
-  [ -z "$work" ] || { echo "table-once: more than one work folder in $prefix" >&2; exit 1; }
-  work=$d
-done
-[ -n "$work" ] || { echo "table-once: no work folder in $prefix" >&2; exit 1; }
-"$here/install-once.sh" "$prefix" "$exe" "$work" "$install" ${timefile:+"$timefile.install"}
+if [ -n "$timefile" ]; then
+  /usr/bin/time -v -o "$timefile" "$loader" "$exe" --whole "$target"
+else
+  "$loader" "$exe" --whole "$target"
+fi
+status=$?
+sync
+exit $status

@@ -7,7 +7,9 @@
 # the ratios and the peak memory, each target with met / not met.
 #   large: 8 files of 32 MiB of random bytes (256 MiB)
 #   small: 1000 files of 4 KiB
-# Needs the 64-bit build's Setup.exe, install_bench.exe, qx_shell.dll and
+# Ours is install_bench.exe --whole: the launcher and the wizard of Setup.exe
+# in one process, the wizard's pages passed by the program itself.
+# Needs the 64-bit build's install_bench.exe, qx_shell.dll and
 # stand-ins (built here; BENCH_WINDOWS64 names another build tree of that
 # preset), umfpack of the native build (BENCH_NATIVE), and Debian's nsis for
 # the NSIS column (installed here when missing and possible). Writes only
@@ -19,7 +21,6 @@ runs=${1:-3}
 
 windows64=${BENCH_WINDOWS64:-build/windows64}
 native=${BENCH_NATIVE:-build/native}
-setup_exe=$root/$windows64/launcher/Setup.exe
 bench_exe=$root/$windows64/bench/install_bench.exe
 keeper_exe=$root/$windows64/bench/keep_desktop.exe
 qx_shell=$root/$windows64/shell/qx_shell.dll
@@ -31,7 +32,7 @@ table=$out/table
 # A prefix of its own: the other benchmarks' work folders do not meet ours.
 prefix=$table/wineprefix
 
-# Setup.exe and the wizard window need a display.
+# The launcher's and the wizard's windows need a display.
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
@@ -56,8 +57,8 @@ if [ ! -x "$umfpack" ]; then
   [ -d "$native" ] || cmake --preset native >/dev/null
   cmake --build "$native" --target umfpack >/dev/null
 fi
-bench_build_windows64 "$windows64" Setup install_bench keep_desktop qx_shell standin_appremove standin_msvbvm50 \
-  -- "$setup_exe" "$bench_exe" "$keeper_exe" "$qx_shell" "$appremove" "$msvbvm50"
+bench_build_windows64 "$windows64" install_bench keep_desktop qx_shell standin_appremove standin_msvbvm50 \
+  -- "$bench_exe" "$keeper_exe" "$qx_shell" "$appremove" "$msvbvm50"
 
 # Payloads, made once and kept (shared with bench/install.sh).
 mkdir -p "$out/data"
@@ -87,7 +88,7 @@ make_package() {  # NAME
   cp "$msvbvm50" "$master/MsVBvm50.dll"
   ( cd "$master" && "$umfpack" "$table/$name/Setup.UMF" Setup.dip Setup.ftc Settings.lrk Welcome.txt \
       Licence.txt qx_shell.dll AppRemove.dll MsVBvm50.dll "$data"/m* >/dev/null )
-  cp "$setup_exe" "$table/$name/Setup.exe"
+  cp "$bench_exe" "$table/$name/install_bench.exe"
 }
 
 # One wineserver for the whole run, started before any timing.
@@ -95,19 +96,13 @@ make_package() {  # NAME
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine_prepare_prefix "$prefix"
 bench_keep_desktop "$prefix" "$keeper_exe"
-# Setup.exe and install_bench.exe come from one build: one loader for both.
-BENCH_LOADER=$(wine_loader_for "$setup_exe")
+BENCH_LOADER=$(wine_loader_for "$bench_exe")
 export BENCH_LOADER
 workdirs="$prefix/drive_c/users/*/Temp/~*.stp"
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 declare -A median peak count pieces
 peak_of() { awk -F': ' '/Maximum resident set size/ {print $2}' "$@" | sort -n | tail -n 1; }
-# elapsed TIMEFILE: the wall time /usr/bin/time -v wrote there, in ms.
-elapsed() {
-  awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, t, ":"); s = 0
-    for (i = 1; i <= n; i++) s = s * 60 + t[i]; printf "%.0f ms", s * 1000 }' "$1"
-}
 check_installed() {  # DATA FOLDER WHO
   local f
   for f in "$1"/m*; do
@@ -119,11 +114,7 @@ bench() {  # NAME
   mkdir -p "$scratch"
   make_package "$name"
   local install=$scratch/install copy=$scratch/copy nsis_dir=$scratch/nsis-install nsis_exe=$scratch/nsis.exe
-  local last member size
-  last=$("$umfpack" --list "$scratch/Setup.UMF" | tail -n 1)
-  size=$(cut -f2 <<<"$last")
-  member=$(cut -f3 <<<"$last")
-  local ours="bench/table-once.sh '$prefix' '$scratch' '$member' $size '$bench_exe' '$install'"
+  local ours="bench/table-once.sh '$prefix' '$scratch' '$install'"
   local cp2="cp -r '$data' '$copy.1' && cp -r '$copy.1' '$copy.2' && sync"
   local nsis=
   local sides=(--prepare "rm -rf $workdirs '$install'" -n ours "$ours"
@@ -142,8 +133,8 @@ bench() {  # NAME
   # Once more each under /usr/bin/time -v for the peak memory, checking
   # that every side put every file in place.
   rm -rf $workdirs "$install" "$copy".* "$nsis_dir"
-  if ! bench/table-once.sh "$prefix" "$scratch" "$member" "$size" "$bench_exe" "$install" \
-      "$table/$name.ours.time" >"$table/$name.ours.log" 2>&1; then
+  if ! bench/table-once.sh "$prefix" "$scratch" "$install" "$table/$name.ours.time" \
+      >"$table/$name.ours.log" 2>&1; then
     echo "bench: the unpack and install failed (see $table/$name.ours.log)" >&2
     exit 1
   fi
@@ -155,9 +146,9 @@ bench() {  # NAME
   fi
   /usr/bin/time -v -o "$table/$name.cp.time" sh -c "$cp2"
   check_installed "$data" "$copy.2" "cp"
-  peak[$name.ours]=$(peak_of "$table/$name.ours.time".*)
+  peak[$name.ours]=$(peak_of "$table/$name.ours.time")
   peak[$name.cp]=$(peak_of "$table/$name.cp.time")
-  pieces[$name]="$(elapsed "$table/$name.ours.time.extract") + $(elapsed "$table/$name.ours.time.install")"
+  pieces[$name]=$(sed -n 's/^install_bench: phases: //p' "$table/$name.ours.log")
   if [ -z "$nsis_why" ]; then
     /usr/bin/time -v -o "$table/$name.nsis.time" sh -c "$nsis"
     check_installed "$data" "$nsis_dir" "the NSIS installer"
@@ -198,7 +189,7 @@ for name in large small; do
     "$(mib "${peak[$name.nsis]:-}")" "" ""
 done
 echo
-echo "Ours in its two pieces in the memory run (unpack + install):"
+echo "Ours in the memory run, from the program's own start:"
 for name in large small; do printf '  %-8s %s\n' "$name" "${pieces[$name]}"; done
 echo
 target() { printf '%-46s %s\n' "$1" "$2"; }
