@@ -9,6 +9,7 @@ root=$PWD
 tools/install-deps.sh || exit 1
 
 jobs=$(nproc)
+rm -f build/windows*/wineprefix*.restarts
 status=0
 step() { echo; echo "== $*"; }
 run() { "$@" || status=1; }
@@ -49,6 +50,15 @@ step "windows64: the same sources, 64-bit, every test under Wine"
 cmake --preset windows64 >/dev/null && cmake --build --preset windows64 -j "$jobs" || exit 1
 run xvfb_run ctest --preset windows64 -j "$jobs"
 tools/wine-run "$root/build/windows64/wineprefix" --stop
+
+# Programs that ended before writing anything and were run again
+# (tools/wine-run): shown, so that a pattern in them is not missed.
+restarts=$(cat build/windows*/wineprefix*.restarts 2>/dev/null || true)
+if [ -n "$restarts" ]; then
+  echo
+  echo "== test programs that ended with a failure code before writing anything, run again:"
+  echo "$restarts"
+fi
 
 echo
 if [ $status -eq 0 ]; then echo "ALL TESTS PASSED"; else echo "SOME TESTS FAILED"; fi
