@@ -1,4 +1,5 @@
-# What the benchmark scripts share (sourced by bash after they set `out`).
+# What the benchmark scripts share (sourced by bash after they set `root`,
+# and `out` where they make payloads).
 
 # Stops when a tool the timings need is missing.
 bench_need_tools() {
@@ -60,4 +61,27 @@ bench_keep_desktop() {
   done
   echo "bench: Wine's desktop did not come up" >&2
   exit 1
+}
+
+# bench_start_wine PREFIX KEEPER PROGRAM: makes the prefix and starts its
+# wineserver and Wine's desktop (KEEPER: keep_desktop.exe); exports the
+# prefix and Wine's settings, and in BENCH_LOADER the loader for PROGRAM.
+bench_start_wine() {
+  . "$root/tools/wine-env.sh"
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  wine_prepare_prefix "$1"
+  bench_keep_desktop "$1" "$2"
+  BENCH_LOADER=$(wine_loader_for "$3")
+  export BENCH_LOADER
+}
+
+# bench_loader PROGRAM: Wine's loader for PROGRAM, BENCH_LOADER when the
+# caller has looked it up already.
+bench_loader() {
+  if [ -n "${BENCH_LOADER:-}" ]; then
+    echo "$BENCH_LOADER"
+  else
+    . "$root/tools/wine-env.sh"
+    wine_loader_for "$1"
+  fi
 }

@@ -9,14 +9,10 @@ set -u
 prefix=$1 scratch=$2 member=$3 size=$4 timefile=${5:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 # The prefix is made and its wineserver runs: Wine's loader starts the
-# program directly, as a user's click would (BENCH_LOADER names it when the
-# caller has looked it up already).
+# program directly, as a user's click would.
+. "$root/bench/common.sh"
 export WINEPREFIX="$prefix"
-loader=${BENCH_LOADER:-}
-if [ -z "$loader" ]; then
-  . "$root/tools/wine-env.sh"
-  loader=$(wine_loader_for "$scratch/Setup.exe")
-fi
+loader=$(bench_loader "$scratch/Setup.exe")
 
 if [ -n "$timefile" ]; then
   /usr/bin/time -v -o "$timefile" "$loader" "$scratch/Setup.exe" >/dev/null 2>&1 &

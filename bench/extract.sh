@@ -51,13 +51,9 @@ make_package small 1000 4096
 # the two packages above pay too.
 make_package one 1 1
 
-# One wineserver for the whole run, started before any timing.
-. "$root/tools/wine-env.sh"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-wine_prepare_prefix "$prefix"
-bench_keep_desktop "$prefix" "$keeper_exe"
-BENCH_LOADER=$(wine_loader_for "$setup_exe")
-export BENCH_LOADER
+# One wineserver and Wine's desktop for the whole run, started before any
+# timing.
+bench_start_wine "$prefix" "$keeper_exe" "$setup_exe"
 workdirs="$prefix/drive_c/users/*/Temp/~*.stp"
 
 declare -A median peak count

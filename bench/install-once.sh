@@ -10,14 +10,10 @@ set -u
 prefix=$1 exe=$2 work=$3 install=$4 timefile=${5:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 # The prefix is made and its wineserver runs: Wine's loader starts the
-# program directly (BENCH_LOADER names it when the caller has looked it up
-# already).
+# program directly.
+. "$root/bench/common.sh"
 export WINEPREFIX="$prefix"
-loader=${BENCH_LOADER:-}
-if [ -z "$loader" ]; then
-  . "$root/tools/wine-env.sh"
-  loader=$(wine_loader_for "$exe")
-fi
+loader=$(bench_loader "$exe")
 
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 

@@ -69,13 +69,9 @@ make_master() {  # NAME
   cp "$msvbvm50" "$master/MsVBvm50.dll"
 }
 
-# One wineserver for the whole run, started before any timing.
-. "$root/tools/wine-env.sh"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-wine_prepare_prefix "$prefix"
-bench_keep_desktop "$prefix" "$keeper_exe"
-BENCH_LOADER=$(wine_loader_for "$bench_exe")
-export BENCH_LOADER
+# One wineserver and Wine's desktop for the whole run, started before any
+# timing.
+bench_start_wine "$prefix" "$keeper_exe" "$bench_exe"
 
 declare -A median peak count
 bench() {  # NAME

@@ -12,15 +12,11 @@ set -u
 prefix=$1 scratch=$2 install=$3 timefile=${4:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 # The prefix is made and its wineserver runs: Wine's loader starts the
-# program directly (BENCH_LOADER names it when the caller has looked it up
-# already).
+# program directly.
+. "$root/bench/common.sh"
 export WINEPREFIX="$prefix"
 exe=$scratch/install_bench.exe
-loader=${BENCH_LOADER:-}
-if [ -z "$loader" ]; then
-  . "$root/tools/wine-env.sh"
-  loader=$(wine_loader_for "$exe")
-fi
+loader=$(bench_loader "$exe")
 target="Z:${install//\//\\}"
 
 if [ -n "$timefile" ]; then

@@ -91,13 +91,9 @@ make_package() {  # NAME
   cp "$bench_exe" "$table/$name/install_bench.exe"
 }
 
-# One wineserver for the whole run, started before any timing.
-. "$root/tools/wine-env.sh"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-wine_prepare_prefix "$prefix"
-bench_keep_desktop "$prefix" "$keeper_exe"
-BENCH_LOADER=$(wine_loader_for "$bench_exe")
-export BENCH_LOADER
+# One wineserver and Wine's desktop for the whole run, started before any
+# timing.
+bench_start_wine "$prefix" "$keeper_exe" "$bench_exe"
 workdirs="$prefix/drive_c/users/*/Temp/~*.stp"
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 

@@ -57,51 +57,52 @@ SetupTimes& TheSetupTimes() {
   return times;
 }
 
-}  // namespace
-
-bool ReadSetupFileTimes(uint64_t (&out)[3], int* err) {
+// The setup program's times, read on first use; null (with *err set as
+// SetFileTimesFromSetup sets it) when they cannot be read.
+const SetupTimes* ReadTimes(int* err) {
   SetupTimes& times = TheSetupTimes();
   if (!times.read) {
     int status = 0;
     const std::string program = Misc::ProgramFile(&status);
     if (status != 0) {
       SetErr(err, status);
-      return false;
+      return nullptr;
     }
     SetErr(err, 0);
     FileHandle source(OpenExisting(Misc::SetupProgramPath(program), false));
-    if (!source.open()) return false;
+    if (!source.open()) return nullptr;
     if (!::GetFileTime(source.get(), &times.created, &times.accessed, &times.written)) {
       SetErr(err, 5);
-      return false;
+      return nullptr;
     }
     times.read = true;
   }
   SetErr(err, 0);
+  return &times;
+}
+
+}  // namespace
+
+bool ReadSetupFileTimes(uint64_t (&out)[3], int* err) {
+  const SetupTimes* times = ReadTimes(err);
+  if (!times) return false;
   auto ticks = [](FILETIME t) { return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-  out[0] = ticks(times.created);
-  out[1] = ticks(times.accessed);
-  out[2] = ticks(times.written);
+  out[0] = ticks(times->created);
+  out[1] = ticks(times->accessed);
+  out[2] = ticks(times->written);
   return true;
 }
 
 void SetFileTimesFromSetup(const std::string& path, int* err) {
-  uint64_t times[3];
-  if (!ReadSetupFileTimes(times, err)) return;
-  auto filetime = [](uint64_t t) {
-    FILETIME ft;
-    ft.dwLowDateTime = static_cast<DWORD>(t & 0xFFFFFFFFu);
-    ft.dwHighDateTime = static_cast<DWORD>(t >> 32);
-    return ft;
-  };
-  const FILETIME created = filetime(times[0]), accessed = filetime(times[1]), written = filetime(times[2]);
+  const SetupTimes* times = ReadTimes(err);
+  if (!times) return;
   // Windows refuses to open a read-only file for writing; the test keeps
   // that rule where the system would not (a privileged user under Wine).
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return;
   FileHandle target(OpenExisting(path, true));
   if (!target.open()) return;
-  if (!::SetFileTime(target.get(), &created, &accessed, &written)) SetErr(err, 5);
+  if (!::SetFileTime(target.get(), &times->created, &times->accessed, &times->written)) SetErr(err, 5);
 }
 
 void RemoveFolder(const std::string& path) { ::RemoveDirectoryA(path.c_str()); }
