@@ -105,6 +105,10 @@ TEST_F(WizardStart, ShowsTheFirstPageAsCreatedWithTheSettingsRead) {
     PostMessageA(w.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     tk::DoEvents();
   };
+  // A move over the face first: a move of the screen's real pointer that
+  // Wine hands to the new window may have left a twin highlighted.
+  PostMessageA(w.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(460, 150));
+  tk::DoEvents();
   click(20, 310);   // the Back place: 120 + 300 twips, 4535 + 120 twips
   click(340, 310);  // the Exit place
   EXPECT_EQ(clicks[0], 1);

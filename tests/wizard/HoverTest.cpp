@@ -7,6 +7,10 @@ namespace {
 using navtest::WizardPages;
 
 TEST_F(WizardPages, HoverSwapsThePicturesAndTheFaceResetsThem) {
+  // The real pointer, wherever a test before left it, goes to the screen's
+  // corner, off the window: only the moves posted here reach the window.
+  ASSERT_TRUE(SetCursorPos(0, 0));
+  tk::DoEvents();
   // Page 0: over Next its twin shows; Back is shown but stays under the
   // disabled Back picture.
   MoveMouse(w().NextStep);
