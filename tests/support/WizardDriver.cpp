@@ -82,12 +82,12 @@ bool SetTextOfWindow(HWND window, const std::string& text) {
 
 }  // namespace
 
-bool WaitFor(const std::function<bool()>& test, std::chrono::milliseconds timeout) {
+bool WaitFor(const std::function<bool()>& test, std::chrono::milliseconds timeout, std::chrono::milliseconds every) {
   const auto end = std::chrono::steady_clock::now() + timeout;
   for (;;) {
     if (test()) return true;
     if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(50ms);
+    std::this_thread::sleep_for(every);
   }
 }
 
