@@ -85,3 +85,23 @@ bench_loader() {
     wine_loader_for "$1"
   fi
 }
+
+# bench_wine_floor EXE RUNS: Wine's own floor on this machine, in the same
+# run as the figures it stands beside (EXE: wine_floor.exe; the prefix and
+# its wineserver and desktop are up). Sets FLOOR_WINDOW, the median time in
+# seconds of RUNS starts of a program that only shows a window with a line
+# of text, and FLOOR_FILE, the median over RUNS runs of the milliseconds a
+# bare loop takes to create, write once and close a 4 KiB file on the disk
+# of the work folders.
+bench_wine_floor() {
+  local exe=$1 runs=$2 marker=$out/run/floor/shown
+  mkdir -p "$out/run/floor"
+  hyperfine --runs "$runs" --warmup 1 --export-json "$out/floor.json" --style basic \
+    -n window "$root/bench/floor-once.sh '$WINEPREFIX' '$exe' '$marker'" >/dev/null
+  FLOOR_WINDOW=$(jq -r '.results[0].median' "$out/floor.json")
+  local i per=()
+  for i in $(seq "$runs"); do
+    per+=("$("$(bench_loader "$exe")" "$exe" files 'C:\wine-floor-files' 1000 4096 | tr -d '\r')")
+  done
+  FLOOR_FILE=$(printf '%s\n' "${per[@]}" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
+}

@@ -17,6 +17,7 @@ windows64=${BENCH_WINDOWS64:-build/windows64}
 native=${BENCH_NATIVE:-build/native}
 setup_exe=$root/$windows64/launcher/Setup.exe
 keeper_exe=$root/$windows64/bench/keep_desktop.exe
+floor_exe=$root/$windows64/bench/wine_floor.exe
 umfpack=$root/$native/tools/umfpack/umfpack
 out=$root/out/bench
 prefix=$out/wineprefix
@@ -33,7 +34,7 @@ if [ ! -x "$umfpack" ]; then
   [ -d "$native" ] || cmake --preset native >/dev/null
   cmake --build "$native" --target umfpack >/dev/null
 fi
-bench_build_windows64 "$windows64" Setup keep_desktop -- "$setup_exe" "$keeper_exe"
+bench_build_windows64 "$windows64" Setup keep_desktop wine_floor -- "$setup_exe" "$keeper_exe" "$floor_exe"
 
 # Packages, made once and kept.
 mkdir -p "$out/data"
@@ -90,6 +91,8 @@ bench small
 bench one
 rm -rf $workdirs
 
+bench_wine_floor "$floor_exe" "$runs"
+
 ms() { awk -v s="$1" 'BEGIN { printf "%.1f ms", s * 1000 }'; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
 echo
@@ -115,3 +118,9 @@ printf '%-32s %14s %14s %14s\n' "large: after the start" "$(ms "$large_net")" "$
   "$(awk -v a="$large_net" -v b="${median[large.cp]}" 'BEGIN { printf "%.2fx", a / b }')"
 small_net=$(awk -v a="${median[small.setup]}" -v s="$start" 'BEGIN { print a - s }')
 printf '%-32s %14s\n' "small: per member after the start" "$(per_member "$small_net")"
+echo
+echo "Wine's floor in the same run (wine_floor.exe):"
+printf '%-32s %14s\n' "a program showing a window" "$(ms "$FLOOR_WINDOW")"
+printf '%-32s %14s\n' "a bare 4 KiB file created" "$FLOOR_FILE ms"
+printf '%-32s %14s\n' "large: 2x cp less that start" \
+  "$(ms "$(awk -v c="${median[large.cp]}" -v w="$FLOOR_WINDOW" 'BEGIN { print 2 * c - w }')")"

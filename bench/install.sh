@@ -19,6 +19,7 @@ runs=${1:-5}
 windows64=${BENCH_WINDOWS64:-build/windows64}
 bench_exe=$root/$windows64/bench/install_bench.exe
 keeper_exe=$root/$windows64/bench/keep_desktop.exe
+floor_exe=$root/$windows64/bench/wine_floor.exe
 qx_shell=$root/$windows64/shell/qx_shell.dll
 appremove=$root/$windows64/standins/appremove.dll
 msvbvm50=$root/$windows64/standins/MsVBvm50.dll
@@ -33,8 +34,8 @@ fi
 . "$root/bench/common.sh"
 bench_need_tools
 
-bench_build_windows64 "$windows64" install_bench keep_desktop qx_shell standin_appremove standin_msvbvm50 \
-  -- "$bench_exe" "$keeper_exe" "$qx_shell" "$appremove" "$msvbvm50"
+bench_build_windows64 "$windows64" install_bench keep_desktop wine_floor qx_shell standin_appremove standin_msvbvm50 \
+  -- "$bench_exe" "$keeper_exe" "$floor_exe" "$qx_shell" "$appremove" "$msvbvm50"
 
 # Payloads, made once and kept under out/bench/data/install-NAME/.
 mkdir -p "$out/data"
@@ -117,6 +118,7 @@ bench() {  # NAME
 bench large
 bench small
 bench one
+bench_wine_floor "$floor_exe" "$runs"
 
 ms() { awk -v s="$1" 'BEGIN { printf "%.1f ms", s * 1000 }'; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
@@ -144,6 +146,12 @@ row "large: without them" "$(ms "$large_net")" "$(ms "${median[large.cp]}")" \
   "$(ratio "$large_net" "${median[large.cp]}")" "<= 3x cp"
 small_net=$(awk -v a="${median[small.setup]}" -v s="$start" 'BEGIN { print a - s }')
 row "small: per file without them" "$(per_file "$small_net")" "" "" "<= 1.5 ms"
+echo
+echo "Wine's floor in the same run (wine_floor.exe):"
+row "a program showing a window" "$(ms "$FLOOR_WINDOW")"
+row "a bare 4 KiB file created" "$FLOOR_FILE ms"
+row "large: 3x cp less that start" \
+  "$(ms "$(awk -v c="${median[large.cp]}" -v w="$FLOOR_WINDOW" 'BEGIN { print 3 * c - w }')")"
 
 # When each phase of the memory run began, from the program's own start.
 echo

@@ -1,0 +1,93 @@
+// wine_floor.exe: what Wine itself costs on the machine at hand, for the
+// benchmarks' reference rows. A benchmark tool, not a test.
+//   wine_floor.exe window MARKER
+//     shows one window with a line of text (the least a program with a
+//     window does), handles what is pending, then creates the file MARKER
+//     and waits until it is ended; the script times start to MARKER.
+//   wine_floor.exe files FOLDER COUNT BYTES
+//     shows the same window, then creates COUNT files of BYTES bytes in
+//     FOLDER, each created, written once and closed, and prints the time per file in milliseconds to the
+//     standard output; the files are removed again.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+LRESULT CALLBACK FaceProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(hwnd, &ps);
+    ::TextOutA(dc, 10, 10, "wine_floor", 10);
+    ::EndPaint(hwnd, &ps);
+    return 0;
+  }
+  return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Shows the window and handles what is pending; null when it cannot.
+HWND ShowFace() {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = FaceProc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+  wc.lpszClassName = "wine_floor";
+  if (!::RegisterClassA(&wc)) return nullptr;
+  HWND hwnd = ::CreateWindowA("wine_floor", "wine_floor", WS_OVERLAPPED | WS_CAPTION, 100, 100, 368, 106, nullptr,
+                              nullptr, wc.hInstance, nullptr);
+  if (!hwnd) return nullptr;
+  ::ShowWindow(hwnd, SW_SHOWNORMAL);
+  ::UpdateWindow(hwnd);
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+  return hwnd;
+}
+
+int ShowWindowThenMark(const char* marker) {
+  if (!ShowFace()) return 1;
+  HANDLE h = ::CreateFileA(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return 1;
+  ::CloseHandle(h);
+  MSG msg;
+  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+  return 0;
+}
+
+int CreateFiles(const std::string& folder, int count, size_t bytes) {
+  // The loop runs with the window up, as the launcher's does.
+  if (!ShowFace()) return 1;
+  ::CreateDirectoryA(folder.c_str(), nullptr);
+  const std::vector<char> data(bytes, 'x');
+  LARGE_INTEGER frequency, start, end;
+  ::QueryPerformanceFrequency(&frequency);
+  ::QueryPerformanceCounter(&start);
+  for (int i = 0; i < count; ++i) {
+    const std::string path = folder + "\\m" + std::to_string(i);
+    HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 1;
+    DWORD written = 0;
+    const bool ok = ::WriteFile(h, data.data(), static_cast<DWORD>(bytes), &written, nullptr) && written == bytes;
+    ::CloseHandle(h);
+    if (!ok) return 1;
+  }
+  ::QueryPerformanceCounter(&end);
+  for (int i = 0; i < count; ++i) ::DeleteFileA((folder + "\\m" + std::to_string(i)).c_str());
+  ::RemoveDirectoryA(folder.c_str());
+  const double ms = static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+  std::printf("%.3f\n", count > 0 ? ms / count : 0.0);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "window" && argc == 3) return ShowWindowThenMark(argv[2]);
+  if (mode == "files" && argc == 5) return CreateFiles(argv[2], std::atoi(argv[3]), std::strtoul(argv[4], nullptr, 10));
+  std::fprintf(stderr, "usage: wine_floor.exe window MARKER | files FOLDER COUNT BYTES\n");
+  return 2;
+}
