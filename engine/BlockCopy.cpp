@@ -140,6 +140,13 @@ std::string MakeTempName(const std::string& name) {
   return TempName::MakeTempName(name, [](const std::string& path) { return FileExists(path); });
 }
 
+bool NothingNamed(const std::string& path, unsigned long& attributes) {
+  attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) return false;
+  const DWORD lookup = ::GetLastError();
+  return lookup == ERROR_FILE_NOT_FOUND || lookup == ERROR_PATH_NOT_FOUND;
+}
+
 bool CopyFileWithProgress(const std::string& source, const std::string& target) {
   int failure = 0;
   return CopyFileWithProgress(source, target, failure);
@@ -155,12 +162,9 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
   failure = 0;
   request.timesGiven = false;
   request.attributesGiven = false;
-  const DWORD targetAttributes =
-      request.targetAbsent ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(target.c_str());
   // Nothing at all under the target's name: nothing to delete or cut below.
-  const bool targetAbsent =
-      request.targetAbsent || (targetAttributes == INVALID_FILE_ATTRIBUTES && (::GetLastError() == ERROR_FILE_NOT_FOUND ||
-                                                                              ::GetLastError() == ERROR_PATH_NOT_FOUND));
+  DWORD targetAttributes = INVALID_FILE_ATTRIBUTES;
+  const bool targetAbsent = request.targetAbsent || NothingNamed(target, targetAttributes);
   UnderWay underWay(target, targetAttributes);
 
   // A missing or unreadable source leaves the target as it was.

@@ -32,6 +32,10 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target);
 // source, a write that failed).
 bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure);
 
+// True when nothing at all is under path's name, neither file nor folder (or
+// its folder is missing); `attributes` gets what the system gave for it.
+bool NothingNamed(const std::string& path, unsigned long& attributes);
+
 // What the installer of files hands the copy beyond the two names, so that
 // the copy does not look for the target again nor open it again afterwards.
 struct CopyRequest {

@@ -105,10 +105,8 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
   // Most targets are new: a name its folder does not hold (or a folder yet
   // to be made) is no file, and the copy need not look for it again.
   CopyRequest request;
-  const DWORD attributes = ::GetFileAttributesA(target.c_str());
-  const DWORD lookup = ::GetLastError();
-  request.targetAbsent =
-      attributes == INVALID_FILE_ATTRIBUTES && (lookup == ERROR_FILE_NOT_FOUND || lookup == ERROR_PATH_NOT_FOUND);
+  DWORD attributes = 0;
+  request.targetAbsent = NothingNamed(target, attributes);
   if (!request.targetAbsent && FileExists(target)) {
     existed = true;
     if (!replace) return true;
