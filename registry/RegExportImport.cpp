@@ -1,8 +1,10 @@
 // The "REGEDIT4" export and import of clsRegistryAccess.
+#include <algorithm>
 #include <cstdio>
 
 #include "registry/HivePath.h"
 #include "registry/RegText.h"
+#include "registry/RegValueLine.h"
 #include "registry/clsRegistryAccess.h"
 
 namespace {
@@ -17,22 +19,14 @@ std::string EightHexDigits(int32_t n) {
   return digits;
 }
 
-// The number the leading hexadecimal digits of text give (0 when there are
-// none), as a 32-bit number in two's complement: "FFFFFFFF" is -1. False
-// when the digits give more than 32 bits.
-bool ReadHexDword(const std::string& text, int32_t& number) {
-  uint64_t value = 0;
-  for (char c : text) {
-    int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else break;
-    value = value * 16 + static_cast<uint64_t>(digit);
-    if (value > 0xFFFFFFFFull) return false;
-  }
-  number = static_cast<int32_t>(static_cast<uint32_t>(value));
-  return true;
+// Hex-pair text ("0A FF") as the byte list of a line ("0A,FF").
+std::string ByteList(const std::string& hexPairs) { return reg::ReplaceChar(reg::TrimBlanks(hexPairs), ' ', ','); }
+
+// The type of a "hex(N):" line: N in lower-case hexadecimal.
+std::string TypedHexPrefix(uint32_t type) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(type));
+  return prefix;
 }
 }  // namespace
 
@@ -40,6 +34,9 @@ int32_t clsRegistryAccess::ExportToReg(const std::string& sPath, const std::stri
                                        tk::TextHolder* Output) {
   // An existing file is never overwritten.
   if (files_.NormalFileExists(sRegFile)) return 0;
+  // A key that cannot be opened (missing, or of no known hive) gives no file.
+  std::vector<std::string> subKeys;
+  if (EnumKeys(sPath, subKeys) < 0) return 0;
   if (!files_.Create(sRegFile, std::string(kHeader) + kCrLf + kCrLf)) return 0;
   return ExportKey(sPath, sRegFile, IncludeSubkeys, Output) ? 1 : 0;
 }
@@ -51,36 +48,38 @@ bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& fi
     if (yield_) yield_();
     Output->SetText(key);
   }
+  std::vector<ValueRecord> values;
+  if (ListValues(key, -1, values) < 0) return false;
 
+  // Each value under its stored name; one whose read failed is left out and
+  // makes the export incomplete.
+  bool complete = true;
   std::string section = "[" + key + "]" + kCrLf;
-  const std::string oneNul(1, '\0');
-  if (ReadString(key, "", oneNul) != oneNul) section += "@=" + Quoted(ReadString(key, "", "")) + kCrLf;
-
-  std::vector<std::string> names;
-  std::vector<RegValueEntry> values;
-  EnumValues(key, names, values, static_cast<int32_t>(reg::kTypeString));
-  for (size_t i = 0; i < names.size(); ++i) {
-    const std::string* text = std::get_if<std::string>(&values[i]);
-    if (!names[i].empty() && text) section += Quoted(names[i]) + "=" + Quoted(*text) + kCrLf;
+  // A string default is the "@" line; a binary or DWORD default comes with
+  // its group under the empty name; any other keeps its type as "hex(N):".
+  const auto byDefault =
+      std::find_if(values.begin(), values.end(), [](const ValueRecord& v) { return v.name.empty(); });
+  // No default value: nothing to write here, as for a binary one.
+  const uint32_t defaultType = byDefault == values.end() ? reg::kTypeBinary : byDefault->type;
+  if (defaultType == reg::kTypeString) {
+    if (byDefault->read) section += "@=" + Quoted(std::get<std::string>(byDefault->entry)) + kCrLf;
+    complete = complete && byDefault->read;
+  } else if (defaultType != reg::kTypeBinary && defaultType != reg::kTypeDword) {
+    section += "@=" + TypedHexPrefix(defaultType) + ByteList(BinToStr(byDefault->data)) + kCrLf;
   }
-
-  names.clear();
-  values.clear();
-  EnumValues(key, names, values, static_cast<int32_t>(reg::kTypeBinary));
-  for (size_t i = 0; i < names.size(); ++i) {
-    const std::string* hex = std::get_if<std::string>(&values[i]);
-    const std::string bytes = hex ? reg::ReplaceChar(reg::TrimBlanks(*hex), ' ', ',') : std::string();
-    section += Quoted(names[i]) + "=hex:" + bytes + kCrLf;
+  for (const ValueRecord& v : values) {
+    if (v.type != reg::kTypeString || v.name.empty()) continue;
+    if (v.read) section += Quoted(v.name) + "=" + Quoted(std::get<std::string>(v.entry)) + kCrLf;
+    complete = complete && v.read;
   }
-
-  names.clear();
-  values.clear();
-  EnumValues(key, names, values, static_cast<int32_t>(reg::kTypeDword));
-  for (size_t i = 0; i < names.size(); ++i) {
-    const int32_t* number = std::get_if<int32_t>(&values[i]);
-    section += Quoted(names[i]) + "=dword:" + EightHexDigits(number ? *number : 0) + kCrLf;
+  for (const ValueRecord& v : values) {
+    if (v.type == reg::kTypeBinary) section += Quoted(v.name) + "=hex:" + ByteList(BinToStr(v.data)) + kCrLf;
   }
-
+  for (const ValueRecord& v : values) {
+    if (v.type != reg::kTypeDword) continue;
+    if (v.read) section += Quoted(v.name) + "=dword:" + EightHexDigits(std::get<int32_t>(v.entry)) + kCrLf;
+    complete = complete && v.read;
+  }
   section += kCrLf;
   if (!files_.Append(file, section)) return false;
 
@@ -88,10 +87,10 @@ bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& fi
     std::vector<std::string> subKeys;
     EnumKeys(key, subKeys);
     for (const std::string& name : subKeys) {
-      if (!ExportKey(key + "\\" + name, file, IncludeSubkeys, Output)) return false;
+      if (!ExportKey(key + "\\" + name, file, IncludeSubkeys, Output)) complete = false;
     }
   }
-  return true;
+  return complete;
 }
 
 int32_t clsRegistryAccess::ImportFromReg(const std::string& sRegFile) {
@@ -102,6 +101,9 @@ int32_t clsRegistryAccess::ImportFromReg(const std::string& sRegFile) {
   const std::vector<std::string> lines = reg::SplitCrLf(text);
   if (lines.empty() || reg::UpperAscii(lines[0]) != kHeader) return 0;
 
+  // A file whose every write failed has imported nothing.
+  int writes = 0;
+  bool applied = false;
   size_t i = 1;
   while (i < lines.size()) {
     const std::string head = reg::WithoutChar(reg::TrimBlanks(lines[i]), '"');
@@ -114,33 +116,44 @@ int32_t clsRegistryAccess::ImportFromReg(const std::string& sRegFile) {
     ++i;
     if (!key.empty() && key[0] == '-') {
       // The key's own lines are passed over by the walk.
-      KillKey(key.substr(1));
+      if (KillKey(key.substr(1)) != 0) applied = true;
       continue;
     }
-    for (; i < lines.size(); ++i) {
+    while (i < lines.size()) {
       const std::string line = reg::TrimBlanks(reg::WithoutChar(lines[i], '"'));
       if (!line.empty() && line[0] == '[') break;  // the next head
-      if (line.empty() || line[0] == ';') continue;
-      const size_t eq = line.find('=');
-      if (eq == std::string::npos) continue;
-      // Name and data are not trimmed again; text after a second "=" is dropped.
-      const std::string name = line.substr(0, eq);
-      const size_t eq2 = line.find('=', eq + 1);
-      const std::string data = line.substr(eq + 1, eq2 == std::string::npos ? std::string::npos : eq2 - eq - 1);
+      ++i;
+      std::string name;
+      std::string data;
+      if (line.empty() || line[0] == ';' || !reg::SplitValueLine(reg::TrimBlanks(lines[i - 1]), name, data)) continue;
+      uint32_t type = 0;
+      std::string hex;
+      int32_t result = 0;
       if (reg::TrimBlanks(data) == "-") {
-        KillValue(key, name);
-      } else if (reg::LowerAscii(data.substr(0, 4)) == "hex:") {
-        WriteBinary(key, name, reg::ReplaceChar(data.substr(4), ',', ' '));
+        if (KillValue(key, name) != 0) applied = true;
+        continue;
+      }
+      ++writes;
+      if (reg::ParseHexData(data, type, hex)) {
+        hex = reg::ReplaceChar(reg::JoinContinuedHex(hex, lines, i), ',', ' ');
+        // "hex:" writes under the name as given, "@" too; "hex(N):" lands where
+        // its text did when such a line was stored as a string.
+        if (reg::LowerAscii(data.substr(0, 4)) == "hex:") {
+          result = WriteBinary(key, name, hex);
+        } else {
+          result = WriteTyped(key, name == "@" ? std::string() : name, type, hex);
+        }
       } else if (reg::LowerAscii(data.substr(0, 6)) == "dword:") {
         // A number wider than 32 bits is passed over.
         int32_t number = 0;
-        if (ReadHexDword(data.substr(6), number)) WriteDWORD(key, name, number);
+        if (reg::ReadHexDword(data.substr(6), number)) result = WriteDWORD(key, name, number);
       } else {
-        WriteString(key, name, data);
+        result = WriteString(key, name, data);
         // "@" given as an empty string removes the default value.
         if (name == "@" && data.empty()) KillValue(key, "");
       }
+      if (result != 0) applied = true;
     }
   }
-  return 1;
+  return writes > 0 && !applied ? 0 : 1;
 }

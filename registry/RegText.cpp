@@ -29,6 +29,13 @@ std::string LowerAscii(std::string text) {
   return text;
 }
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
 std::vector<std::string> SplitCrLf(const std::string& text) {
   std::vector<std::string> pieces;
   if (text.empty()) return pieces;

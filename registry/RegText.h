@@ -19,6 +19,10 @@ std::string ReplaceChar(std::string text, char from, char to);
 // ASCII letters in lower case.
 std::string LowerAscii(std::string text);
 
+// The value of a hexadecimal digit, letters of either case; -1 for any
+// other character.
+int HexDigitValue(char c);
+
 // The pieces of text between CR LF pairs; an empty text has no pieces.
 std::vector<std::string> SplitCrLf(const std::string& text);
 

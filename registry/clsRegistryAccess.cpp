@@ -72,13 +72,6 @@ int32_t EnumValueEntry(reg::Api& api, int32_t key, uint32_t index, std::string& 
   }
   return reg::kMoreData;
 }
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 }  // namespace
 
 clsRegistryAccess::clsRegistryAccess(reg::Api& api, reg::Files& files) : api_(api), files_(files) {
@@ -164,19 +157,24 @@ int32_t clsRegistryAccess::QueryWhole(int32_t key, const std::string& name, uint
   return reg::kMoreData;
 }
 
-std::string clsRegistryAccess::ReadString(const std::string& sPath, const std::string& sName,
-                                          const std::string& sDefault) {
+bool clsRegistryAccess::QueryString(const std::string& sPath, const std::string& sName, std::string& text) {
   Parse(sPath);
-  if (api_.OpenKeyEx(lRoot, sSubKey, reg::kKeyRead, lHandle) != kSuccess) return sDefault;
+  if (api_.OpenKeyEx(lRoot, sSubKey, reg::kKeyRead, lHandle) != kSuccess) return false;
   KeyCloser closer(api_, lHandle);
   uint32_t type = reg::kTypeString;
-  std::string text(255, ' ');
-  if (QueryWhole(lHandle, sName, type, text) != kSuccess) return sDefault;
+  text.assign(255, ' ');
+  if (QueryWhole(lHandle, sName, type, text) != kSuccess) return false;
   text = reg::TrimBlanks(text);
   // The last byte is the terminating NUL; a value stored with no bytes (or
   // only blanks) has none to drop.
   if (!text.empty()) text.pop_back();
-  return text;
+  return true;
+}
+
+std::string clsRegistryAccess::ReadString(const std::string& sPath, const std::string& sName,
+                                          const std::string& sDefault) {
+  std::string text;
+  return QueryString(sPath, sName, text) ? text : sDefault;
 }
 
 int32_t clsRegistryAccess::WriteDWORD(const std::string& sPath, const std::string& sName, int32_t lValue) {
@@ -186,21 +184,31 @@ int32_t clsRegistryAccess::WriteDWORD(const std::string& sPath, const std::strin
   return WriteValue(sPath, sName, reg::kTypeDword, data);
 }
 
-int32_t clsRegistryAccess::ReadDWORD(const std::string& sPath, const std::string& sName, int32_t lDefault) {
+bool clsRegistryAccess::QueryDword(const std::string& sPath, const std::string& sName, int32_t& number) {
   Parse(sPath);
-  if (api_.OpenKeyEx(lRoot, sSubKey, reg::kKeyRead, lHandle) != kSuccess) return lDefault;
+  if (api_.OpenKeyEx(lRoot, sSubKey, reg::kKeyRead, lHandle) != kSuccess) return false;
   KeyCloser closer(api_, lHandle);
   unsigned char bytes[4] = {0, 0, 0, 0};
   uint32_t type = reg::kTypeDword;
   uint32_t size = 4;
-  if (api_.QueryValueEx(lHandle, sName, type, bytes, size) != kSuccess) return lDefault;
+  if (api_.QueryValueEx(lHandle, sName, type, bytes, size) != kSuccess) return false;
   const uint32_t v = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
-  return static_cast<int32_t>(v);
+  number = static_cast<int32_t>(v);
+  return true;
+}
+
+int32_t clsRegistryAccess::ReadDWORD(const std::string& sPath, const std::string& sName, int32_t lDefault) {
+  int32_t number = 0;
+  return QueryDword(sPath, sName, number) ? number : lDefault;
 }
 
 int32_t clsRegistryAccess::WriteBinary(const std::string& sPath, const std::string& sName, const std::string& sValue) {
-  std::string hex = sValue;
-  return WriteValue(sPath, sName, reg::kTypeBinary, StrToBin(hex));
+  return WriteTyped(sPath, sName, reg::kTypeBinary, sValue);
+}
+
+int32_t clsRegistryAccess::WriteTyped(const std::string& sPath, const std::string& sName, uint32_t type,
+                                      std::string hex) {
+  return WriteValue(sPath, sName, type, StrToBin(hex));
 }
 
 std::string clsRegistryAccess::ReadBinary(const std::string& sPath, const std::string& sName,
@@ -235,32 +243,47 @@ bool clsRegistryAccess::ValueExists(const std::string& sPath, const std::string&
   return api_.QueryValueEx(lHandle, sName, type, nullptr, size) == kSuccess;
 }
 
-int32_t clsRegistryAccess::EnumValues(const std::string& sPath, std::vector<std::string>& sName,
-                                      std::vector<RegValueEntry>& sValue, int32_t OnlyType) {
+int32_t clsRegistryAccess::ListValues(const std::string& sPath, int32_t OnlyType, std::vector<ValueRecord>& records) {
   Parse(sPath);
   // A handle of its own: the reads below use lHandle.
   int32_t handle = 0;
   if (api_.OpenKey(lRoot, sSubKey, handle) != kSuccess) return -1;
   KeyCloser closer(api_, handle);
+  records.clear();
+  ValueRecord record;
+  // As in EnumKeys, any result but success ends the walk.
+  for (uint32_t index = 0;
+       EnumValueEntry(api_, handle, index, record.name, record.type, record.data) == kSuccess; ++index) {
+    if (OnlyType != -1 && static_cast<int64_t>(OnlyType) != static_cast<int64_t>(record.type)) continue;
+    // Read under the stored name: a trimmed one may name another value or none.
+    record.read = true;
+    if (record.type == reg::kTypeBinary) {
+      record.entry = record.data.empty() ? std::string() : reg::TrimBlanks(BinToStr(record.data));
+    } else if (record.type == reg::kTypeDword) {
+      int32_t number = 0;
+      record.read = QueryDword(sPath, record.name, number);
+      record.entry = number;
+    } else if (record.type == reg::kTypeString) {
+      std::string text;
+      record.read = QueryString(sPath, record.name, text);
+      record.entry = record.read ? text : std::string();
+    } else {
+      record.entry = std::monostate();
+    }
+    records.push_back(record);
+  }
+  return static_cast<int32_t>(records.size());
+}
+
+int32_t clsRegistryAccess::EnumValues(const std::string& sPath, std::vector<std::string>& sName,
+                                      std::vector<RegValueEntry>& sValue, int32_t OnlyType) {
+  std::vector<ValueRecord> records;
+  if (ListValues(sPath, OnlyType, records) < 0) return -1;
   sName.clear();
   sValue.clear();
-  std::string name;
-  std::string data;
-  uint32_t type = 0;
-  // As in EnumKeys, any result but success ends the walk.
-  for (uint32_t index = 0; EnumValueEntry(api_, handle, index, name, type, data) == kSuccess; ++index) {
-    if (OnlyType != -1 && static_cast<int64_t>(OnlyType) != static_cast<int64_t>(type)) continue;
-    name = reg::TrimBlanks(name);
-    RegValueEntry value;
-    if (type == reg::kTypeBinary) {
-      value = data.empty() ? std::string() : reg::TrimBlanks(BinToStr(data));
-    } else if (type == reg::kTypeDword) {
-      value = ReadDWORD(sPath, name, 0);
-    } else if (type == reg::kTypeString) {
-      value = ReadString(sPath, name, "");
-    }
-    sName.push_back(name);
-    sValue.push_back(std::move(value));
+  for (ValueRecord& record : records) {
+    sName.push_back(reg::TrimBlanks(record.name));
+    sValue.push_back(std::move(record.entry));
   }
   return static_cast<int32_t>(sName.size());
 }
@@ -272,8 +295,8 @@ std::string clsRegistryAccess::StrToBin(std::string& sBin) {
   // Pairs from the left; an odd count leaves the last digit alone, and it
   // becomes a byte of its own value.
   for (size_t i = 0; i < sBin.size(); i += 2) {
-    const int high = HexDigitValue(sBin[i]);
-    const int low = i + 1 < sBin.size() ? HexDigitValue(sBin[i + 1]) : -1;
+    const int high = reg::HexDigitValue(sBin[i]);
+    const int low = i + 1 < sBin.size() ? reg::HexDigitValue(sBin[i + 1]) : -1;
     int value = 0;
     if (high >= 0) value = low >= 0 ? high * 16 + low : high;
     bytes += static_cast<char>(value);

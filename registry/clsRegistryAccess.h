@@ -78,8 +78,9 @@ class clsRegistryAccess {
   int32_t KillValue(const std::string& sPath, const std::string& sName);
   bool ValueExists(const std::string& sPath, const std::string& sName);
   // Fills sName and sValue with the values of the key, only those of type
-  // OnlyType unless it is -1. On -1 (key cannot be opened) both lists stay
-  // as they were.
+  // OnlyType unless it is -1; the names come without leading and trailing
+  // blanks, the values as read under their stored names. On -1 (key cannot
+  // be opened) both lists stay as they were.
   int32_t EnumValues(const std::string& sPath, std::vector<std::string>& sName, std::vector<RegValueEntry>& sValue,
                      int32_t OnlyType = -1);
 
@@ -112,8 +113,32 @@ class clsRegistryAccess {
   int32_t ParseKeyPath(std::string& path, std::string& subKey);
   // Parses sPath into lRoot and sSubKey.
   void Parse(const std::string& sPath);
-  // Appends the sections of path (and of its sub-keys) to file.
+  // One value of a key as the enumeration meets it: its name as stored (not
+  // trimmed), its type and bytes, and its entry as EnumValues delivers it.
+  // read is False when the entry's read failed (the entry then holds
+  // EnumValues' default: 0 or the empty text).
+  struct ValueRecord {
+    std::string name;
+    uint32_t type = 0;
+    std::string data;
+    RegValueEntry entry;
+    bool read = true;
+  };
+  // The values of sPath (only those of type OnlyType unless it is -1), in
+  // the registry's order, each read under its stored name. -1 when the key
+  // cannot be opened, else the number of records.
+  int32_t ListValues(const std::string& sPath, int32_t OnlyType, std::vector<ValueRecord>& records);
+  // ReadString and ReadDWORD, with False where those give their default.
+  bool QueryString(const std::string& sPath, const std::string& sName, std::string& text);
+  bool QueryDword(const std::string& sPath, const std::string& sName, int32_t& number);
+
+  // Appends the sections of path (and of its sub-keys) to file. False when
+  // the key cannot be opened, a value cannot be read or the file cannot be
+  // written; the sections of the other keys are written all the same, but
+  // a section that cannot be written ends the export.
   bool ExportKey(const std::string& path, const std::string& file, bool IncludeSubkeys, tk::TextHolder* Output);
+  // Writes the bytes of a value line's hex list as a value of type.
+  int32_t WriteTyped(const std::string& sPath, const std::string& sName, uint32_t type, std::string hex);
   // Reads a value whole into data; kSuccess or the platform's result.
   int32_t QueryWhole(int32_t key, const std::string& name, uint32_t& type, std::string& data);
   // Writes data of type into the value, after the key checks of the writes.

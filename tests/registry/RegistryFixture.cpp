@@ -29,6 +29,20 @@ void RegistryTest::PutRaw(const std::string& below, const std::string& name, uin
   backend->api().CloseKey(handle);
 }
 
+std::string RegistryTest::GetRaw(const std::string& below, const std::string& name, uint32_t& type) {
+  const std::string subKey = backend->baseSubKey() + (below.empty() ? "" : "\\" + below);
+  int32_t handle = 0;
+  if (backend->api().OpenKey(reg::kCurrentUser, subKey, handle) != reg::kSuccess) return "missing";
+  std::string data(65536, '\0');
+  uint32_t size = static_cast<uint32_t>(data.size());
+  const int32_t r =
+      backend->api().QueryValueEx(handle, name, type, reinterpret_cast<unsigned char*>(data.data()), size);
+  backend->api().CloseKey(handle);
+  if (r != reg::kSuccess) return "missing";
+  data.resize(size);
+  return data;
+}
+
 std::string RegistryTest::ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -36,6 +36,9 @@ class RegistryTest : public ::testing::Test {
   // Stores a value of any type straight through the registry interface,
   // creating the key below the base (empty: the base itself).
   void PutRaw(const std::string& below, const std::string& name, uint32_t type, const std::string& data);
+  // Type and bytes of a value below the base, read straight through the
+  // registry interface; "missing" when the value cannot be read.
+  std::string GetRaw(const std::string& below, const std::string& name, uint32_t& type);
   // A path in the test's own folder (created empty in SetUp).
   std::string FilePath(const std::string& name) const { return (dir / name).string(); }
   static std::string ReadFile(const std::string& path);

@@ -5,6 +5,27 @@
 #include "registry/RegAccess.h"
 #include "toolkit/Win.h"
 
+namespace {
+// Runs the system's registry editor silently on file and waits for it.
+bool RegeditImport(const std::string& file) {
+  char windows[MAX_PATH];
+  const UINT length = ::GetWindowsDirectoryA(windows, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return false;
+  std::string line(1, '"');
+  line.append(windows, length).append("\\regedit.exe\" /S \"").append(file).append(1, '"');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+    return false;
+  }
+  ::WaitForSingleObject(started.hProcess, INFINITE);
+  ::CloseHandle(started.hThread);
+  ::CloseHandle(started.hProcess);
+  return true;
+}
+}  // namespace
+
 TEST_F(RegistryTest, HiddenRegFilesCountAsMissing) {
   const std::string file = FilePath("hidden.reg");
   WriteFile(file, "REGEDIT4\r\n\r\n[" + base + "]\r\n\"v\"=\"x\"\r\n");
@@ -33,4 +54,38 @@ TEST_F(RegistryTest, SharedObjectWorksOnTheRealRegistry) {
   ::RegCloseKey(key);
   EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
   EXPECT_EQ(value, 0x1234u);
+}
+
+// Where the object's dialect and the registry editor's agree (no backslash
+// or quote inside the data), both store the same types and bytes.
+TEST_F(RegistryTest, ImportStoresWhatTheRegistryEditorStores) {
+  const std::string body =
+      "]\r\n"
+      "\"TerminalModes\"=\"INTR=A,QUIT=A\"\r\n"
+      "\"Table\"=hex:00,01,02,03,04,05,06,07,\\\r\n"
+      "  08,09,0a,0b,\\\r\n"
+      "  fe,ff\r\n"
+      "\"Path\"=hex(2):25,53,79,73,74,65,6d,52,6f,6f,74,25,00\r\n"
+      "\"List\"=hex(7):61,00,62,63,00,\\\r\n"
+      "  00\r\n"
+      "@=hex(2):25,54,45,4d,50,25,00\r\n"
+      "\"Big\"=hex(b):01,00,00,00,00,00,00,80\r\n"
+      "\"n\"=dword:0000001f\r\n";
+  const std::string theirs = FilePath("regedit.reg");
+  const std::string ours = FilePath("object.reg");
+  // The registry editor knows the long hive names only.
+  const std::string key = "HKEY_CURRENT_USER\\" + backend->baseSubKey();
+  WriteFile(theirs, "REGEDIT4\r\n\r\n[" + key + "\\Regedit" + body);
+  WriteFile(ours, "REGEDIT4\r\n\r\n[" + key + "\\Object" + body);
+  ASSERT_TRUE(RegeditImport(theirs));
+  ASSERT_EQ(ra->ImportFromReg(ours), 1);
+
+  for (const char* name : {"TerminalModes", "Table", "Path", "List", "", "Big", "n"}) {
+    uint32_t theirType = 0;
+    uint32_t ourType = 0;
+    const std::string theirData = GetRaw("Regedit", name, theirType);
+    ASSERT_NE(theirData, "missing") << name;
+    EXPECT_EQ(GetRaw("Object", name, ourType), theirData) << name;
+    EXPECT_EQ(ourType, theirType) << name;
+  }
 }

@@ -1,0 +1,36 @@
+// The pieces of one value line of a "REGEDIT4" file as the registry object
+// reads it: name and data, the number of "dword:" data, and hex data with
+// its type and its continuation lines.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace reg {
+
+// Cuts a value line in two at the "=" that follows its name: for a name in
+// quotes, the first "=" that comes right after a quote (blanks between
+// aside), so that an "=" inside the name or the data stays there; for any
+// other line, the first "=". Every double quote is removed from both parts;
+// blanks next to the "=" stay with them. line must come trimmed of blanks.
+// False when the line holds no "=".
+bool SplitValueLine(const std::string& line, std::string& name, std::string& data);
+
+// The number the leading hexadecimal digits of text give (0 when there are
+// none), as a 32-bit number in two's complement: "FFFFFFFF" is -1. False
+// when the digits give more than 32 bits.
+bool ReadHexDword(const std::string& text, int32_t& number);
+
+// Hex data: "hex:" (a binary value, type 3) or "hex(N):" with the value's
+// type N in one to eight hexadecimal digits, in any letter case. True for
+// such data, with its type and the text after the colon (the byte list).
+bool ParseHexData(const std::string& data, uint32_t& type, std::string& bytes);
+
+// A byte list with the lines that continue it: while it ends with a
+// backslash, the backslash is dropped and, when lines[next] holds nothing
+// but hexadecimal digits, commas and blanks (and maybe a backslash of its
+// own), that line, trimmed, is appended and next moves past it.
+std::string JoinContinuedHex(std::string bytes, const std::vector<std::string>& lines, size_t& next);
+
+}  // namespace reg
