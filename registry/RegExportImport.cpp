@@ -123,26 +123,26 @@ int32_t clsRegistryAccess::ImportFromReg(const std::string& sRegFile) {
       const std::string line = reg::TrimBlanks(reg::WithoutChar(lines[i], '"'));
       if (!line.empty() && line[0] == '[') break;  // the next head
       ++i;
-      std::string name;
-      std::string data;
-      if (line.empty() || line[0] == ';' || !reg::SplitValueLine(reg::TrimBlanks(lines[i - 1]), name, data)) continue;
-      uint32_t type = 0;
-      std::string hex;
-      int32_t result = 0;
+      reg::ValueLine value;
+      if (line.empty() || line[0] == ';' || !reg::SplitValueLine(reg::TrimBlanks(lines[i - 1]), value)) continue;
+      const std::string& name = value.name;
+      const std::string& data = value.data;
       if (reg::TrimBlanks(data) == "-") {
         if (KillValue(key, name) != 0) applied = true;
         continue;
       }
       ++writes;
-      if (reg::ParseHexData(data, type, hex)) {
+      int32_t result = 0;
+      uint32_t type = 0;
+      std::string hex;
+      const bool plainHex = reg::LowerAscii(data.substr(0, 4)) == "hex:";
+      // "hex(N):" data in quotes stays the string it always was.
+      if (reg::ParseHexData(data, type, hex) && (plainHex || !value.quotedData)) {
         hex = reg::ReplaceChar(reg::JoinContinuedHex(hex, lines, i), ',', ' ');
-        // "hex:" writes under the name as given, "@" too; "hex(N):" lands where
-        // its text did when such a line was stored as a string.
-        if (reg::LowerAscii(data.substr(0, 4)) == "hex:") {
-          result = WriteBinary(key, name, hex);
-        } else {
-          result = WriteTyped(key, name == "@" ? std::string() : name, type, hex);
-        }
+        // "hex:" writes under the name as given, "@" too; "hex(N):" lands
+        // where its text did when such lines were stored as strings.
+        result = plainHex ? WriteBinary(key, name, hex)
+                          : WriteTyped(key, name == "@" ? std::string() : name, type, hex);
       } else if (reg::LowerAscii(data.substr(0, 6)) == "dword:") {
         // A number wider than 32 bits is passed over.
         int32_t number = 0;

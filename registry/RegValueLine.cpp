@@ -25,12 +25,14 @@ bool ContinuesHex(const std::string& line) {
 }
 }  // namespace
 
-bool SplitValueLine(const std::string& line, std::string& name, std::string& data) {
+bool SplitValueLine(const std::string& line, ValueLine& value) {
   size_t equals = EqualsAfterQuotedName(line);
   if (equals == std::string::npos) equals = line.find('=');
   if (equals == std::string::npos) return false;
-  name = WithoutChar(line.substr(0, equals), '"');
-  data = WithoutChar(line.substr(equals + 1), '"');
+  value.name = WithoutChar(line.substr(0, equals), '"');
+  value.data = WithoutChar(line.substr(equals + 1), '"');
+  const size_t first = line.find_first_not_of(' ', equals + 1);
+  value.quotedData = first != std::string::npos && line[first] == '"';
   return true;
 }
 

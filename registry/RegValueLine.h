@@ -9,13 +9,20 @@
 
 namespace reg {
 
+// A value line cut in two: its name and its data, every double quote
+// removed from both; quotedData tells that the data began with a quote.
+struct ValueLine {
+  std::string name;
+  std::string data;
+  bool quotedData = false;
+};
+
 // Cuts a value line in two at the "=" that follows its name: for a name in
 // quotes, the first "=" that comes right after a quote (blanks between
 // aside), so that an "=" inside the name or the data stays there; for any
-// other line, the first "=". Every double quote is removed from both parts;
-// blanks next to the "=" stay with them. line must come trimmed of blanks.
-// False when the line holds no "=".
-bool SplitValueLine(const std::string& line, std::string& name, std::string& data);
+// other line, the first "=". Blanks next to the "=" stay with the parts.
+// line must come trimmed of blanks. False when the line holds no "=".
+bool SplitValueLine(const std::string& line, ValueLine& value);
 
 // The number the leading hexadecimal digits of text give (0 when there are
 // none), as a 32-bit number in two's complement: "FFFFFFFF" is -1. False

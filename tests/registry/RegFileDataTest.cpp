@@ -61,7 +61,8 @@ TEST_F(RegistryTest, ImportStoresTypedHexValuesWithTheirType) {
                       "\"Path\"=HEX(2):" + HexLines(kExpand, 100) + "\r\n" +
                       "\"Big\"=hex(b):01,00,00,00,00,00,00,80\r\n" +
                       "\"None\"=hex(0):\r\n" +
-                      "\"Odd\"=hex(zz):01\r\n");
+                      "\"Odd\"=hex(zz):01\r\n" +
+                      "\"Quoted\"=\"hex(2):41,00\"\r\n");
   ASSERT_EQ(ra->ImportFromReg(file), 1);
   uint32_t type = 0;
   EXPECT_EQ(GetRaw("", "", type), kExpand);
@@ -74,6 +75,9 @@ TEST_F(RegistryTest, ImportStoresTypedHexValuesWithTheirType) {
   EXPECT_EQ(type, 0u);
   // No type number: the text stays a string, as any other data.
   EXPECT_EQ(ra->ReadString(base, "Odd"), "hex(zz):01");
+  // Data in quotes is a string, as a typed value's text always was.
+  EXPECT_EQ(GetRaw("", "Quoted", type), std::string("hex(2):41,00") + '\0');
+  EXPECT_EQ(type, reg::kTypeString);
 }
 
 TEST_F(RegistryTest, ImportSplitsAValueLineAtTheEqualsAfterItsName) {
