@@ -44,13 +44,14 @@ std::string FailureDescription(int failure) {
   }
 }
 
-// A beep and, unless the failure is one the user cannot act on, a message.
-// A failed installation never counts as installed.
-bool Fail(int failure) {
+// A beep and, unless the failure is one the user cannot act on, a message;
+// then `installed`, the installer's result: a file the copy put in place
+// counts as installed whatever failed after it.
+bool Fail(int failure, bool installed) {
   tk::Beep();
   if (failure != kAlreadyExists && failure != kPathFileAccess)
     tk::MsgBox(FailureDescription(failure), tk::vbCritical, SetupInfo.SoftwareHouseName + " setup");
-  return false;
+  return installed;
 }
 
 class FileHandle {
@@ -107,7 +108,10 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
   CopyRequest request;
   DWORD attributes = 0;
   request.targetAbsent = NothingNamed(target, attributes);
-  if (!request.targetAbsent && FileExists(target)) {
+  // A hidden or system file is the user's file all the same: the listing
+  // would pass over it, its attributes do not.
+  const bool isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  if (isFile) {
     existed = true;
     if (!replace) return true;
     if (InstalledIsNewer(extension, source, target)) return false;
@@ -121,27 +125,27 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
   if (ReadSetupFileTimes(times)) request.times = times;
   request.plainAttributes = true;
   const bool copied = CopyFileWithProgress(source, target, failure, request);
-  if (failure) return Fail(failure);
+  if (failure) return Fail(failure, copied);
   // A target that the copy did not leave (a missing source) has no
   // attributes to set; that is no failure of its own.
   if (!request.attributesGiven) ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!request.timesGiven) {
     SetFileTimesFromSetup(target, &failure);
-    if (failure) return Fail(failure);
+    if (failure) return Fail(failure, copied);
   }
 
   // Whatever the copy gave: after a deferred replacement these act on the
   // file still in place under the target's name.
   if (extension == "OCX" || extension == "DLL") {
     tk::Shell("regsvr32 \"" + target + "\" /S", tk::vbMinimizedFocus, &failure);
-    if (failure) return Fail(failure);
+    if (failure) return Fail(failure, copied);
   } else if (extension == "TTF") {
     if (!Misc::IsWinNT(&failure) && !failure) {
       const std::string name = Misc::GetFileName(target);
       RegAccess().WriteString(kFontsKey, name + " (TrueType)", name);
-      if (!::PostMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0)) return Fail(5);
+      if (!::PostMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0)) return Fail(5, copied);
     }
-    if (failure) return Fail(failure);
+    if (failure) return Fail(failure, copied);
   }
   return copied;
 }

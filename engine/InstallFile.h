@@ -7,10 +7,13 @@
 namespace Gest_File {
 
 // Installs one payload file: `source` relative to the work folder
-// ("files\" & name), `target` the full path. `existed` tells whether the
-// target existed before. True when the file was installed, or kept because
-// `replace` is False; False when a newer installed file was kept, the copy
-// failed or was deferred, or anything else failed.
+// ("files\" & name), `target` the full path. `existed` tells whether a
+// file (hidden and system ones included) was there before. True when the
+// file was installed, or kept because `replace` is False; False when a newer
+// installed file was kept, or the copy failed or was deferred. A failure
+// after a copy that put the file in place (its times, its registration, the
+// fonts step) is reported to the user, and the file still counts as
+// installed.
 bool InstallFile(const std::string& source, const std::string& target, bool replace,
                  bool& existed);
 

@@ -181,6 +181,50 @@ TEST_F(InstallFileTest, RecordsFontsOnlyOnThe9xFamily) {
   EXPECT_TRUE(host_.boxes.empty());
 }
 
+// A target the folder listing does not show is still the user's file: the
+// keep flag and the version rule apply to it as to any other.
+TEST_F(InstallFileTest, HiddenAndSystemTargetsAreTheUsersFilesToo) {
+  ASSERT_TRUE(work_->Write("files\\Config.ini", "package"));
+  ::CreateDirectoryA((work_->work() + "\\app").c_str(), nullptr);
+  for (const DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+    const std::string target = Target("Config" + std::to_string(attribute) + ".ini");
+    ASSERT_TRUE(WriteFileBytes(target, "user's"));
+    ASSERT_TRUE(::SetFileAttributesA(target.c_str(), attribute));
+    bool existed = false;
+    EXPECT_TRUE(Gest_File::InstallFile("files\\Config.ini", target, false, existed));
+    EXPECT_TRUE(existed) << attribute;
+    EXPECT_EQ(ReadFileBytes(target), "user's") << attribute;
+    EXPECT_EQ(::GetFileAttributesA(target.c_str()) & attribute, attribute);
+  }
+
+  const DWORD unseen = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  Package("Newer.exe", "v5_1_2600_0");
+  Installed("Newer.exe", "v6_0_81_69");
+  ASSERT_TRUE(::SetFileAttributesA(Target("Newer.exe").c_str(), unseen));
+  bool existed = false;
+  EXPECT_FALSE(Gest_File::InstallFile("files\\Newer.exe", Target("Newer.exe"), true, existed));
+  EXPECT_TRUE(existed);
+  EXPECT_TRUE(ReadFileBytes(Target("Newer.exe")) == ReadFileBytes(Component("v6_0_81_69"))) << "the newer one stays";
+  EXPECT_TRUE(host_.boxes.empty());
+}
+
+// The copy is done when the fonts step fails (the version facts cannot be
+// read): the user is told, and the file counts as installed all the same.
+TEST_F(InstallFileTest, AFailureAfterTheCopyIsToldAndTheFileStaysInstalled) {
+  ASSERT_TRUE(work_->Write("files\\Qx Serif.ttf", "font"));
+  host_.overrideVersion = true;
+  host_.version = {};  // GetVersionExA fails
+  bool existed = true;
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Qx Serif.ttf", Target("Qx Serif.ttf"), true, existed));
+  EXPECT_FALSE(existed);
+  EXPECT_EQ(ReadFileBytes(Target("Qx Serif.ttf")), "font");
+  EXPECT_EQ(host_.beeps, 1);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Invalid procedure call or argument");
+  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].title, "Velmarind setup");
+}
+
 // Puts a folder where wininit.ini belongs, so that it cannot be written;
 // the prefix's own file comes back afterwards.
 class WininitBlocked {

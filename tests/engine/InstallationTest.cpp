@@ -21,7 +21,9 @@
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
+#include "wizard/FrmQuit.h"
 #include "wizard/FrmSetup.h"
+#include "wizard/QuitRoad.h"
 
 
 namespace {
@@ -404,6 +406,69 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
     RegDeleteValueA(session, "PendingFileRenameOperations");
     RegCloseKey(session);
   }
+}
+
+// Confirms the quit dialog as soon as its modal loop runs.
+class ConfirmQuitWhenAsked {
+ public:
+  ConfirmQuitWhenAsked() : timer_(SetTimer(nullptr, 0, 10, &Tick)) {}
+  ~ConfirmQuitWhenAsked() { KillTimer(nullptr, timer_); }
+  ConfirmQuitWhenAsked(const ConfirmQuitWhenAsked&) = delete;
+  ConfirmQuitWhenAsked& operator=(const ConfirmQuitWhenAsked&) = delete;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (FrmQuit().Loaded()) FrmQuit().EndSetup_Click();
+  }
+  UINT_PTR timer_;
+};
+
+// A quit confirmed during the copy of the last file: what the installation
+// added goes, a file whose fonts step failed after its copy included; the
+// user's own files stay, those the folder listing does not show too,
+// whether kept by the flag or replaced by a newer version.
+TEST_F(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
+  const std::string payload = installDir_ + "\\";
+  const std::string newer = std::string(VERSION_DATA) + "\\v6_0_81_69.dll";
+  ASSERT_TRUE(work_->Write("files\\Nascosto.txt", "nuovo"));
+  ASSERT_TRUE(CopyFileA(newer.c_str(), (work_->work() + "\\files\\Motore.exe").c_str(), FALSE));
+  ASSERT_TRUE(work_->Write("files\\Carattere.ttf", "font"));
+  ASSERT_TRUE(work_->Write("files\\Ultimo.txt", "ultimo"));
+  ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Nascosto.txt;§§QX_App_Path§§;0", "Motore.exe;§§QX_App_Path§§;1",
+                                               "Carattere.ttf;§§QX_App_Path§§;1", "Ultimo.txt;§§QX_App_Path§§;1"})));
+  testsupport::RemoveTree(installDir_);
+  SHCreateDirectoryExA(nullptr, installDir_.c_str(), nullptr);
+  ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Nascosto.txt", "mio"));
+  ASSERT_TRUE(SetFileAttributesA((payload + "Nascosto.txt").c_str(), FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_TRUE(CopyFileA((std::string(VERSION_DATA) + "\\v5_1_2600_0.dll").c_str(), (payload + "Motore.exe").c_str(),
+                        FALSE));
+  ASSERT_TRUE(SetFileAttributesA((payload + "Motore.exe").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  LoadWizard(0);
+
+  // The version facts fail while the font is copied, so its fonts step
+  // fails; the quit comes during the last file's copy.
+  std::optional<std::string> listAtQuit;
+  Gest_File::OnBlockShown = [&](int, int) {
+    host_.overrideVersion = CopyUnderWay == payload + "Carattere.ttf";
+    host_.version = {};
+    if (CopyUnderWay != payload + "Ultimo.txt") return;
+    listAtQuit = ReadFileBytes(work_->work() + "\\Uninstall.Tmp");
+    ConfirmQuitWhenAsked confirm;
+    QuitRoad::EndSetup_Click();
+  };
+  ASSERT_TRUE(Install());
+  Gest_File::OnBlockShown = nullptr;
+
+  EXPECT_EQ(listAtQuit.value_or("<missing>"), Lines({payload + "Carattere.ttf"}));
+  ASSERT_EQ(host_.boxes.size(), 2u);
+  EXPECT_EQ(host_.boxes[0].text, "Invalid procedure call or argument");
+  EXPECT_EQ(host_.boxes[1].text, "Installazione interrotta dall'Utente.");
+  EXPECT_EQ(Read(payload + "Install.Log"), "");
+  EXPECT_EQ(Read(payload + "Nascosto.txt"), "mio");
+  EXPECT_TRUE(Read(payload + "Motore.exe") == Read(newer)) << "the older version is left";
+  EXPECT_FALSE(ReadFileBytes(payload + "Carattere.ttf").has_value());
+  EXPECT_FALSE(ReadFileBytes(payload + "Ultimo.txt").has_value());
+  testsupport::RemoveTree(installDir_);
 }
 
 // The shell component that will not register ends the installation before

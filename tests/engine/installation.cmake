@@ -18,9 +18,11 @@ if(WIN32)
     TIMEOUT 120
     RESOURCE_LOCK qx_shell wininit user-locale)
   target_include_directories(engine_installation_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
+  # The components with version resources of the installer's tests.
   target_compile_definitions(engine_installation_test PRIVATE
-    "FAILING_SHELL_DLL_PATH=\"${failing_shell_wine}\"")
-  add_dependencies(engine_installation_test failing_shell)
+    "FAILING_SHELL_DLL_PATH=\"${failing_shell_wine}\""
+    "VERSION_DATA=\"${version_data_wine}\"")
+  add_dependencies(engine_installation_test failing_shell ${version_dlls})
 endif()
 
 if(WIN32)
