@@ -95,10 +95,10 @@ std::string ReplaceTokens(const std::string& text, bool registryFlag,
       value = DoubleBackslashes(rows[r].folder ? value + "\\" : value);
     }
     // An occurrence made only of inserted values is left alone: a value that
-    // holds its token, or two that spell it where they meet, would otherwise
+    // holds its token, or two that spell it where they meet, could otherwise
     // be replaced for ever. So every replacement takes away at least one
-    // character of the text, and the loop comes to an end.
-    // One flag byte per character of work, kept in step with it.
+    // character of the text, and the loop comes to an end. `inserted` holds
+    // one flag byte per character of work, kept in step with it.
     std::string inserted(work.size(), '\0');
     const std::size_t back = token.size() - 1;
     std::size_t p = FindTokenInText(work, inserted, token, 0);
