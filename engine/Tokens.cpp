@@ -2,6 +2,8 @@
 // uninstall records.
 #include "engine/Tokens.h"
 
+#include <cstddef>
+
 namespace Misc {
 
 namespace {
@@ -21,6 +23,23 @@ std::size_t FindToken(const std::string& text, const std::string& token, std::si
     if (i == token.size()) return p;
   }
   return std::string::npos;
+}
+
+// The first occurrence of `token` at or after `from` that holds at least one
+// character of the text itself, not only characters that values brought in
+// (`inserted` marks those with a non-zero byte, one per character of `text`).
+std::size_t FindTokenInText(const std::string& text, const std::string& inserted,
+                            const std::string& token, std::size_t from) {
+  std::size_t p = FindToken(text, token, from);
+  while (p != std::string::npos) {
+    std::size_t own = p;
+    while (own < inserted.size() && inserted[own] != 0) ++own;
+    if (own < p + token.size()) return p;
+    // Every occurrence that begins before own + 1 - token.size() lies wholly
+    // in inserted characters; own >= p + token.size(), so this moves on.
+    p = FindToken(text, token, own + 1 - token.size());
+  }
+  return p;
 }
 
 std::string WithoutFinalBackslash(std::string folder) {
@@ -75,14 +94,20 @@ std::string ReplaceTokens(const std::string& text, bool registryFlag,
     if (registryFlag && rows[r].doubled) {
       value = DoubleBackslashes(rows[r].folder ? value + "\\" : value);
     }
-    std::size_t p = FindToken(work, token, 0);
+    // An occurrence made only of inserted values is left alone: a value that
+    // holds its token, or two that spell it where they meet, could otherwise
+    // be replaced for ever. So every replacement takes away at least one
+    // character of the text, and the loop comes to an end. `inserted` holds
+    // one flag byte per character of work, kept in step with it.
+    std::string inserted(work.size(), '\0');
+    const std::size_t back = token.size() - 1;
+    std::size_t p = FindTokenInText(work, inserted, token, 0);
     while (p != std::string::npos) {
       work.replace(p, token.size(), value);
-      // Go on where an occurrence could still reach past the value's end:
-      // one found wholly inside the value would be found again for ever.
-      const std::size_t end = p + value.size();
-      const std::size_t back = token.size() - 1;
-      p = FindToken(work, token, end > p + back ? end - back : p);
+      inserted.replace(p, token.size(), value.size(), '\1');
+      // Nothing before p matched; an occurrence that now reaches into the
+      // value may begin as far back as the token's length less one.
+      p = FindTokenInText(work, inserted, token, p > back ? p - back : 0);
     }
   }
   return work;

@@ -38,9 +38,11 @@ inline constexpr std::array<const char*, 12> kTokens = {
 // for those before it. With `registryFlag` the path values (OfficeRuntime,
 // InstallDir, the three folders, SystemDir, WindowsDir) pass through
 // DoubleBackslashes first. After each replacement the search for the same
-// token goes on at the inserted value's last characters, so text joined on
-// its right is found but the value is never searched again for its own
-// token: every text, of any length, comes to an end.
+// token goes on from where an occurrence reaching into the inserted value
+// could begin, so a token joined across either end of the value is found;
+// an occurrence made only of values inserted for that token (one holding it,
+// or two that spell it where they meet) is left as it is, so every text, of
+// any length, comes to an end.
 std::string ReplaceTokens(const std::string& text, bool registryFlag,
                           const TokenValues& values);
 

@@ -3,8 +3,9 @@
 // bytes; the first byte chooses the mode. Aborts when ReplaceTokens changes a
 // text without "§§", or, with values that hold no character of any token,
 // leaves a token in the text, or, when one value ends in the beginning of its
-// own token, leaves that token or a later one (text joined on the value's
-// right is searched again); or when DoubleBackslashes leaves a single
+// own token or begins with its end, leaves that token or a later one (text
+// joined on either side of a value is searched again); or when
+// DoubleBackslashes leaves a single
 // backslash or does more than double them and drop a final one. A call that
 // does not come to an end shows as a libFuzzer timeout.
 #include <array>
@@ -86,10 +87,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::array<std::string, 12> v;
   for (size_t k = 0; k < v.size(); ++k) v[k] = harmless ? Harmless(parts[k + 1]) : parts[k + 1];
   // The value of one row ends in the first 1 to all but one of its token's
-  // characters.
-  const size_t row = (mode >> 3) % v.size();
+  // characters, or (bit 128) begins with the last all but one to 1 of them.
+  const size_t row = ((mode >> 3) & 15) % v.size();
   const std::string rowToken = Misc::kTokens[row];
-  if (joined) v[row] += rowToken.substr(0, 1 + parts[row + 1].size() % (rowToken.size() - 1));
+  const size_t cut = 1 + parts[row + 1].size() % (rowToken.size() - 1);
+  if (joined && (mode & 128)) v[row] = rowToken.substr(cut) + v[row];
+  else if (joined) v[row] += rowToken.substr(0, cut);
   const Misc::TokenValues values{v[0], v[1], v[2], v[3], v[4],  v[5],
                                  v[6], v[7], v[8], v[9], v[10], v[11]};
 

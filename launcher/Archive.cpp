@@ -13,10 +13,12 @@ constexpr std::string_view kSetupFileNames[] = {
 };
 
 // Names Windows opens as devices in any folder, with or without an extension.
+// The ports take the digits 0 to 9 and the code page 1252 superscripts one,
+// two and three (bytes B9, B2, B3).
 constexpr std::string_view kDeviceNames[] = {
-    "CON",  "PRN",  "AUX",  "NUL",  "CONIN$", "CONOUT$", "COM1", "COM2", "COM3", "COM4", "COM5",
-    "COM6", "COM7", "COM8", "COM9", "LPT1",   "LPT2",    "LPT3", "LPT4", "LPT5", "LPT6", "LPT7",
-    "LPT8", "LPT9",
+    "CON",  "PRN",  "AUX",  "NUL",  "CONIN$", "CONOUT$",
+    "COM0", "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "COM9", "COM\xB9", "COM\xB2", "COM\xB3",
+    "LPT0", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9", "LPT\xB9", "LPT\xB2", "LPT\xB3",
 };
 
 // Lower case of one code page 1252 character, done here rather than through

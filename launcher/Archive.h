@@ -70,8 +70,9 @@ int32_t GetArchiveEntry(int16_t index, const std::string& directory, std::string
 // True when name may be written as a file of the work folder: not empty, no
 // folder part or drive ("\", "/", ":"), no control characters, no "|" or
 // ";", not "." or ".." (or any name of dots and blanks alone, which Windows
-// trims to the folder itself), and not a device name such as CON, NUL or
-// COM1 (with or without an extension).
+// trims to the folder itself), and not a device name such as CON, NUL,
+// COM0 to COM9 or LPT1 (with or without an extension; the ports' superscript
+// digits of code page 1252 count as digits).
 bool IsSafeArchiveMemberName(std::string_view name);
 
 struct ArchiveMember {

@@ -1,6 +1,7 @@
 #include "launcher/FrmLaunch.h"
 
 #include "assets/resource.h"
+#include "engine/EndOfProgram.h"
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
 #include "engine/ProgramManager.h"
@@ -19,6 +20,7 @@
 #include "toolkit/Screen.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
+#include "wizard/StartupTexts.h"
 
 namespace {
 
@@ -27,6 +29,15 @@ constexpr tk::Color kBackColor = RGB(57, 98, 137);
 // Attempts at a new work folder before the launcher gives up: each draws a
 // new name, so only a temporary folder that takes no folder at all runs out.
 constexpr int kWorkFolderAttempts = 200;
+
+// Whether every file that the wizard's start-up demands is in folder.
+bool AllSetupFilesIn(const std::string& folder) {
+  for (const char* name : StartupTexts::RequiredFiles) {
+    const DWORD attributes = GetFileAttributesA((folder + "\\" + name).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+  }
+  return true;
+}
 
 // Gives every file (not folder) of a listing the archive attribute alone and
 // the setup program's times.
@@ -116,8 +127,18 @@ void FrmLaunch::Form_Load() {
   SourceDir = WorkDir;
 
   MakeFolder(WorkDir + "\\files");
-  ExtractSetupArchive("Setup.UMF");
+  const ExtractResult extracted = ExtractSetupArchive("Setup.UMF");
   tk::DoEvents();
+  // A package that was not unpacked whole must not lead to an installation.
+  // Without all of its setup files the wizard's start-up names the first one
+  // missing and ends; with them the wizard would install part of the payload,
+  // so the launcher ends here.
+  if (extracted != ExtractResult::Done && AllSetupFilesIn(WorkDir)) {
+    tk::SetMousePointer(0);
+    tk::MsgBox("Il pacchetto di installazione Setup.UMF è danneggiato. L'installazione non può proseguire.",
+               tk::vbCritical, "Setup");
+    Misc::CleanUpAndExit();
+  }
 
   StampFiles(WorkDir + "\\files");
   StampFiles(WorkDir);

@@ -78,6 +78,30 @@ TEST(Tokens, ValueHoldingItsOwnTokenComesToAnEnd) {
   EXPECT_EQ(Misc::ReplaceTokens("§§QX_App_Name§§_Name§§!", false, v), "§§QX_App!");
   v.ApplicationName = "A§§§§QX_App_Name§";
   EXPECT_EQ(Misc::ReplaceTokens("§§QX_App_Name§§§", false, v), "A§§A§§§§QX_App_Name§");
+  // A token that overlaps the next one and whose value is the token itself:
+  // the second is found across the first value's end, and the two values
+  // then hold the token again, which is left as it is.
+  v.MdwName = "§§QX_MDW§§";
+  EXPECT_EQ(Misc::ReplaceTokens("§§QX_MDW§§QX_MDW§§", false, v), "§§QX_MDW§§QX_MDW§§");
+  // Two values that meet and together spell their token.
+  v.MdwName = "MDW§§§§QX_";
+  EXPECT_EQ(Misc::ReplaceTokens("§§QX_MDW§§§§QX_MDW§§", false, v), "MDW§§§§QX_MDW§§§§QX_");
+}
+
+TEST(Tokens, TokensJoinedOnTheLeftOfAValueAreReplaced) {
+  auto v = Values();
+  // The text before the token ends in a token's beginning, the value goes on
+  // with the rest of it.
+  v.MdwName = "MDW§§-x";
+  EXPECT_EQ(Misc::ReplaceTokens("§§QX_§§QX_MDW§§", false, v), "MDW§§-x-x");
+  // A value shorter than its token, joined on both sides.
+  v.MdwName = "X_M";
+  EXPECT_EQ(Misc::ReplaceTokens("§§Q§§QX_MDW§§DW§§", false, v), "X_M");
+  // An earlier row's value that ends in the beginning of a later token.
+  v.SoftwareHouseName = "Rossi §§QX_";
+  v.MdwName = "MDW§§";
+  EXPECT_EQ(Misc::ReplaceTokens("§§QX_SH_Name§§§§QX_MDW§§", false, v), "Rossi MDW§§");
+  EXPECT_EQ(Misc::ReplaceTokens("§§QX_SH_Name§§§§QX_MDW§§", true, v), "Rossi MDW§§");
 }
 
 TEST(Tokens, LongTextsHaveNoLengthLimit) {

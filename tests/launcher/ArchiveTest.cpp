@@ -124,6 +124,9 @@ TEST(Archive, NamesThatWouldLeaveTheWorkFolderEndTheWalk) {
       "",        ".",     "..",          "...",     " . ",        "..\\evil.dll", "sub\\a.txt",
       "sub/a.txt", "C:a.txt", "\\\\host\\s", "a\tb",    std::string("a\0b", 3), "CON", "nul.txt",
       "Lpt1 .x", "COM9",  "a?b",         "a*",      "a<b>",       "a\"b",
+      // Windows also opens these as devices, in any folder: the superscript
+      // digits one to three of code page 1252 and the digit zero.
+      "COM0", "lpt0.txt", "COM\xB9", "com\xB2.log", "COM\xB3", "LPT\xB9 .x", "Lpt\xB2", "lpt\xB3.dat",
   };
   for (const std::string& name : unsafe) {
     SCOPED_TRACE(name);

@@ -2,11 +2,14 @@
 // what it leaves in the temporary folder, the hand-over to the wizard, and
 // its refusal of a second instance. A package without the setup files makes
 // the wizard's start-up name the first one missing and end the program: the
-// test looks at the work folder while that message is up.
+// test looks at the work folder while that message is up. A package whose
+// setup files unpack but whose rest does not ends at the launcher's own
+// message, before any wizard.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <regex>
 #include <set>
 #include <thread>
@@ -23,6 +26,25 @@ namespace {
 
 using testsupport::TempFolder;
 using testsupport::WorkFolders;
+
+// The setup files with which the wizard's start-up gets through to its first
+// page.
+std::vector<testsupport::Member> SetupFiles() {
+  std::vector<testsupport::Member> members;
+  for (const char* name : {"Licence.txt", "Welcome.txt", "appremove.dll", "qx_shell.dll", "Settings.lrk",
+                           "Setup.ftc", "MsVBvm50.dll"})
+    members.push_back({name, "x"});
+  members[1].bytes = "Benvenuti in @.";
+  members.push_back({"Setup.dip", testsupport::SetupDipText({"Prova v.2", "d", "Casa", "Gruppo", "2", "Prova",
+                                                              "10", "Prova.exe", "", "", "Prova.exe"})});
+  return members;
+}
+
+bool WizardWindowShown(const Program& p) {
+  for (HWND w : p.TopWindows(""))
+    if (testsupport::WindowTitle(w) == "Velmarind Installer") return true;
+  return false;
+}
 
 class LauncherRun : public ::testing::Test {
  protected:
@@ -64,6 +86,11 @@ class LauncherRun : public ::testing::Test {
     const auto code = p.Wait(60s);
     ASSERT_TRUE(code.has_value()) << "Setup.exe did not end";
   }
+
+  // Runs Setup.exe on a package whose setup files unpack but which cannot be
+  // unpacked whole: expects the launcher's message before any wizard window,
+  // answers it, and expects the program to end with its work folder empty.
+  void RunToTheDamagedPackageMessage();
 
   // The members of UnpacksIntoAStampedWorkFolderInTheTemporaryFolder,
   // unpacked and stamped in work.
@@ -160,6 +187,52 @@ TEST_F(LauncherRun, NeverWritesOutsideTheWorkFolder) {
   EXPECT_FALSE(testsupport::ReadFileBytes(TempFolder() + "escaped.txt"));
 }
 
+void LauncherRun::RunToTheDamagedPackageMessage() {
+  const std::set<std::string> earlier = WorkFolders();
+  Program p("\"" + exe_ + "\"", dir_);
+  ASSERT_TRUE(p.started());
+  std::optional<testsupport::DialogView> box;
+  for (int i = 0; i < 600 && !box; ++i) {
+    ASSERT_FALSE(WizardWindowShown(p)) << "the wizard came up";
+    box = p.WaitDialog(100ms);
+  }
+  ASSERT_TRUE(box.has_value()) << "no message shown";
+  EXPECT_EQ(box->text, "Il pacchetto di installazione Setup.UMF è danneggiato. L'installazione non può proseguire.");
+  EXPECT_EQ(box->title, "Setup");
+  EXPECT_TRUE(box->hasIcon);
+  EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
+  std::vector<std::string> made;
+  for (const auto& f : WorkFolders())
+    if (!earlier.count(f)) made.push_back(f);
+  ASSERT_EQ(made.size(), 1u);
+  testsupport::PressButton(box->hwnd, "OK");
+  ASSERT_TRUE(p.Wait(60s).has_value()) << "Setup.exe did not end";
+  EXPECT_TRUE(testsupport::ListNames(TempFolder() + made[0] + "\\*").empty());
+}
+
+TEST_F(LauncherRun, APackageBrokenAfterItsSetupFilesEndsBeforeTheWizard) {
+  // An unsafe name after the setup files.
+  std::vector<testsupport::Member> members = SetupFiles();
+  members.push_back({"a.txt", "first"});
+  members.push_back({"..\\escaped.txt", "must not be written"});
+  members.push_back({"b.txt", "after the unsafe entry"});
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
+  {
+    SCOPED_TRACE("unsafe name");
+    RunToTheDamagedPackageMessage();
+  }
+  EXPECT_FALSE(testsupport::ReadFileBytes(TempFolder() + "escaped.txt"));
+
+  // A payload member cut short: its size runs into the directory.
+  members = SetupFiles();
+  members.push_back({"Data.bin", std::string(4000, 'd')});
+  std::string package = testsupport::BuildPackage(members);
+  package.erase(package.find(std::string(4000, 'd')), 1000);
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", package));
+  SCOPED_TRACE("truncated payload");
+  RunToTheDamagedPackageMessage();
+}
+
 TEST_F(LauncherRun, CopiesAsycfiltBesideItIntoTheSystemFolder) {
   char sys[MAX_PATH];
   GetSystemDirectoryA(sys, sizeof sys);
@@ -173,23 +246,14 @@ TEST_F(LauncherRun, CopiesAsycfiltBesideItIntoTheSystemFolder) {
 }
 
 TEST_F(LauncherRun, HandsOverToTheWizardsFirstPage) {
-  std::vector<testsupport::Member> members;
-  for (const char* name : {"Licence.txt", "Welcome.txt", "appremove.dll", "qx_shell.dll", "Settings.lrk",
-                           "Setup.ftc", "MsVBvm50.dll"})
-    members.push_back({name, "x"});
-  members[1].bytes = "Benvenuti in @.";
-  members.push_back({"Setup.dip", testsupport::SetupDipText({"Prova v.2", "d", "Casa", "Gruppo", "2", "Prova",
-                                                              "10", "Prova.exe", "", "", "Prova.exe"})});
-  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(SetupFiles())));
 
   Program p("\"" + exe_ + "\"", dir_);
   ASSERT_TRUE(p.started());
+  for (int i = 0; i < 600 && !WizardWindowShown(p); ++i) std::this_thread::sleep_for(100ms);
   std::vector<HWND> wizard;
-  for (int i = 0; i < 600 && wizard.empty(); ++i) {
-    std::this_thread::sleep_for(100ms);
-    for (HWND w : p.TopWindows(""))
-      if (testsupport::WindowTitle(w) == "Velmarind Installer") wizard.push_back(w);
-  }
+  for (HWND w : p.TopWindows(""))
+    if (testsupport::WindowTitle(w) == "Velmarind Installer") wizard.push_back(w);
   ASSERT_EQ(wizard.size(), 1u) << "the wizard window did not come up";
   EXPECT_FALSE(p.WaitDialog(500ms).has_value()) << "a message came up";
   // The launcher's window is gone, the wizard is shaped.
