@@ -97,7 +97,8 @@ int ScheduleReplacement(const std::string& target, const std::string& temp) {
   const bool exists = FileExists(path);
   // Glued onto a last line without its line end, the line would spoil both.
   std::string text;
-  const bool lineEndFirst = exists && ReadText(path, text) && !text.empty() && text.back() != '\n' && text.back() != '\r';
+  const bool lineEndFirst =
+      exists && ReadText(path, text) && !text.empty() && text.back() != '\n' && text.back() != '\r';
 
   DeferredReplacement replacement{target, temp, target + "=" + temp, !exists, false};
   const int n = tk::FreeFile();
