@@ -7,9 +7,9 @@
 #include <limits>
 #include <vector>
 
+#include "engine/Deferral.h"
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
-#include "engine/ProgramManager.h"
 #include "engine/Progress.h"
 #include "engine/SetupState.h"
 #include "engine/TempName.h"
@@ -94,23 +94,6 @@ void CutUnlistedTarget(const std::string& target) {
   if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
 }
 
-// Writes target=temp into wininit.ini of the Windows folder: appended to an
-// existing file, or in a new one after "[rename]".
-int RecordPendingRename(const std::string& target, const std::string& temp) {
-  int error = 0;
-  const std::string windows = ProgramManager::GetWindowsDir(&error);
-  if (error) return error;
-  const std::string path = windows + "\\wininit.ini";
-  const bool exists = FileExists(path);
-  const int n = tk::FreeFile();
-  if (n == 0) return tk::errTooManyFiles;
-  if ((error = tk::Open(path, exists ? tk::OpenMode::Append : tk::OpenMode::Output, n))) return error;
-  tk::FileNumberGuard guard(n);
-  if (!exists && (error = tk::PrintLine(n, "[rename]"))) return error;
-  if ((error = tk::PrintLine(n, target + "=" + temp))) return error;
-  return tk::Close(n);
-}
-
 // The target is in use: the new file goes beside it and its replacement
 // waits for the next start of Windows. Always False; `failure` tells of a
 // step that failed.
@@ -123,13 +106,7 @@ bool DeferReplacement(const std::string& source, const std::string& target, int&
     return false;
   }
   if ((failure = tk::FileCopy(source, temp))) return false;
-  if ((failure = RecordPendingRename(target, temp))) return false;
-  // The NT family does not read wininit.ini; its own list of pending
-  // renames does the same. Without the right to write that list (a user who
-  // is not an administrator) wininit.ini is all there is.
-  if (Misc::IsWinNT()) {
-    ::MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING);
-  }
+  if ((failure = ScheduleReplacement(target, temp))) return false;
   RestartNeeded = true;
   return false;
 }
@@ -176,8 +153,18 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
   const int64_t length = tk::Lof(sourceNumber);
   if (length < 0) return false;
 
-  // A target in use survives the deletion and fails to open below.
-  if (!targetAbsent && !KillFile(target)) CutUnlistedTarget(target);
+  // A target in use survives the deletion. One held open with reading and
+  // writing shared (a database open in shared mode) would open below too,
+  // and the copy would write into the live file: it is deferred as well.
+  if (!targetAbsent) {
+    DWORD left = INVALID_FILE_ATTRIBUTES;
+    if (!KillFile(target)) {
+      CutUnlistedTarget(target);
+    } else if (!NothingNamed(target, left)) {
+      tk::Close(sourceNumber);
+      return DeferReplacement(source, target, failure);
+    }
+  }
 
   const int targetNumber = tk::FreeFile();
   if (targetNumber == 0) return false;

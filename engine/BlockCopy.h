@@ -15,10 +15,11 @@ extern double BytesCopied;
 // 32000 bytes, updating lblStatus(0), lblStatus(1), picStatus(0) and
 // picStatus(1) of the wizard before each block (each bar yields). True when
 // the target ends with the source's length. A target in use (sharing or
-// access refused) is deferred: the new file is copied beside it under
-// MakeTempName, wininit.ini records target=temporary copy (and on the NT
-// family MoveFileExA schedules the same), RestartNeeded becomes True and the
-// result is False. A missing or unreadable source, and any other failure,
+// access refused, or still there after its deletion because another program
+// holds it open) is never written into but deferred: the new file is copied
+// beside it under MakeTempName, its replacement is scheduled for the next
+// start of Windows (ScheduleReplacement, engine/Deferral.h), RestartNeeded
+// becomes True and the result is False. A missing or unreadable source, and any other failure,
 // give False with the target left as it was (or removed when the copy had
 // created it). While the copy runs, CopyUnderWay / CopyUnderWayExisted
 // (engine/SetupState.h) name its target.

@@ -10,3 +10,4 @@ std::string RunCommand;
 uintptr_t WizardWindowHandle = 0;
 std::string CopyUnderWay;
 bool CopyUnderWayExisted = false;
+std::vector<DeferredReplacement> DeferredReplacements;

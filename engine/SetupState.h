@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // One extra Programs-menu shortcut of the settings file.
 struct ShortcutEntry {
@@ -55,3 +56,14 @@ extern bool CopyUnderWayExisted;
 // The handle of the wizard window once it exists (0 before): the owner of
 // the shell calls. Kept as a number so that portable code can carry it.
 extern uintptr_t WizardWindowHandle;
+
+// A replacement of a file in use that this run deferred to the next start
+// of Windows: kept so that a quit can cancel it again.
+struct DeferredReplacement {
+  std::string Target;       // the file in use
+  std::string TempCopy;     // its new file beside it
+  std::string WininitLine;  // the line written into wininit.ini
+  bool WininitCreated;      // wininit.ini did not exist before that line
+  bool RenameScheduled;     // the NT family's list of renames holds it too
+};
+extern std::vector<DeferredReplacement> DeferredReplacements;

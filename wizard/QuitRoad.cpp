@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/Deferral.h"
 #include "engine/EndOfProgram.h"
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
@@ -33,7 +34,15 @@ void RemoveListedFiles() {
   while (!tk::Eof(list) && tk::LineInput(list, line) == 0) RemoveCreated(line);
 }
 
+// Set while a roll-back runs: a close command that its yield delivers must
+// not open the dialog again, nor end the process before the deletions.
+bool rollingBack = false;
+
 void RollBack() {
+  struct UnderWay {
+    UnderWay() { rollingBack = true; }
+    ~UnderWay() { rollingBack = false; }
+  } underWay;
   FrmRegistryWindow& wait = FrmRegistry();
   wait.Show();
   tk::DoEvents();
@@ -52,25 +61,33 @@ void RollBack() {
   wait.Unload();
 }
 
+// The end of a confirmed quit: nothing the installation deferred to the
+// next start of Windows happens then, nor does the restart.
+[[noreturn]] void EndQuit() {
+  Gest_File::CancelDeferredReplacements();
+  Misc::CleanUpAndExit();
+}
+
 }  // namespace
 
 void EndSetup_Click() {
   // A second request while the dialog is up (a close command sent to the
-  // disabled wizard) is answered by the dialog already asking.
-  if (FrmQuit().Loaded()) return;
+  // disabled wizard) is answered by the dialog already asking; one during
+  // the roll-back by the quit already confirmed.
+  if (FrmQuit().Loaded() || rollingBack) return;
   FrmQuit().ShowModal();
   if (InstallStarted && QuitConfirmed) {
     RollBack();
-    Misc::CleanUpAndExit();
+    EndQuit();
   }
-  if (QuitConfirmed) Misc::CleanUpAndExit();
+  if (QuitConfirmed) EndQuit();
 }
 
 void Form_Unload(int16_t& cancel) {
   cancel = 1;
-  if (FrmQuit().Loaded()) return;
+  if (FrmQuit().Loaded() || rollingBack) return;
   FrmQuit().ShowModal();
-  if (QuitConfirmed) Misc::CleanUpAndExit();
+  if (QuitConfirmed) EndQuit();
 }
 
 }  // namespace QuitRoad

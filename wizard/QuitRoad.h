@@ -17,17 +17,20 @@ namespace QuitRoad {
 // Uninstall.Tmp is deleted and its folder removed once empty, and the file
 // whose copy was under way, when it did not exist before that copy, is
 // deleted too with its folder once empty. Failures along the roll-back are
-// passed over; the road still ends the process.
+// passed over; the road still ends the process. Every confirmed quit first
+// cancels the replacements the copy deferred to the next start of Windows
+// (Gest_File::CancelDeferredReplacements), so no restart follows.
 void EndSetup_Click();
 
 // The system-close road (the wizard's Form_Unload). Shows FrmQuit modally
 // and sets cancel to 1, so the wizard window is never closed this way; when
-// the user confirms, ends the process without a roll-back, also while the
-// installation is under way.
+// the user confirms, cancels the deferred replacements and ends the process
+// without a roll-back, also while the installation is under way.
 void Form_Unload(int16_t& cancel);
 
 // While the dialog is already up (one road asked first and a close command
-// reached the disabled wizard meanwhile), both return at once (Form_Unload
-// with cancel 1) and leave the answer to the road that opened it.
+// reached the disabled wizard meanwhile), or while a roll-back runs (its
+// yield delivers a close command), both return at once (Form_Unload with
+// cancel 1) and leave the end to the road already under way.
 
 }  // namespace QuitRoad

@@ -10,6 +10,7 @@
 #include "engine/BlockCopy.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
+#include "tests/support/PendingReplacements.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
@@ -20,7 +21,10 @@
 
 namespace {
 
+using testsupport::HeldOpen;
+using testsupport::PendingRenamesAside;
 using testsupport::ReadFileBytes;
+using testsupport::WininitAside;
 using testsupport::WriteFileBytes;
 
 struct Shown {
@@ -38,37 +42,6 @@ std::string Bytes(size_t count, char seed) {
 }
 
 std::string Copied(double count) { return "Bytes copiati: " + tk::FormatPattern(count, "#,###", tk::UserThousandsSeparator()); }
-
-// Holds a file open without sharing, as a running program holds its image.
-class HeldOpen {
- public:
-  explicit HeldOpen(const std::string& path, DWORD share = 0)
-      : h_(::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  ~HeldOpen() {
-    if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
-  }
-  bool held() const { return h_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE h_;
-};
-
-// The prefix's wininit.ini, put aside for a case and restored after it.
-class WininitAside {
- public:
-  WininitAside() : path_(ProgramManager::GetWindowsDir() + "\\wininit.ini"), saved_(ReadFileBytes(path_)) {
-    ::DeleteFileA(path_.c_str());
-  }
-  ~WininitAside() {
-    ::DeleteFileA(path_.c_str());
-    if (saved_) WriteFileBytes(path_, *saved_);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-  std::optional<std::string> saved_;
-};
 
 class BlockCopy : public ::testing::Test {
  protected:
@@ -157,41 +130,6 @@ TEST_F(BlockCopy, MissingSourceLeavesTheTargetAndHiddenTargetsAreCut) {
   EXPECT_FALSE(RestartNeeded);
 }
 
-// The NT family's list of renames at the next start, put aside for a case.
-class PendingRenamesAside {
- public:
-  PendingRenamesAside() {
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", 0,
-                        KEY_QUERY_VALUE | KEY_SET_VALUE, &key_) != ERROR_SUCCESS)
-      key_ = nullptr;
-    saved_ = Read();
-    if (key_) ::RegDeleteValueA(key_, kName);
-  }
-  ~PendingRenamesAside() {
-    if (!key_) return;
-    if (saved_)
-      ::RegSetValueExA(key_, kName, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(saved_->data()),
-                       static_cast<DWORD>(saved_->size()));
-    else
-      ::RegDeleteValueA(key_, kName);
-    ::RegCloseKey(key_);
-  }
-  std::optional<std::string> Read() const {
-    std::string data(65536, '\0');
-    DWORD size = static_cast<DWORD>(data.size());
-    if (!key_ || ::RegQueryValueExA(key_, kName, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size) !=
-                     ERROR_SUCCESS)
-      return std::nullopt;
-    data.resize(size);
-    return data;
-  }
-
- private:
-  static constexpr const char* kName = "PendingFileRenameOperations";
-  HKEY key_ = nullptr;
-  std::optional<std::string> saved_;
-};
-
 TEST_F(BlockCopy, TargetsInUseAreReplacedAtTheNextStart) {
   WininitAside wininit;
   PendingRenamesAside pendingRenames;
@@ -236,6 +174,46 @@ TEST_F(BlockCopy, TargetsInUseAreReplacedAtTheNextStart) {
   ASSERT_TRUE(pending);
   EXPECT_NE(pending->find(Target("Foo.000")), std::string::npos);
   EXPECT_NE(pending->find(Target("Foo.001")), std::string::npos);
+}
+
+// A file another program holds open for reading and writing, sharing both
+// but not its deletion (a database open in shared mode), is never written
+// into: its replacement is deferred. An existing wininit.ini whose last line
+// has no line end keeps that line whole.
+TEST_F(BlockCopy, AFileOpenForSharedWritingIsDeferredAndWininitLinesStayWhole) {
+  WininitAside wininit;
+  PendingRenamesAside pendingRenames;
+  const std::string before = "[rename]\r\nC:\\other\\a.dll=C:\\other\\a.000";
+  ASSERT_TRUE(WriteFileBytes(wininit.path(), before));
+  ASSERT_TRUE(work_->Write("files\\Foo.dll", "new dll"));
+  const std::string dll = Target("Foo.dll");
+  ASSERT_TRUE(WriteFileBytes(dll, "old dll"));
+  {
+    HeldOpen running(dll);
+    ASSERT_TRUE(running.held());
+    EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Foo.dll", dll));
+  }
+  const std::string lines = before + "\r\n" + dll + "=" + Target("Foo.000") + "\r\n";
+  EXPECT_EQ(ReadFileBytes(wininit.path()), lines);
+
+  RestartNeeded = false;
+  const std::string target = Target("Shared.mdb"), temp = Target("Shared.000");
+  const std::string old(50000, 'o');
+  ASSERT_TRUE(WriteFileBytes(target, old));
+  ASSERT_TRUE(work_->Write("files\\Shared.mdb", "new"));
+  {
+    HeldOpen database(target, FILE_SHARE_READ | FILE_SHARE_WRITE, GENERIC_READ | GENERIC_WRITE);
+    ASSERT_TRUE(database.held());
+    EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Shared.mdb", target));
+  }
+  EXPECT_TRUE(RestartNeeded);
+  EXPECT_TRUE(ReadFileBytes(target) == old) << "the held file was written into";
+  EXPECT_TRUE(shown_.empty());
+  EXPECT_EQ(ReadFileBytes(temp), "new");
+  EXPECT_EQ(ReadFileBytes(wininit.path()), lines + target + "=" + temp + "\r\n");
+  const auto pending = pendingRenames.Read();
+  ASSERT_TRUE(pending);
+  EXPECT_NE(pending->find(temp), std::string::npos);
 }
 
 TEST_F(BlockCopy, InUseUpdatersOfTheBrowserAreNeverScheduled) {

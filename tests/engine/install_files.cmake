@@ -4,6 +4,9 @@
 setup_gtest(engine_version_text_test LABEL engine
   SOURCES VersionTextTest.cpp
   LIBS engine_core)
+setup_gtest(engine_pending_renames_test LABEL engine
+  SOURCES PendingRenamesTest.cpp
+  LIBS engine_core)
 
 if(WIN32)
   enable_language(RC)

@@ -4,12 +4,15 @@
 // through the scripted host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/BlockCopy.h"
 #include "engine/SetupState.h"
+#include "tests/support/PendingReplacements.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
@@ -21,10 +24,14 @@
 
 namespace {
 
+using testsupport::HeldOpen;
 using testsupport::ListNames;
+using testsupport::PendingRenamesAside;
+using testsupport::ReadFileBytes;
 using testsupport::RemoveTree;
 using testsupport::ScratchWork;
 using testsupport::ScriptedHost;
+using testsupport::WininitAside;
 using testsupport::WriteFileBytes;
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -37,17 +44,26 @@ class ModalAnswer {
  public:
   // Each place picks a control of the dialog once it is shown.
   using Place = const tk::FaceControl& (*)(FrmQuitWindow&);
+  using Path = std::vector<Place>;
 
   // meanwhile runs inside the dialog's loop just before the mouse moves.
-  explicit ModalAnswer(std::vector<Place> path, std::function<void()> meanwhile = {}) {
-    path_ = std::move(path);
+  explicit ModalAnswer(Path path, std::function<void()> meanwhile = {})
+      : ModalAnswer(std::vector<Path>{std::move(path)}, std::move(meanwhile)) {}
+  // One path for each time the dialog opens, in order; the last one also
+  // answers any later opening.
+  explicit ModalAnswer(std::vector<Path> paths, std::function<void()> meanwhile = {}) {
+    paths_ = std::move(paths);
     meanwhile_ = std::move(meanwhile);
+    answered_ = nullptr;
+    shows_ = 0;
     ticks_ = 0;
     missed_ = false;
     timer_ = SetTimer(nullptr, 0, 10, &Tick);
   }
   ~ModalAnswer() { KillTimer(nullptr, timer_); }
   bool missed() const { return missed_; }
+  // How many times the dialog opened.
+  int shows() const { return shows_; }
 
  private:
   static LPARAM Centre(const tk::FaceControl& c) {
@@ -57,19 +73,24 @@ class ModalAnswer {
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     FrmQuitWindow& q = FrmQuit();
     if (!q.Loaded()) return;
-    if (++ticks_ == 1) {
-      if (meanwhile_) meanwhile_();
-      for (Place place : path_) PostMessageA(q.hwnd(), WM_MOUSEMOVE, 0, Centre(place(q)));
-      const LPARAM at = Centre(path_.back()(q));
+    if (q.hwnd() != answered_) {  // the dialog has opened (again)
+      answered_ = q.hwnd();
+      ticks_ = 0;
+      const Path& path = paths_[std::min<size_t>(static_cast<size_t>(shows_), paths_.size() - 1)];
+      if (shows_++ == 0 && meanwhile_) meanwhile_();
+      for (Place place : path) PostMessageA(q.hwnd(), WM_MOUSEMOVE, 0, Centre(place(q)));
+      const LPARAM at = Centre(path.back()(q));
       PostMessageA(q.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
       PostMessageA(q.hwnd(), WM_LBUTTONUP, 0, at);
-    } else if (ticks_ > 300) {
+    } else if (++ticks_ > 300) {
       missed_ = true;
       q.Unload();
     }
   }
-  static inline std::vector<Place> path_;
+  static inline std::vector<Path> paths_;
   static inline std::function<void()> meanwhile_;
+  static inline HWND answered_ = nullptr;
+  static inline int shows_ = 0;
   static inline int ticks_ = 0;
   static inline bool missed_ = false;
   UINT_PTR timer_ = 0;
@@ -143,6 +164,17 @@ class QuitRoadTest : public ::testing::Test {
     return path;
   }
   std::string InApp(const std::string& relative) const { return app_ + "\\" + relative; }
+
+  // Shows the wizard over a work folder with every setup file.
+  void ShowWizard() {
+    for (const char* name : {"Licence.txt", "Welcome.txt", "appremove.dll", "qx_shell.dll", "Settings.lrk",
+                             "Setup.ftc", "MsVBvm50.dll"})
+      ASSERT_TRUE(work_->Write(name, "x"));
+    ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Demo", "d", "Velmarind", "Demo", "1.0", "Demo",
+                                                                     "1000", "Demo.exe", "", "", "Demo.ico"})));
+    FrmSetup().Show();
+    ASSERT_TRUE(FrmSetup().Loaded());
+  }
 
   std::unique_ptr<ScratchWork> work_;
   std::string app_;
@@ -331,14 +363,8 @@ namespace {
 // dialog; the program's own Unload closes the window without it.
 TEST_F(QuitRoadTest, TheWizardsExitPicturesAndTheSystemCloseOpenTheDialog) {
   ScriptedHost host;
-  for (const char* name : {"Licence.txt", "Welcome.txt", "appremove.dll", "qx_shell.dll", "Settings.lrk",
-                           "Setup.ftc", "MsVBvm50.dll"})
-    ASSERT_TRUE(work_->Write(name, "x"));
-  ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Demo", "d", "Velmarind", "Demo", "1.0",
-                                                                   "Demo", "1000", "Demo.exe", "", "", "Demo.ico"})));
+  ShowWizard();
   FrmSetupWindow& w = FrmSetup();
-  w.Show();
-  ASSERT_TRUE(w.Loaded());
   for (tk::Image* picture : {&w.EndSetup, &w.EndSetup_giallo, &w.ESCI_ORA}) {
     ModalAnswer answer({Back});
     ASSERT_TRUE(picture->Click);
@@ -355,6 +381,95 @@ TEST_F(QuitRoadTest, TheWizardsExitPicturesAndTheSystemCloseOpenTheDialog) {
   EXPECT_TRUE(host.boxes.empty());
   EXPECT_TRUE(w.Unload());
   EXPECT_FALSE(FrmQuit().Loaded());
+}
+
+}  // namespace
+
+namespace {
+
+// A replacement that the copy deferred is cancelled by a confirmed quit on
+// either road: no restart, no temporary copy, no line or pending rename of
+// ours; what wininit.ini and the NT family's list held before stays.
+TEST_F(QuitRoadTest, AConfirmedQuitCancelsTheDeferredReplacements) {
+  ScriptedHost host;
+  WininitAside wininit;
+  PendingRenamesAside pendingRenames;
+  // Another program's rename at the next start.
+  const std::string otherNew = Make("other.000");
+  ASSERT_TRUE(MoveFileExA(otherNew.c_str(), InApp("other.dll").c_str(),
+                          MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING));
+  const auto pendingBefore = pendingRenames.Read();
+  ASSERT_TRUE(pendingBefore);
+  const std::string linesBefore = "[rename]\r\nC:\\other\\a.dll=C:\\other\\a.000\r\n";
+
+  for (const bool exitRoad : {true, false}) {
+    SCOPED_TRACE(exitRoad ? "Exit road" : "system close");
+    // The Exit road finds no wininit.ini, the close road one with lines.
+    if (!exitRoad) {
+      ASSERT_TRUE(WriteFileBytes(wininit.path(), linesBefore));
+    }
+    InstallStarted = true;
+    QuitConfirmed = false;
+    CreateDirectoryA((SourceDir + "\\files").c_str(), nullptr);
+    ASSERT_TRUE(work_->Write("files\\Lib.dll", "nuovo"));
+    const std::string target = Make("Lib.dll"), temp = InApp("Lib.000");
+    {
+      HeldOpen running(target);
+      ASSERT_TRUE(running.held());
+      ASSERT_FALSE(Gest_File::CopyFileWithProgress("files\\Lib.dll", target));
+    }
+    ASSERT_TRUE(RestartNeeded);
+    ASSERT_TRUE(Exists(temp));
+    ASSERT_NE(pendingRenames.Read(), pendingBefore);
+
+    {
+      ModalAnswer answer({Exit});
+      int16_t cancel = 0;
+      if (exitRoad) {
+        EXPECT_THROW(QuitRoad::EndSetup_Click(), tk::ProcessEnded);
+      } else {
+        EXPECT_THROW(QuitRoad::Form_Unload(cancel), tk::ProcessEnded);
+      }
+      EXPECT_FALSE(answer.missed());
+    }
+    EXPECT_TRUE(host.restartRequests.empty());
+    EXPECT_FALSE(RestartNeeded);
+    EXPECT_FALSE(Exists(temp));
+    EXPECT_EQ(ReadFileBytes(target), "dati");
+    if (exitRoad) {
+      EXPECT_FALSE(ReadFileBytes(wininit.path()));
+    } else {
+      EXPECT_EQ(ReadFileBytes(wininit.path()), linesBefore);
+    }
+    EXPECT_EQ(pendingRenames.Read(), pendingBefore);
+  }
+}
+
+// A close command that arrives while the roll-back yields before its first
+// deletion neither opens the dialog again nor stops the roll-back.
+TEST_F(QuitRoadTest, ACloseCommandDuringTheRollBackIsPassedOver) {
+  struct CloseAtTheMessage : ScriptedHost {
+    int ShowMessageBox(const std::string& text, int style, const std::string& title) override {
+      PostMessageA(FrmSetup().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return ScriptedHost::ShowMessageBox(text, style, title);
+    }
+  } host;
+  ShowWizard();
+  InstallStarted = true;
+  const std::string listed = Make("a.exe");
+  ASSERT_TRUE(work_->Write("Uninstall.Tmp", listed + "\r\n"));
+
+  {
+    // Were the dialog to open again, Back would answer it.
+    ModalAnswer answer(std::vector<ModalAnswer::Path>{{Exit}, {Back}});
+    EXPECT_THROW(QuitRoad::EndSetup_Click(), tk::ProcessEnded);
+    EXPECT_FALSE(answer.missed());
+    EXPECT_EQ(answer.shows(), 1);
+  }
+  EXPECT_TRUE(QuitConfirmed);
+  EXPECT_EQ(host.boxes.size(), 1u);
+  EXPECT_FALSE(Exists(listed));
+  EXPECT_TRUE(FrmSetup().Unload());
 }
 
 }  // namespace
