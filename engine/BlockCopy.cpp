@@ -82,16 +82,14 @@ struct Display {
 
 bool InUse(int error) { return error == tk::errPermissionDenied || error == tk::errPathFileAccess; }
 
-// A target the folder listing does not see (hidden or system) is cut to
-// nothing, so that no tail of the old file stays behind a shorter new one.
-// One that cannot be cut (in use) fails again when the copy opens it.
-void CutUnlistedTarget(const std::string& target) {
+// A target the folder listing does not see (hidden or system) is deleted
+// as KillFile deletes a listed one: its attributes cleared first. One that
+// cannot be deleted (in use) stays, and the caller defers it.
+void DeleteUnlistedTarget(const std::string& target) {
   const DWORD attributes = ::GetFileAttributesA(target.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-  if (!::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL)) return;
-  const HANDLE h = ::CreateFileA(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+  ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ::DeleteFileA(target.c_str());
 }
 
 // The target is in use: the new file goes beside it and its replacement
@@ -114,7 +112,11 @@ bool DeferReplacement(const std::string& source, const std::string& target, int&
 }  // namespace
 
 std::string MakeTempName(const std::string& name) {
-  return TempName::MakeTempName(name, [](const std::string& path) { return FileExists(path); });
+  // Anything under a name, hidden or not, file or folder, takes it.
+  return TempName::MakeTempName(name, [](const std::string& path) {
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    return !NothingNamed(path, attributes);
+  });
 }
 
 bool NothingNamed(const std::string& path, unsigned long& attributes) {
@@ -158,9 +160,8 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
   // and the copy would write into the live file: it is deferred as well.
   if (!targetAbsent) {
     DWORD left = INVALID_FILE_ATTRIBUTES;
-    if (!KillFile(target)) {
-      CutUnlistedTarget(target);
-    } else if (!NothingNamed(target, left)) {
+    if (!KillFile(target)) DeleteUnlistedTarget(target);
+    if (!NothingNamed(target, left) && !(left & FILE_ATTRIBUTE_DIRECTORY)) {
       tk::Close(sourceNumber);
       return DeferReplacement(source, target, failure);
     }

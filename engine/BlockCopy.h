@@ -60,8 +60,8 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
 // a test watches the copy.
 extern std::function<void(int filePercent, int overallPercent)> OnBlockShown;
 
-// The temporary name beside `name` that no normal file has yet (the rule of
-// engine/TempName.h with a folder listing as the existence test).
+// The temporary name beside `name` that nothing has yet, hidden and system
+// files and folders included (the rule of engine/TempName.h).
 std::string MakeTempName(const std::string& name);
 
 }  // namespace Gest_File

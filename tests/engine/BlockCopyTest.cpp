@@ -111,7 +111,7 @@ TEST_F(BlockCopy, ShowsEachBlockBeforeItMoves) {
   EXPECT_EQ(shown_[0], (Shown{"Copia di exact.bin", Copied(132010), 100, 100, Target("MSACCESS.EXE"), false}));
 }
 
-TEST_F(BlockCopy, MissingSourceLeavesTheTargetAndHiddenTargetsAreCut) {
+TEST_F(BlockCopy, MissingSourceLeavesTheTargetAndHiddenTargetsAreReplacedWhole) {
   const std::string target = Target("Kept.txt");
   ASSERT_TRUE(WriteFileBytes(target, "old contents"));
   EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Missing.txt", target));
@@ -214,6 +214,32 @@ TEST_F(BlockCopy, AFileOpenForSharedWritingIsDeferredAndWininitLinesStayWhole) {
   const auto pending = pendingRenames.Read();
   ASSERT_TRUE(pending);
   EXPECT_NE(pending->find(temp), std::string::npos);
+}
+
+// Files the folder listing does not show (hidden or system) are still
+// there: one held open with reading and writing shared is not cut and
+// written into, and one under the name the temporary copy would take keeps
+// its bytes.
+TEST_F(BlockCopy, HiddenFilesAreNeitherWrittenIntoNorTakenForTheTemporaryCopy) {
+  WininitAside wininit;
+  PendingRenamesAside pendingRenames;
+  const std::string target = Target("Hidden.mdb"), taken = Target("Hidden.000"), temp = Target("Hidden.001");
+  const std::string old(50000, 'o');
+  ASSERT_TRUE(WriteFileBytes(target, old));
+  ASSERT_TRUE(WriteFileBytes(taken, "the user's"));
+  for (const std::string& path : {target, taken})
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(work_->Write("files\\Hidden.mdb", "new"));
+  {
+    HeldOpen database(target, FILE_SHARE_READ | FILE_SHARE_WRITE, GENERIC_READ | GENERIC_WRITE);
+    ASSERT_TRUE(database.held());
+    EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Hidden.mdb", target));
+  }
+  EXPECT_TRUE(ReadFileBytes(target) == old) << "the held hidden file was written into";
+  EXPECT_EQ(ReadFileBytes(taken), "the user's");
+  EXPECT_EQ(ReadFileBytes(temp), "new");
+  EXPECT_TRUE(RestartNeeded);
+  EXPECT_EQ(ReadFileBytes(wininit.path()), "[rename]\r\n" + target + "=" + temp + "\r\n");
 }
 
 TEST_F(BlockCopy, InUseUpdatersOfTheBrowserAreNeverScheduled) {
