@@ -173,7 +173,8 @@ void RunInstallation() {
   wizard.tmrTime.SetEnabled(false);
   FrmRegistry().Show();
   tk::DoEvents();
-  wizard.EndSetup.SetEnabled(false);
+  // From here on a quit would undo a finished copy: no picture leads to it.
+  wizard.DisableQuitPictures();
 
   Misc::ImportSettings();
   Misc::SetRegionalFormats();
