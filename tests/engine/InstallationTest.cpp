@@ -267,11 +267,15 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
   EXPECT_EQ(Read(payload + "Dati.dat"), "nuovi dati");
   EXPECT_EQ(Read(payload + "Install.Log"), "File non copiato: Manca.txt\r\n");
 
-  // Only the end message, after the records; the roll-back list as it
-  // stood then: every new file once, in order.
+  // Only the end message, after the records, telling of the file that
+  // failed and where its list is; the roll-back list as it stood then:
+  // every new file once, in order.
   ASSERT_EQ(host_.boxes.size(), 1u);
-  EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
-  EXPECT_EQ(host_.boxes[0].style, 64);
+  EXPECT_EQ(host_.boxes[0].text,
+            "Installazione completata.\r\n\r\nAlcuni file NON sono stati installati.\r\n"
+            "L'elenco si trova nel file:\r\n" +
+                payload + "Install.Log");
+  EXPECT_EQ(host_.boxes[0].style, 48);
   EXPECT_EQ(host_.boxes[0].title, "Velmarind setup");
   ASSERT_EQ(host_.rollbackListAtBox.size(), 1u);
   EXPECT_EQ(host_.rollbackListAtBox[0].value_or("<missing>"),
@@ -357,6 +361,12 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   FrmSetup().AutoEsegui.SetValue(1);
 
   ASSERT_TRUE(Install());
+
+  // Nothing failed: the end message is the plain one.
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
+  EXPECT_EQ(host_.boxes[0].style, 64);
+  EXPECT_EQ(Read(installDir_ + "\\Install.Log"), "");
 
   const std::string I = installDir_ + "\\";
   const std::string T = runtimeFolder + "\\MSACCESS.EXE";
