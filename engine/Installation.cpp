@@ -36,6 +36,7 @@ constexpr int kSecond = 2;
 constexpr int kThird = 3;
 
 constexpr int kCritical = 16;
+constexpr int kExclamation = 48;
 constexpr int kInformation = 64;
 constexpr int kOkCancelExclamation = 49;
 
@@ -48,6 +49,9 @@ const char kShellMissing[] =
     "QXSHELL#2 Si è verificato un errore per il file QX_SHELL.DLL. L'installazione sarà "
     "terminata.";
 const char kCompleted[] = "Installazione completata.";
+const char kSomeNotInstalled[] =
+    "\r\n\r\nAlcuni file NON sono stati installati.\r\n"
+    "L'elenco si trova nel file:\r\n";
 const char kRestartPrompt[] =
     "L'INSTALLAZIONE E' STATA COMPLETATA!\r\n\r\n"
     "Per rendere effettive le modifiche occorre RIAVVIARE il sistema.\r\n"
@@ -110,8 +114,8 @@ void WriteUninstallHead() {
 // failures logged in Install.Log and new files listed in Uninstall.Tmp (each
 // line written through at once, so that a quit at the next yield reads it).
 // A Setup.ftc that cannot be opened installs nothing; the records are still
-// created empty.
-void InstallPayload(const std::string& installDrive) {
+// created empty. Returns how many files failed.
+int InstallPayload(const std::string& installDrive) {
   const bool listOpen = tk::Open("Setup.ftc", tk::OpenMode::Input, kFirst) == tk::errNone;
   const bool logOpen =
       tk::Open(SetupInfo.InstallDir + "\\Install.Log", tk::OpenMode::Output, kSecond) == tk::errNone;
@@ -120,6 +124,7 @@ void InstallPayload(const std::string& installDrive) {
   const Misc::TokenValues values = Misc::CurrentTokenValues();
   std::string line;
   std::string folderMade;  // the previous entry's folder, made or found there
+  int failed = 0;
   while (listOpen && !tk::Eof(kFirst)) {
     if (tk::LineInput(kFirst, line) != tk::errNone) break;
     const auto entry = ParseFileListLine(Misc::ReplaceTokens(line, false, values), installDrive);
@@ -130,6 +135,7 @@ void InstallPayload(const std::string& installDrive) {
     bool existed = false;
     const bool installed = InstallFile(entry->Source, entry->Target, entry->Replace, existed);
     if (!installed) {
+      ++failed;
       if (logOpen) tk::PrintLine(kSecond, "File non copiato: " + entry->FileName);
     } else if (!existed) {
       if (tmpOpen) tk::PrintLine(kThird, entry->Target);
@@ -138,6 +144,7 @@ void InstallPayload(const std::string& installDrive) {
   tk::Close(kFirst);
   tk::Close(kSecond);
   tk::Close(kThird);
+  return failed;
 }
 
 // The tail of Uninstall.ini, dated with the setup program's own file.
@@ -148,6 +155,17 @@ void WriteUninstallTail() {
   for (const auto& line : UninstallTail(dateLine, Misc::CurrentTokenValues()))
     tk::PrintLine(kFirst, line);
   tk::Close(kFirst);
+}
+
+// The end message without a restart: the installation is complete, and
+// when files failed, where the list of them is.
+void ShowCompleted(int failed) {
+  if (failed == 0) {
+    tk::MsgBox(kCompleted, kInformation, MessageTitle());
+    return;
+  }
+  tk::MsgBox(kCompleted + std::string(kSomeNotInstalled) + SetupInfo.InstallDir + "\\Install.Log", kExclamation,
+             MessageTitle());
 }
 
 }  // namespace
@@ -165,7 +183,7 @@ void RunInstallation() {
   tk::SetCurrentFolder(SourceDir);
 
   WriteUninstallHead();
-  InstallPayload(installDrive);
+  const int failed = InstallPayload(installDrive);
   DrawProgress(0, 100, 100);
   DrawProgress(1, 100, 100);
 
@@ -173,7 +191,8 @@ void RunInstallation() {
   wizard.tmrTime.SetEnabled(false);
   FrmRegistry().Show();
   tk::DoEvents();
-  wizard.EndSetup.SetEnabled(false);
+  // From here on a quit would undo a finished copy: no picture leads to it.
+  wizard.DisableQuitPictures();
 
   Misc::ImportSettings();
   Misc::SetRegionalFormats();
@@ -185,7 +204,7 @@ void RunInstallation() {
   FrmRegistry().Unload();
   tk::SetMousePointer(0);
   if (!RestartNeeded) {
-    tk::MsgBox(kCompleted, kInformation, MessageTitle());
+    ShowCompleted(failed);
   } else if (tk::MsgBox(kRestartPrompt, kOkCancelExclamation, MessageTitle()) != tk::vbOK) {
     RestartNeeded = false;
   }

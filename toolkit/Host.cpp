@@ -5,11 +5,15 @@
 namespace tk {
 namespace {
 Host* current = nullptr;
-}
+const Form* boxOwner = nullptr;
+}  // namespace
 
 Host& host() { return current ? *current : DefaultHost(); }
 
 void SetHost(Host* h) { current = h; }
+
+void SetMessageBoxOwner(const Form* owner) { boxOwner = owner; }
+const Form* MessageBoxOwner() { return boxOwner; }
 
 // The base class passes every call on to the default host.
 int Host::ShowMessageBox(const std::string& text, int style, const std::string& title) {

@@ -11,6 +11,8 @@
 
 namespace tk {
 
+class Form;
+
 // Message-box styles and answers, with the values Windows gives them.
 enum : int {
   vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3,
@@ -40,8 +42,9 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  // A modal message box owned by the active window of the process.
-  // Returns the answer (vbOK, vbYes, ...).
+  // A modal message box owned by the message-box owner (see
+  // SetMessageBoxOwner) while that form is loaded and takes input, else by
+  // the active window of the process. Returns the answer (vbOK, vbYes, ...).
   virtual int ShowMessageBox(const std::string& text, int style, const std::string& title);
 
   // The system's default beep.
@@ -90,6 +93,13 @@ void SetHost(Host* h);
 // The default host of this build: plain Win32 on Windows. Natively there is
 // no default: a call that reaches it fails loudly (std::logic_error).
 Host& DefaultHost();
+
+// The program's main form, which owns the default host's message boxes, so
+// that it takes no input while one is up (not owned; nullptr for none). A
+// main form that takes no input already (a modal form of the program is up
+// over it) leaves the box to the active window.
+void SetMessageBoxOwner(const Form* owner);
+const Form* MessageBoxOwner();
 
 // Short forms for the program's code.
 inline int MsgBox(const std::string& text, int style, const std::string& title) {

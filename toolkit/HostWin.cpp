@@ -1,14 +1,25 @@
 // The default host: plain Win32.
+#include "toolkit/Form.h"
 #include "toolkit/Host.h"
 #include "toolkit/Win.h"
 
 namespace tk {
 namespace {
 
+// The window a message box disables while it is up: the main form while it
+// takes input, else (a modal form of the program is up over it, or there is
+// no main window) the active window, as the modal form is.
+HWND MessageBoxOwnerWindow() {
+  const Form* main = MessageBoxOwner();
+  HWND window = main ? main->hwnd() : nullptr;
+  if (window && ::IsWindowEnabled(window)) return window;
+  return ::GetActiveWindow();
+}
+
 class Win32Host final : public Host {
  public:
   int ShowMessageBox(const std::string& text, int style, const std::string& title) override {
-    return ::MessageBoxA(::GetActiveWindow(), text.c_str(), title.c_str(), static_cast<UINT>(style));
+    return ::MessageBoxA(MessageBoxOwnerWindow(), text.c_str(), title.c_str(), static_cast<UINT>(style));
   }
 
   void Beep() override { ::MessageBeep(MB_OK); }

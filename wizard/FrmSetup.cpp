@@ -214,9 +214,15 @@ FrmSetupWindow::FrmSetupWindow()
   PlacePicture(BrowseColor, IDB_BROWSECOLOR, 3660, 3105, 675, 480, false, hand);
 
   WireEvents();
+  // The wizard owns every message box shown while it takes input, the
+  // engine's included: none leaves it clickable behind the box.
+  tk::SetMessageBoxOwner(this);
 }
 
-FrmSetupWindow::~FrmSetupWindow() { SetWizardProgressBoxes({nullptr, nullptr}); }
+FrmSetupWindow::~FrmSetupWindow() {
+  tk::SetMessageBoxOwner(nullptr);
+  SetWizardProgressBoxes({nullptr, nullptr});
+}
 
 void FrmSetupWindow::Form_Initialize() {
   InitCommonControls();

@@ -119,6 +119,9 @@ class FrmSetupWindow final : public tk::Form {
   void ESCI_ORA_Click() { EndSetup_Click(); }
   // The system's close command: the quit dialog; the window stays.
   void Form_QueryUnload(int& cancel, int unloadMode) override;
+  // Once the payload is copied: Exit, its highlighted twin and the small
+  // close picture take no more clicks, for the rest of the program.
+  void DisableQuitPictures();
 
  protected:
   void Form_Initialize() override;

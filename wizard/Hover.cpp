@@ -1,7 +1,8 @@
 // The wizard's picture buttons and dragging: the hover swaps of the plain
 // pictures and their highlighted twins, the reset of the buttons when the
-// mouse reaches the face, the twins' clicks, and the drag by the face or the
-// title label.
+// mouse reaches the face, the twins' clicks, the quit pictures put out of
+// use once the payload is copied, and the drag by the face or the title
+// label.
 #include "toolkit/Events.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Win.h"
@@ -59,6 +60,12 @@ void FrmSetupWindow::EndSetup_MouseMove() {
 void FrmSetupWindow::Browse_MouseMove() {
   Browse.SetVisible(false);
   BrowseColor.SetVisible(true);
+}
+
+void FrmSetupWindow::DisableQuitPictures() {
+  EndSetup.SetEnabled(false);
+  EndSetup_giallo.SetEnabled(false);
+  ESCI_ORA.SetEnabled(false);
 }
 
 void FrmSetupWindow::Form_MouseMove(int, int, float, float) {

@@ -10,7 +10,8 @@
 // folder is rejected, after telling the user why in a message box titled
 // SoftwareHouseName & " setup":
 // - a drive that is not "X:", a character a path cannot hold after the
-//   drive, or a network path ("\\"): a beep and the message;
+//   drive, a network path ("\\"), or a folder relative to a drive's current
+//   folder ("C:Name"): a beep and the message;
 // - an existing folder holding ordinary files: a beep and the question
 //   whether to overwrite them; No rejects ("Specificare un altro percorso e
 //   riprovare.");

@@ -15,6 +15,8 @@ Syntax CheckSyntax(const std::string& cleaned) {
   // The drive letter and its colon are not examined.
   if (cleaned.find_first_of("/:*?\"<>|", 2) != std::string::npos) return Syntax::ForbiddenCharacter;
   if (cleaned.find("\\\\") != std::string::npos) return Syntax::NetworkPath;
+  // "C:Name" is a folder under drive C's current folder, not one of the drive.
+  if (cleaned.size() > 2 && cleaned[2] != '\\') return Syntax::BadDrive;
   return Syntax::Ok;
 }
 

@@ -24,7 +24,8 @@ std::string Clean(const std::string& path);
 
 enum class Syntax {
   Ok,
-  BadDrive,            // the first ":" is not the second character
+  BadDrive,            // the first ":" is not the second character; last of
+                       // all, also a drive not followed by "\" ("C:Name")
   ForbiddenCharacter,  // one of / : * ? " < > | from the third character on
   NetworkPath,         // two backslashes in a row anywhere
 };

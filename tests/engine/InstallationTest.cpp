@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,7 +19,9 @@
 #include "engine/SpecialFolder.h"
 #include "tests/support/Driver.h"
 #include "tests/support/ScriptedHost.h"
+#include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
+#include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmQuit.h"
@@ -33,16 +36,48 @@ using testsupport::Lines;
 using testsupport::ReadFileBytes;
 using testsupport::ScratchWork;
 
-// Remembers the roll-back list as it stands when each box is shown.
+// Remembers the roll-back list as it stands when each box is shown, and
+// runs atBox (when set) while the box would be up.
 class InstallHost : public testsupport::ScriptedHost {
  public:
   std::string workFolder;
   std::vector<std::optional<std::string>> rollbackListAtBox;
+  std::function<void()> atBox;
   int ShowMessageBox(const std::string& text, int style, const std::string& title) override {
     rollbackListAtBox.push_back(ReadFileBytes(workFolder + "\\Uninstall.Tmp"));
+    if (atBox) atBox();
     return ScriptedHost::ShowMessageBox(text, style, title);
   }
 };
+
+// Counts the quit dialogs that open while it lives and sends each away as
+// soon as its loop runs, as Back would.
+class QuitDialogWatch {
+ public:
+  QuitDialogWatch() {
+    opened_ = 0;
+    timer_ = SetTimer(nullptr, 0, 10, &Tick);
+  }
+  ~QuitDialogWatch() { KillTimer(nullptr, timer_); }
+  QuitDialogWatch(const QuitDialogWatch&) = delete;
+  QuitDialogWatch& operator=(const QuitDialogWatch&) = delete;
+  int opened() const { return opened_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (!FrmQuit().Loaded()) return;
+    ++opened_;
+    FrmQuit().Unload();
+  }
+  static inline int opened_ = 0;
+  UINT_PTR timer_ = 0;
+};
+
+// A left click on a picture of the wizard, posted as the mouse would bring it.
+void PostClick(const tk::FaceControl& picture) {
+  testsupport::ClickAt(FrmSetup().hwnd(), {static_cast<int>(picture.Left()), static_cast<int>(picture.Top()),
+                                           static_cast<int>(picture.Width()), static_cast<int>(picture.Height())});
+}
 
 // What a link file holds, read back through the system's IShellLinkA.
 struct LinkFacts {
@@ -233,11 +268,15 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
   EXPECT_EQ(Read(payload + "Dati.dat"), "nuovi dati");
   EXPECT_EQ(Read(payload + "Install.Log"), "File non copiato: Manca.txt\r\n");
 
-  // Only the end message, after the records; the roll-back list as it
-  // stood then: every new file once, in order.
+  // Only the end message, after the records, telling of the file that
+  // failed and where its list is; the roll-back list as it stood then:
+  // every new file once, in order.
   ASSERT_EQ(host_.boxes.size(), 1u);
-  EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
-  EXPECT_EQ(host_.boxes[0].style, 64);
+  EXPECT_EQ(host_.boxes[0].text,
+            "Installazione completata.\r\n\r\nAlcuni file NON sono stati installati.\r\n"
+            "L'elenco si trova nel file:\r\n" +
+                payload + "Install.Log");
+  EXPECT_EQ(host_.boxes[0].style, 48);
   EXPECT_EQ(host_.boxes[0].title, "Velmarind setup");
   ASSERT_EQ(host_.rollbackListAtBox.size(), 1u);
   EXPECT_EQ(host_.rollbackListAtBox[0].value_or("<missing>"),
@@ -324,6 +363,12 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
 
   ASSERT_TRUE(Install());
 
+  // Nothing failed: the end message is the plain one.
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
+  EXPECT_EQ(host_.boxes[0].style, 64);
+  EXPECT_EQ(Read(installDir_ + "\\Install.Log"), "");
+
   const std::string I = installDir_ + "\\";
   const std::string T = runtimeFolder + "\\MSACCESS.EXE";
   const std::string A = " /wrkgrp \"" + I + "Demo.mdw\" \"" + I + "Demo.mde\" /user utente /runtime";
@@ -352,6 +397,43 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   ASSERT_TRUE(log.has_value());
   EXPECT_NE(log->find(A.substr(1)), std::string::npos) << *log;
   testsupport::RemoveTree(runtimeFolder);
+}
+
+// Once the payload is copied no quit picture leads to the quit dialog: the
+// small close cross and the highlighted Exit, clicked while the end message
+// is up, open nothing and take nothing away.
+TEST_F(Installation, AfterTheCopyTheQuitPicturesOpenNoQuitDialog) {
+  ASSERT_TRUE(work_->Write("files\\Demo.exe", "demo"));
+  ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1"})));
+  LoadWizard(0);
+  FrmSetupWindow& wizard = FrmSetup();
+  wizard.Step = 6;
+  wizard.ShowStep(wizard.Step);
+  // The mouse rests on Exit during the copy: its highlighted twin shows.
+  Gest_File::OnBlockShown = [&](int, int) {
+    const RECT r = wizard.EndSetup.PixelRect();
+    PostMessageA(wizard.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+  };
+  bool twinShown = false;
+  host_.atBox = [&] {
+    twinShown = wizard.EndSetup_giallo.Visible() && !wizard.EndSetup.Visible();
+    PostClick(wizard.EndSetup_giallo);
+    tk::DoEvents();
+    PostClick(wizard.ESCI_ORA);
+    tk::DoEvents();
+  };
+  QuitDialogWatch watch;
+
+  ASSERT_TRUE(Install());
+  Gest_File::OnBlockShown = nullptr;
+
+  EXPECT_TRUE(twinShown);
+  EXPECT_EQ(watch.opened(), 0);
+  EXPECT_FALSE(QuitConfirmed);
+  ASSERT_EQ(host_.boxes.size(), 1u);
+  EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
+  EXPECT_EQ(Read(installDir_ + "\\Demo.exe"), "demo");
+  EXPECT_NE(Read(installDir_ + "\\Uninstall.ini").find(";[REGISTRY SECTION]"), std::string::npos);
 }
 
 // A file held open without sharing: its replacement is deferred, it is

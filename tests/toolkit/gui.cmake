@@ -11,3 +11,11 @@ if(WIN32)
     LIBS toolkit)
   target_include_directories(toolkit_image_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
 endif()
+
+# The default host's message boxes, shown for real and answered from inside
+# their own loop.
+if(WIN32)
+  setup_gtest(toolkit_host_win_test LABEL toolkit
+    SOURCES HostWinTest.cpp
+    LIBS toolkit)
+endif()

@@ -33,6 +33,18 @@ TEST(TargetPathText, TheDriveColonMustBeTheSecondCharacterAndComesFirst) {
   EXPECT_EQ(CheckSyntax("*:\\x"), Syntax::Ok);
 }
 
+TEST(TargetPathText, AFolderRelativeToADrivesCurrentFolderIsABadDrive) {
+  EXPECT_EQ(CheckSyntax("C:Demo"), Syntax::BadDrive);
+  EXPECT_EQ(CheckSyntax("C:Programmi\\Demo"), Syntax::BadDrive);
+  EXPECT_EQ(CheckSyntax("C: Demo"), Syntax::BadDrive);
+  EXPECT_EQ(CheckSyntax("C:Demo*"), Syntax::ForbiddenCharacter);  // the other checks first
+  EXPECT_EQ(CheckSyntax("C:Demo\\\\x"), Syntax::NetworkPath);
+  EXPECT_EQ(CheckSyntax("C:.."), Syntax::BadDrive);
+  // The drive's root, typed with its backslash, stays a drive.
+  EXPECT_EQ(CheckSyntax(Clean("C:\\")), Syntax::Ok);
+  EXPECT_EQ(CheckSyntax("C:\\Demo"), Syntax::Ok);
+}
+
 TEST(TargetPathText, ForbiddenCharactersAfterTheDriveThenDoubledBackslashes) {
   for (const char c : std::string("/:*?\"<>|")) {
     EXPECT_EQ(CheckSyntax(std::string("C:\\a") + c + "b"), Syntax::ForbiddenCharacter) << c;

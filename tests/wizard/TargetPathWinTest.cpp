@@ -134,6 +134,20 @@ TEST_F(TargetPath, MissingFolderIsCreatedWholeOnYesAndLeftAloneOnNo) {
   EXPECT_EQ(host_.beeps, 0);
 }
 
+// "C:Demo" names a folder under drive C's current folder, wherever that is:
+// refused as a wrong drive, with nothing asked and nothing created there.
+TEST_F(TargetPath, AFolderRelativeToTheDrivesCurrentFolderIsRefused) {
+  ASSERT_TRUE(SetCurrentDirectoryA(root_.c_str()));
+  host_.answers = {tk::vbYes, tk::vbYes};
+  Check(" C:Demo\\ ", "C:Demo", true);
+  Check("C:Programmi\\Demo", "C:Programmi\\Demo", true);
+  SetCurrentDirectoryA("C:\\");
+  ExpectBoxes({{"Unità di destinazione ERRATA o MANCANTE.", kExclamation, "", 1},
+               {"Unità di destinazione ERRATA o MANCANTE.", kExclamation, "", 1}});
+  EXPECT_FALSE(IsFolder(root_ + "\\Demo"));
+  EXPECT_FALSE(IsFolder(root_ + "\\Programmi"));
+}
+
 TEST_F(TargetPath, DigitBeforeTheColonPassesTheSyntaxButCannotBeCreated) {
   host_.answers = {tk::vbYes};
   Check("1:\\Demo", "1:\\Demo", true);
