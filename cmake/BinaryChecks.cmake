@@ -16,7 +16,7 @@ function(setup_binary_check target label script variable)
     COMMAND ${command}
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
     DEPENDS ${target} ${PROJECT_SOURCE_DIR}/cmake/${script}
-    COMMENT "${check}: $<TARGET_FILE_NAME:${target}>"
+    COMMENT "${check}: ${target}"
     VERBATIM)
   add_custom_target(${target}_${check} ALL DEPENDS ${stamp})
   setup_script_test(${check}_${target} LABEL ${label} COMMAND ${command})
