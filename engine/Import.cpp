@@ -54,7 +54,9 @@ void ImportSettings() {
   }
   tk::Close(kTemplateFile);
   tk::Close(kOutputFile);
-  RunAndWait("Regedit.exe /S Settings.reg");
+  // The registry editor of the Windows folder by its full path: a program of
+  // that name beside Setup.exe or in the work folder would be found first.
+  RunAndWait('"' + ProgramManager::GetWindowsDir() + "\\Regedit.exe\" /S Settings.reg");
 }
 
 void RunAndWait(const std::string& commandLine) {

@@ -12,8 +12,9 @@ namespace Misc {
 TokenValues CurrentTokenValues();
 
 // Writes Settings.reg from Settings.lrk (both in the current folder), each
-// line with its tokens replaced in registry mode, then runs
-// "Regedit.exe /S Settings.reg" and waits for it to end.
+// line with its tokens replaced in registry mode, then runs the Windows
+// folder's Regedit.exe, by its full path, with "/S Settings.reg" and waits
+// for it to end.
 void ImportSettings();
 
 // Starts `commandLine` as a new process and returns when it has ended

@@ -8,11 +8,13 @@
 #include "engine/DateText.h"
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
+#include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "engine/VersionText.h"
 #include "registry/RegAccess.h"
 #include "toolkit/Host.h"
 #include "toolkit/Shell.h"
+#include "toolkit/SystemLibrary.h"
 #include "toolkit/Win.h"
 
 namespace Gest_File {
@@ -84,6 +86,29 @@ std::string UserDateSeparator() {
   return separator;
 }
 
+// The version functions of the system folder's version.dll, loaded at the
+// first use and kept: the program does not import the library, which
+// Windows would look for beside Setup.exe first. Members stay null when it
+// does not load.
+struct VersionFunctions {
+  decltype(&::GetFileVersionInfoSizeA) infoSize = nullptr;
+  decltype(&::GetFileVersionInfoA) info = nullptr;
+  decltype(&::VerQueryValueA) query = nullptr;
+};
+
+const VersionFunctions& Version() {
+  static const VersionFunctions functions = [] {
+    VersionFunctions f;
+    if (const HMODULE library = tk::LoadSystemLibrary("version.dll")) {
+      f.infoSize = tk::ProcAddress<decltype(f.infoSize)>(library, "GetFileVersionInfoSizeA");
+      f.info = tk::ProcAddress<decltype(f.info)>(library, "GetFileVersionInfoA");
+      f.query = tk::ProcAddress<decltype(f.query)>(library, "VerQueryValueA");
+    }
+    return f;
+  }();
+  return functions;
+}
+
 // The installed file is newer and stays: its version or, for a database,
 // its last write (to the second) is later than the package's.
 bool InstalledIsNewer(const std::string& extension, const std::string& source, const std::string& target) {
@@ -137,7 +162,9 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
   // Whatever the copy gave: after a deferred replacement these act on the
   // file still in place under the target's name.
   if (extension == "OCX" || extension == "DLL") {
-    tk::Shell("regsvr32 \"" + target + "\" /S", tk::vbMinimizedFocus, &failure);
+    // The system folder's regsvr32 by its full path, never one beside Setup.exe.
+    tk::Shell('"' + ProgramManager::GetSystemDir() + "\\regsvr32.exe\" \"" + target + "\" /S", tk::vbMinimizedFocus,
+              &failure);
     if (failure) return Fail(failure, copied);
   } else if (extension == "TTF") {
     if (!Misc::IsWinNT(&failure) && !failure) {
@@ -151,15 +178,17 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
 }
 
 double GetFileVersion(const std::string& path) {
+  const VersionFunctions& version = Version();
+  if (!version.infoSize || !version.info || !version.query) return 0;
   DWORD ignored = 0;
-  const DWORD size = ::GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  const DWORD size = version.infoSize(path.c_str(), &ignored);
   if (size < 1) return 0;
   std::vector<char> info(size);
-  if (!::GetFileVersionInfoA(path.c_str(), 0, size, info.data())) return 0;
+  if (!version.info(path.c_str(), 0, size, info.data())) return 0;
 
   void* table = nullptr;
   UINT tableLength = 0;
-  if (!::VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", &table, &tableLength) || !table ||
+  if (!version.query(info.data(), "\\VarFileInfo\\Translation", &table, &tableLength) || !table ||
       tableLength < 4)
     return 0;
   const auto* words = static_cast<const unsigned char*>(table);
@@ -173,7 +202,7 @@ double GetFileVersion(const std::string& path) {
   for (const char* name : kNames) {
     void* value = nullptr;
     UINT valueLength = 0;
-    if (!::VerQueryValueA(info.data(), (key + name).c_str(), &value, &valueLength) || !value) return 0;
+    if (!version.query(info.data(), (key + name).c_str(), &value, &valueLength) || !value) return 0;
     const char* text = static_cast<const char*>(value);
     // The text before its first NUL, never past what the resource holds.
     const char* end = static_cast<const char*>(info.data()) + info.size();

@@ -21,6 +21,7 @@
 #include "toolkit/Files.h"
 #include "toolkit/Host.h"
 #include "toolkit/Screen.h"
+#include "toolkit/SystemLibrary.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmRegistry.h"
 #include "wizard/FrmSetup.h"
@@ -59,14 +60,14 @@ const char kRestartPrompt[] =
 
 std::string MessageTitle() { return SetupInfo.SoftwareHouseName + " setup"; }
 
-// Loads qx_shell.dll by its bare name and asks it to register itself:
-// true when DllRegisterServer answers 0.
+// Loads qx_shell.dll by its full path in the system folder (never a library
+// of that name beside Setup.exe or in the work folder) and asks it to
+// register itself: true when DllRegisterServer answers 0.
 bool RegisterShellComponent() {
-  HMODULE library = LoadLibraryA("qx_shell.dll");
+  HMODULE library = tk::LoadSystemLibrary("qx_shell.dll");
   if (library == nullptr) return false;
   using RegisterFn = HRESULT(__stdcall*)();
-  auto* registerServer =
-      reinterpret_cast<RegisterFn>(reinterpret_cast<void*>(GetProcAddress(library, "DllRegisterServer")));
+  auto* registerServer = tk::ProcAddress<RegisterFn>(library, "DllRegisterServer");
   const bool registered = registerServer != nullptr && registerServer() == 0;
   FreeLibrary(library);
   return registered;

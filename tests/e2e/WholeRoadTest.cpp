@@ -197,6 +197,17 @@ class WholeRoad : public ::testing::Test {
     ASSERT_TRUE(setup.Wait(60s).has_value()) << "Setup.exe did not end";
   }
 
+  // Starts Setup.exe beside the package and installs through every page to
+  // the end (see WalkToSummary and InstallToTheEnd).
+  void InstallThroughEveryPage(bool untickDesktop,
+                               const std::string& endMessage = "Installazione completata.") {
+    Program setup("\"" + exe_ + "\"", dir_);
+    WizardDriver wizard(setup);
+    WalkToSummary(setup, wizard, untickDesktop);
+    if (HasFatalFailure()) return;
+    InstallToTheEnd(setup, wizard, endMessage);
+  }
+
   // The work folder the launcher made, emptied by the end of the program.
   void ExpectWorkFolderEmptied() const {
     const auto made = NewWorkFolders();
@@ -220,14 +231,10 @@ TEST_F(WholeRoad, InstallsAPlainExecutableThroughEveryPage) {
                 {"Demo.ico", std::string(766, 'I')},
                 {"Leggimi.txt", "leggimi"},
                 {"Manuale.txt", "manuale"}});
-  Program setup("\"" + exe_ + "\"", dir_);
-  WizardDriver wizard(setup);
-  WalkToSummary(setup, wizard, true);
-  if (HasFatalFailure()) return;
-  InstallToTheEnd(setup, wizard,
-                  "Installazione completata.\r\n\r\nAlcuni file NON sono stati installati.\r\n"
-                  "L'elenco si trova nel file:\r\n" +
-                      installDir_ + "\\Install.Log");
+  InstallThroughEveryPage(true,
+                          "Installazione completata.\r\n\r\nAlcuni file NON sono stati installati.\r\n"
+                          "L'elenco si trova nel file:\r\n" +
+                              installDir_ + "\\Install.Log");
   if (HasFatalFailure()) return;
 
   const std::string I = installDir_ + "\\";
@@ -287,11 +294,7 @@ TEST_F(WholeRoad, InstallsADatabaseApplicationAndStartsItWithTheRuntime) {
                {"Demo.mde;§§QX_App_Path§§;1", "Demo.mdw;§§QX_App_Path§§;1", "Demo.ico;§§QX_App_Path§§;1",
                 "Leggimi.txt;§§QX_App_Path§§;1"},
                {{"Demo.mde", "mde"}, {"Demo.mdw", "mdw"}, {"Demo.ico", "ico"}, {"Leggimi.txt", "leggimi"}});
-  Program setup("\"" + exe_ + "\"", dir_);
-  WizardDriver wizard(setup);
-  WalkToSummary(setup, wizard, false);
-  if (HasFatalFailure()) return;
-  InstallToTheEnd(setup, wizard);
+  InstallThroughEveryPage(false);
   if (HasFatalFailure()) return;
 
   const std::string I = installDir_ + "\\";
@@ -385,6 +388,47 @@ TEST_F(WholeRoad, AQuitConfirmedDuringTheCopyRemovesWhatItCopied) {
   EXPECT_EQ(Read(I + "Vecchio.txt"), "nuovo");
   EXPECT_TRUE(Exists(installDir_));
   EXPECT_FALSE(Exists(ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\Gruppo predefinito"));
+  ExpectWorkFolderEmptied();
+}
+
+// A downloads folder may hold anything beside Setup.exe: here libraries
+// under the names of the shell component and of a system library the
+// program uses, and programs under the names of the registry editor and of
+// regsvr32. The program loads and starts the system's own, so none of the
+// planted ones runs, and the installation is whole: the links (made through
+// the shell component), the imported settings, the component registered.
+TEST_F(WholeRoad, RunsNothingPlantedBesideIt) {
+  const std::vector<std::string> planted = {"qx_shell.dll", "version.dll", "Regedit.exe", "regsvr32.exe"};
+  for (const std::string& name : planted)
+    ASSERT_TRUE(CopyFileA((std::string(PLANTED_DIR) + "\\" + name).c_str(), (dir_ + "\\" + name).c_str(), FALSE))
+        << name;
+  const auto component = ReadFileBytes(REGISTERING_DLL_PATH);
+  ASSERT_TRUE(component.has_value());
+  WritePackage("", "", {"Demo.exe;§§QX_App_Path§§;1", "Componente.dll;§§QX_App_Path§§;1"},
+               {{"Demo.exe", std::string(5000, 'E')}, {"Componente.dll", *component}});
+  // Wine (8.0) differs from Windows on version.dll: in its default order it
+  // puts its own built-in library in place of a native one that it finds
+  // beside a program, so the planted one never runs here, imported or not
+  // (the build's check of Setup.exe's import table covers that); told to
+  // take the native one first, its own user32 imports the library and
+  // takes the planted one before any code of Setup.exe runs.
+  InstallThroughEveryPage(false);
+  if (HasFatalFailure()) return;
+
+  const std::string I = installDir_ + "\\";
+  // regsvr32 is not waited for by the installation.
+  EXPECT_TRUE(testsupport::WaitFor([&] { return Exists(I + "Componente.dll.registered"); }, 30s));
+  for (const std::string& name : planted) EXPECT_FALSE(Exists(dir_ + "\\" + name + ".ran")) << name << " ran";
+
+  const std::string groupFolder = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_ + "\\";
+  for (const std::string& path :
+       {groupFolder + app_ + ".Lnk", ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk"}) {
+    const auto link = linkreader::ReadLink(path);
+    ASSERT_TRUE(link.has_value()) << path;
+    EXPECT_EQ(link->target, I + "Demo.exe") << path;
+  }
+  EXPECT_EQ(RegistryString(key_, "Cartella"), installDir_);
+  EXPECT_EQ(RegistryString(key_, "Versione"), "2.1");
   ExpectWorkFolderEmptied();
 }
 

@@ -4,11 +4,12 @@
 # folder's qx_shell.dll and force the user's regional formats, so they run
 # alone.
 if(WIN32)
-  add_library(failing_shell SHARED data/FailingShell.cpp)
+  add_library(failing_shell SHARED data/FailingShell.cpp data/Component.def)
   target_include_directories(failing_shell PRIVATE ${PROJECT_SOURCE_DIR})
   set_target_properties(failing_shell PROPERTIES PREFIX "" OUTPUT_NAME failing_shell
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/engine/data)
   target_link_options(failing_shell PRIVATE -Wl,--enable-stdcall-fixup)
+  setup_check_exports(failing_shell engine)
   string(REPLACE "/" "\\\\" failing_shell_wine "Z:${CMAKE_BINARY_DIR}/tests/engine/data/failing_shell.dll")
 
   enable_language(RC)

@@ -1,11 +1,9 @@
 # The launcher's own tests (Windows build).
 
-# Setup.exe imports Windows system DLLs only (both Windows builds; this check
-# needs no Wine, so it also runs where 32-bit programs cannot).
-add_test(NAME imports_Setup.exe
-  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:Setup>
-          -P ${PROJECT_SOURCE_DIR}/cmake/CheckImports.cmake)
-set_tests_properties(imports_Setup.exe PROPERTIES LABELS launcher)
+# Setup.exe imports only libraries that Windows takes from the system folder
+# (both Windows builds, in the build itself: the check needs no Wine, so it
+# also runs where 32-bit programs cannot).
+setup_check_imports(Setup launcher)
 
 # Wine sees the build machine's root as drive Z:.
 string(REPLACE "/" "\\\\" setup_exe_wine "Z:${CMAKE_BINARY_DIR}/launcher/Setup.exe")

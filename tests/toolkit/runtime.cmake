@@ -1,5 +1,5 @@
 # Runtime services: numbers and random numbers in both builds; files by
-# number, program facts and command start under Wine.
+# number, program facts, command start and system libraries under Wine.
 setup_gtest(toolkit_numbers_test LABEL toolkit
   SOURCES NumbersTest.cpp RandomTest.cpp
   LIBS ${TOOLKIT_LIB})
@@ -18,4 +18,10 @@ if(WIN32)
     SOURCES AppTest.cpp ShellTest.cpp
     LIBS toolkit)
   add_dependencies(toolkit_app_test tk_instance_probe tk_shell_probe)
+
+  # Libraries of the system by their full paths; a planted library
+  # (tests/e2e/planted) copied beside the test program.
+  setup_gtest(toolkit_system_library_test LABEL toolkit
+    SOURCES SystemLibraryTest.cpp
+    LIBS toolkit planted_paths)
 endif()

@@ -1,5 +1,6 @@
 /* A component for the installer's tests: its registration leaves a marker
-   file beside it (its own path followed by ".registered"). */
+   file beside it (its own path followed by ".registered"). Component.def
+   exports its entry points. */
 #include <windows.h>
 
 static HMODULE self;
@@ -10,7 +11,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   return TRUE;
 }
 
-__declspec(dllexport) HRESULT __stdcall DllRegisterServer(void) {
+HRESULT __stdcall DllRegisterServer(void) {
   char path[MAX_PATH + 16];
   DWORD length = GetModuleFileNameA(self, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return E_FAIL;
@@ -21,4 +22,4 @@ __declspec(dllexport) HRESULT __stdcall DllRegisterServer(void) {
   return S_OK;
 }
 
-__declspec(dllexport) HRESULT __stdcall DllUnregisterServer(void) { return S_OK; }
+HRESULT __stdcall DllUnregisterServer(void) { return S_OK; }

@@ -1,0 +1,70 @@
+// The system's libraries by their full paths, and the search for libraries
+// limited to the system folder, under Wine. A library copied beside this
+// test program stands for one planted beside Setup.exe.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "toolkit/SystemLibrary.h"
+
+namespace {
+
+std::string FolderOf(HMODULE module) {
+  char path[MAX_PATH] = {};
+  const std::string file(path, GetModuleFileNameA(module, path, MAX_PATH));
+  return file.substr(0, file.find_last_of('\\'));
+}
+
+std::string Lower(std::string text) {
+  CharLowerA(text.data());
+  return text;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A library under a name of the case's own beside this program (the
+// cases may run side by side), which leaves a marker when it is loaded.
+class SystemLibraryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    name_ = std::string("planted_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dll";
+    beside_ = FolderOf(nullptr) + "\\" + name_;
+    ASSERT_TRUE(CopyFileA(PLANTED_DIR "\\qx_shell.dll", beside_.c_str(), FALSE));
+  }
+  void TearDown() override {
+    DeleteFileA(beside_.c_str());
+    DeleteFileA((beside_ + ".ran").c_str());
+  }
+
+  std::string name_, beside_;
+};
+
+TEST_F(SystemLibraryTest, LoadsOnlyFromTheSystemFolder) {
+  const HMODULE version = tk::LoadSystemLibrary("version.dll");
+  ASSERT_NE(version, nullptr);
+  EXPECT_EQ(Lower(FolderOf(version)), Lower(tk::SystemFolderPath()));
+  EXPECT_NE(tk::ProcAddress<FARPROC>(version, "GetFileVersionInfoA"), nullptr);
+  EXPECT_EQ(tk::ProcAddress<FARPROC>(version, "NoSuchExport"), nullptr);
+  FreeLibrary(version);
+
+  // The search order would find this one beside the program; the system
+  // folder has none.
+  EXPECT_EQ(tk::LoadSystemLibrary(name_.c_str()), nullptr);
+  EXPECT_FALSE(Exists(beside_ + ".ran"));
+}
+
+TEST_F(SystemLibraryTest, TheLimitedSearchNoLongerLooksBesideTheProgram) {
+  // Without the limit a bare name is looked for beside the program first.
+  const HMODULE before = LoadLibraryA(name_.c_str());
+  ASSERT_NE(before, nullptr);
+  FreeLibrary(before);
+
+  ASSERT_TRUE(tk::LimitLibrarySearchToSystemFolder());
+  EXPECT_EQ(LoadLibraryA(name_.c_str()), nullptr);
+  const HMODULE system = LoadLibraryA("version.dll");
+  ASSERT_NE(system, nullptr);
+  EXPECT_EQ(Lower(FolderOf(system)), Lower(tk::SystemFolderPath()));
+  FreeLibrary(system);
+}
+
+}  // namespace
