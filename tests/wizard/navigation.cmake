@@ -8,7 +8,7 @@ setup_gtest(wizard_pages_text_test LABEL wizard
 if(WIN32)
   enable_language(RC)
   setup_gtest(wizard_navigation_test LABEL wizard
-    SOURCES NavigationTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
+    SOURCES NavigationTest.cpp PagePixelsTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
     LIBS wizard testsupport)
   target_include_directories(wizard_navigation_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
 
