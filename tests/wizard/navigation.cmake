@@ -31,3 +31,13 @@ if(WIN32)
     RESOURCE_LOCK display)
   target_include_directories(wizard_drag_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
 endif()
+
+if(WIN32)
+  # Real keyboard input reaches the window that has the foreground, which
+  # any test showing a window may take: these run alone.
+  setup_gtest(wizard_keyboard_test LABEL wizard
+    SOURCES QuitDialogKeyboardTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
+    LIBS wizard testsupport
+    SERIAL)
+  target_include_directories(wizard_keyboard_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
+endif()
