@@ -73,8 +73,8 @@ TEST_F(PagePixels, EachPageShowsItsBoxesAndTheSpaceWarningLiesOverTheReport) {
   EXPECT_TRUE(Shows(w().CopyPath));
   EXPECT_TRUE(Shows(w().Browse));
 
-  // A drive without room for the package: the warning stands in red on the
-  // report's empty line.
+  // A drive without room for the package: the warning's red text stands
+  // over the report.
   host_.diskNearlyFull = true;
   w().CopyPath.SetText(target_);
   ClickNext();
