@@ -19,12 +19,14 @@ else()
 endif()
 
 # setup_gtest(<target> LABEL <label> SOURCES ... [LIBS ...] [TIMEOUT s]
-#             [RESOURCE_LOCK name...])
+#             [RESOURCE_LOCK name...] [SERIAL])
 # A GoogleTest program whose cases become ctest tests carrying <label>.
 # RESOURCE_LOCK keeps its cases from running beside other tests that hold
 # the same lock (such as "display", for tests that start whole programs).
+# SERIAL runs each case with no other test beside it (for real keyboard
+# input, which goes to whichever window of the prefix has the foreground).
 function(setup_gtest name)
-  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS;RESOURCE_LOCK" ${ARGN})
+  cmake_parse_arguments(T "SERIAL" "LABEL;TIMEOUT" "SOURCES;LIBS;RESOURCE_LOCK" ${ARGN})
   if(NOT T_LABEL)
     message(FATAL_ERROR "setup_gtest(${name}): every test needs a LABEL")
   endif()
@@ -37,14 +39,22 @@ function(setup_gtest name)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 300
     PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT})
-  if(T_RESOURCE_LOCK)
+  if(T_RESOURCE_LOCK OR T_SERIAL)
     # The discovered cases' PROPERTIES are written out unquoted, so a list of
-    # locks would be cut into separate properties there: the locks are set
-    # by a script of their own that ctest reads after the discovered cases.
+    # locks would be cut into separate properties there: the locks (and the
+    # serial run) are set by a script of their own that ctest reads after
+    # the discovered cases.
+    set(props "")
+    if(T_RESOURCE_LOCK)
+      string(APPEND props " RESOURCE_LOCK \"${T_RESOURCE_LOCK}\"")
+    endif()
+    if(T_SERIAL)
+      string(APPEND props " RUN_SERIAL TRUE")
+    endif()
     set(locks_script ${CMAKE_CURRENT_BINARY_DIR}/${name}_locks.cmake)
     file(WRITE ${locks_script}
       "foreach(case IN LISTS ${name}_TESTS)\n"
-      "  set_tests_properties(\"\${case}\" PROPERTIES RESOURCE_LOCK \"${T_RESOURCE_LOCK}\")\n"
+      "  set_tests_properties(\"\${case}\" PROPERTIES${props})\n"
       "endforeach()\n")
     set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${locks_script})
   endif()

@@ -2,6 +2,7 @@
 #include "toolkit/PictureBox.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/Events.h"
 #include "toolkit/Screen.h"
@@ -58,6 +59,33 @@ BOOL CALLBACK DisableOthers(HWND w, LPARAM lp) {
     m->disabled.push_back(w);
   }
   return TRUE;
+}
+
+struct OwnerSearch {
+  HWND self;
+  HWND found;
+};
+
+BOOL CALLBACK FindShownForm(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<OwnerSearch*>(lp);
+  if (w == s->self || !::IsWindowVisible(w) || !::IsWindowEnabled(w) || !Form::FromWindow(w)) return TRUE;
+  s->found = w;
+  return FALSE;
+}
+
+// The form window of this thread that a modal window shown now interrupts:
+// the active one, else the topmost shown and enabled one (windows are
+// listed from the top down); null when there is none.
+HWND ModalOwnerFor(HWND self) {
+  const HWND active = ::GetActiveWindow();
+  if (active && active != self && Form::FromWindow(active)) return active;
+  OwnerSearch search{self, nullptr};
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindShownForm, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void SetOwner(HWND window, HWND owner) {
+  ::SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 }
 
 }  // namespace
@@ -185,9 +213,12 @@ void Form::Show() {
 }
 
 void Form::ShowModal() {
+  const HWND owner = ModalOwnerFor(hwnd_);
   if (!Load()) return;
+  if (owner) SetOwner(hwnd_, owner);
   ModalDisable m{hwnd_, {}};
   ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOthers, reinterpret_cast<LPARAM>(&m));
+  modalDisabled_ = std::move(m.disabled);
   Show();
   if (hwnd_) ::SetActiveWindow(hwnd_);
   MSG msg;
@@ -203,11 +234,20 @@ void Form::ShowModal() {
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
-  for (HWND w : m.disabled)
+  EnableModalDisabled();
+  // Hidden, it belongs to no one until it is shown modally again.
+  if (hwnd_) SetOwner(hwnd_, nullptr);
+}
+
+void Form::EnableModalDisabled() {
+  for (HWND w : std::exchange(modalDisabled_, {}))
     if (::IsWindow(w)) ::EnableWindow(w, TRUE);
 }
 
 void Form::Hide() {
+  // Enabled first: the system passes the activation to the owner only if
+  // it can take it.
+  EnableModalDisabled();
   if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
 }
 
@@ -227,6 +267,7 @@ bool Form::Unload() {
 }
 
 void Form::DestroyWindowNow() {
+  EnableModalDisabled();  // as in Hide: before the window goes
   if (hwnd_) ::DestroyWindow(hwnd_);
   hwnd_ = nullptr;
   pressed_ = nullptr;

@@ -68,7 +68,11 @@ class Form {
   // Shows the window modeless, loading it first.
   void Show();
   // Disables the program's other windows, shows this one and handles
-  // events until it is hidden or unloaded, then enables them again.
+  // events until it is hidden or unloaded. The window is owned by the
+  // window it interrupts (this thread's active form, else its topmost shown
+  // one), so it stays above it; the others are enabled again before it is
+  // hidden or destroyed, so that the system hands the activation back to
+  // that owner.
   void ShowModal();
   void Hide();
   // Raises QueryUnload(vbFormCode) and Unload; unless one cancels, destroys
@@ -123,6 +127,7 @@ class Form {
   ChildControl* ChildOwning(HWND window) const;
   void ApplyGeometry();
   void DestroyWindowNow();
+  void EnableModalDisabled();
   void FlushInvalid();
   void ForgetInvalid();
 
@@ -138,6 +143,7 @@ class Form {
   Canvas back_;
   std::vector<FaceControl*> faceControls_;  // in creation order: first is topmost
   std::vector<ChildControl*> children_;
+  std::vector<HWND> modalDisabled_;  // the windows ShowModal disabled, until they are enabled again
   FaceControl* pressed_ = nullptr;  // the control holding the mouse capture
   RECT invalid_{};                  // marked but not yet handed to the window
   bool frameTimer_ = false;         // a flush of invalid_ is due on the timer

@@ -2,7 +2,8 @@
 //  - FaceControl: windowless, drawn on the form's face (pictures, labels);
 //    the first created lies above later ones, all below child windows;
 //  - ChildControl: a child window (picture boxes, text boxes, ...), created
-//    with the form's window and destroyed with it.
+//    with the form's window and destroyed with it; a later-created one
+//    lies above earlier ones.
 // A control is constructed with its form and registers itself there; it must
 // not outlive the form (make controls members declared after nothing that
 // outlives them: members of the Form-derived window class are right).

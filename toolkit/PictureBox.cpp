@@ -76,8 +76,8 @@ bool PictureBox::CreateIn(HWND parent) {
   HWND h = ::CreateWindowExA(ExStyleOf(borderStyle_), kClassName, "", style, PixelsX(left_), PixelsY(top_),
                              PixelsX(width_), PixelsY(height_), parent, nullptr, ::GetModuleHandleA(nullptr), this);
   if (!h) return false;
-  // Later children go below earlier ones, as later face controls do.
-  ::SetWindowPos(h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Above the children created before it, as every windowed control.
+  ::SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   EnsureCanvas();
   return true;
 }

@@ -24,7 +24,9 @@ bool WindowedControl::CreateIn(HWND parent) {
                              ::GetModuleHandleA(nullptr), nullptr);
   if (!h) return false;
   hwnd_ = h;
-  ::SetWindowPos(h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // The system puts a new child at the bottom; a later control lies above
+  // the earlier ones it overlaps.
+  ::SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ApplyFont();
   Created();
   // A combo box ignores the creation text and an edit cuts a long one at

@@ -5,8 +5,9 @@
 //
 // The window is created with the form's window (ChildControl::CreateIn) and
 // goes with it; what the user changed in it (its text) is read back first,
-// so a form shown again shows it again. Later-created controls lie below
-// earlier ones, as face controls do.
+// so a form shown again shows it again. Child windows stack in the order
+// of their creation: a later-created one lies above an earlier one where
+// they overlap (all of them above the face controls).
 #pragma once
 
 #include <functional>

@@ -81,6 +81,10 @@ class ComScope {
 
 void FrmSetupWindow::ShowStep(int16_t& step) {
   Form_MouseMove(0, 0, 0, 0);
+  // Only the drive report disables the Next picture, for its own page: any
+  // other page (the folder page a failed report sends the user back to
+  // among them) takes clicks on it again.
+  NextStep.SetEnabled(true);
   for (;;) {
     switch (step) {
       case 0: {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/WindowOrder.h"
 #include "toolkit/Events.h"
 #include "toolkit/Form.h"
 #include "toolkit/Screen.h"
@@ -106,28 +107,55 @@ TEST(Form, LifecycleRunsInitializeOnceAndLoadPerWindowAndHonoursCancel) {
   EXPECT_FALSE(gone.Loaded());
 }
 
-// Inside the modal loop a thread timer looks at the owner and unloads the dialog.
+// The windows the system activates on this thread, in order.
+std::vector<HWND> g_activated;
+LRESULT CALLBACK RecordActivation(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_ACTIVATE) g_activated.push_back(reinterpret_cast<HWND>(wp));
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// Inside the modal loop a thread timer looks at the owner, raises it, and
+// unloads or hides the dialog; from then on the activations are recorded.
 struct ModalProbe {
   HWND owner = nullptr;
   tk::Form* dialog = nullptr;
+  bool hide = false;
   bool ownerDisabled = false;
+  bool dialogStaysAbove = false;
 } g_probe;
 
 void CALLBACK ProbeModal(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   g_probe.ownerDisabled = !IsWindowEnabled(g_probe.owner);
-  g_probe.dialog->Unload();
+  SetWindowPos(g_probe.owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  g_probe.dialogStaysAbove = testsupport::Above(g_probe.dialog->hwnd(), g_probe.owner);
+  // Active as it goes, as when the user answers it (a program of a test
+  // running beside this one may have taken the activation meanwhile).
+  SetActiveWindow(g_probe.dialog->hwnd());
+  g_activated.clear();
+  if (g_probe.hide) g_probe.dialog->Hide();
+  else g_probe.dialog->Unload();
 }
 
-TEST(Form, ShowModalDisablesOtherWindowsUntilTheFormIsUnloaded) {
+TEST(Form, ShowModalKeepsItsOwnerDisabledAndBelowItThenHandsItTheActivation) {
   RecordingForm owner, dialog;
   owner.Show();
-  g_probe = {owner.hwnd(), &dialog, false};
-  ASSERT_NE(SetTimer(nullptr, 0, 20, &ProbeModal), 0u);
-  dialog.ShowModal();
-  EXPECT_TRUE(g_probe.ownerDisabled);
-  EXPECT_FALSE(dialog.Loaded());
-  EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+  HHOOK hook = SetWindowsHookExA(WH_CBT, &RecordActivation, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  for (bool hide : {false, true}) {
+    SCOPED_TRACE(hide ? "hidden" : "unloaded");
+    g_probe = {owner.hwnd(), &dialog, hide};
+    ASSERT_NE(SetTimer(nullptr, 0, 20, &ProbeModal), 0u);
+    dialog.ShowModal();
+    EXPECT_TRUE(g_probe.ownerDisabled);
+    EXPECT_TRUE(g_probe.dialogStaysAbove);
+    EXPECT_EQ(dialog.Loaded(), hide);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    // As the dialog went, the system gave the activation to its owner.
+    EXPECT_EQ(g_activated, std::vector<HWND>{owner.hwnd()});
+    dialog.Unload();
+  }
+  UnhookWindowsHookEx(hook);
 }
 
 TEST(Form, MouseDownOnTheFaceAndKeysReachTheFormInTwips) {

@@ -3,6 +3,7 @@
 #include "toolkit/Events.h"
 #include "toolkit/Form.h"
 #include "toolkit/PictureBox.h"
+#include "toolkit/TextBox.h"
 
 namespace {
 
@@ -191,6 +192,41 @@ TEST(PictureBox, PrintsTransparentTextAtTheCurrentPositionAndMeasuresIt) {
   EXPECT_EQ(outside, 0);
   EXPECT_DOUBLE_EQ(f.box.CurrentX(), 0);  // the next line
   EXPECT_DOUBLE_EQ(f.box.CurrentY(), 150 + h);
+}
+
+// Child windows of every kind stack in the order of their creation, the
+// later above the earlier: a memo over the whole form, a picture box on it,
+// a text box across the box's right part.
+class StackForm : public tk::Form {
+ public:
+  StackForm() {
+    SetClientSize(3000, 1500);
+    memo.SetMultiLine(true);
+    memo.Move(0, 0, 3000, 1500);
+    box.Move(150, 150, 1500, 750);  // pixels 10..109 x 10..59
+    box.SetBackColor(kWhite);
+    line.SetBorderStyle(0);
+    line.Move(1050, 450, 1500, 300);  // pixels 70..169 x 30..49
+    line.SetBackColor(kGreen);
+  }
+  static constexpr tk::Color kGreen = tk::Rgb(0, 160, 0);
+  tk::TextBox memo{*this};
+  tk::PictureBox box{*this};
+  tk::TextBox line{*this};
+};
+
+TEST(PictureBox, ChildWindowsCreatedLaterLieAboveEarlierOnes) {
+  StackForm f;
+  f.Show();
+  f.box.Line(0, 0, 1485, 735, kBlue, tk::LineStyle::BoxFilled);
+  Settle();
+  RedrawWindow(f.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Settle();
+  tk::Canvas shot;
+  ASSERT_TRUE(shot.CaptureClient(f.hwnd()));
+  EXPECT_EQ(shot.Pixel(20, 20), kBlue) << "the box over the memo";
+  EXPECT_EQ(shot.Pixel(100, 40), StackForm::kGreen) << "the text box over the box";
+  EXPECT_EQ(shot.Pixel(150, 40), StackForm::kGreen) << "the text box over the memo";
 }
 
 }  // namespace

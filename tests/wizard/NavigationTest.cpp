@@ -173,6 +173,36 @@ TEST_F(WizardPages, EnterMovesOnFromTheFormAndFromItsBoxes) {
   EXPECT_EQ(SetupInfo.ProgramGroup, "");
 }
 
+TEST_F(WizardPages, TheNextPictureMovesOnAgainAfterADriveReportThatFailed) {
+  host_.diskNearlyFull = true;
+  GoToDriveReport();
+  EXPECT_FALSE(w().NextStep.Enabled());
+
+  // Back to the folder page, where another folder can be chosen: Next
+  // takes the user on again (to a report that fails once more).
+  ClickBack();
+  ASSERT_EQ(w().Step, 2);
+  EXPECT_TRUE(w().NextStep.Enabled());
+  ClickNext();
+  ASSERT_EQ(w().Step, 3);
+  EXPECT_FALSE(w().NextStep.Enabled());
+
+  // Past the report by Enter: the group and summary pages take clicks.
+  Enter(w().hwnd());
+  ASSERT_EQ(w().Step, 4);
+  EXPECT_TRUE(w().NextStep.Enabled());
+  ClickNext();
+  EXPECT_EQ(w().Step, 5);
+  EXPECT_TRUE(w().NextStep.Enabled());
+
+  // Back to the welcome page and forward: every page before the report too.
+  for (int step = 5; step > 0; --step) ClickBack();
+  ASSERT_EQ(w().Step, 0);
+  EXPECT_TRUE(w().NextStep.Enabled());
+  ClickNext();
+  EXPECT_EQ(w().Step, 1);
+}
+
 TEST_F(WizardPages, BackFromTheGroupPageMakesNoFolderCheckAndPageZeroStartsAgain) {
   // A folder holding a file: leaving the folder page asks whether to overwrite.
   ASSERT_TRUE(testsupport::WriteFileBytes(target_ + "\\vecchio.txt", "x"));

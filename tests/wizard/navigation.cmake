@@ -8,7 +8,7 @@ setup_gtest(wizard_pages_text_test LABEL wizard
 if(WIN32)
   enable_language(RC)
   setup_gtest(wizard_navigation_test LABEL wizard
-    SOURCES NavigationTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
+    SOURCES NavigationTest.cpp PagePixelsTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
     LIBS wizard testsupport)
   target_include_directories(wizard_navigation_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
 
@@ -30,4 +30,14 @@ if(WIN32)
     LIBS wizard testsupport
     RESOURCE_LOCK display)
   target_include_directories(wizard_drag_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
+endif()
+
+if(WIN32)
+  # Real keyboard input reaches the window that has the foreground, which
+  # any test showing a window may take: these run alone.
+  setup_gtest(wizard_keyboard_test LABEL wizard
+    SOURCES QuitDialogKeyboardTest.cpp ${PROJECT_SOURCE_DIR}/assets/Setup.rc
+    LIBS wizard testsupport
+    SERIAL)
+  target_include_directories(wizard_keyboard_test PRIVATE ${PROJECT_SOURCE_DIR}/assets)
 endif()
