@@ -83,13 +83,12 @@ struct Display {
 bool InUse(int error) { return error == tk::errPermissionDenied || error == tk::errPathFileAccess; }
 
 // A target the folder listing does not see (hidden or system) is deleted
-// as KillFile deletes a listed one: its attributes cleared first. One that
-// cannot be deleted (in use) stays, and the caller defers it.
+// as KillFile deletes a listed one. One that cannot be deleted (in use)
+// stays as it was, attributes included, and the caller defers it.
 void DeleteUnlistedTarget(const std::string& target) {
   const DWORD attributes = ::GetFileAttributesA(target.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-  ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
-  ::DeleteFileA(target.c_str());
+  DeleteWithAttributesCleared(target, attributes);
 }
 
 // The target is in use: the new file goes beside it and its replacement
@@ -103,8 +102,11 @@ bool DeferReplacement(const std::string& source, const std::string& target, int&
     failure = kAlreadyExists;
     return false;
   }
-  if ((failure = tk::FileCopy(source, temp))) return false;
-  if ((failure = ScheduleReplacement(target, temp))) return false;
+  if ((failure = tk::FileCopy(source, temp)) || (failure = ScheduleReplacement(target, temp))) {
+    // Nothing will take the new file in: no copy of it stays beside.
+    ::DeleteFileA(temp.c_str());
+    return false;
+  }
   RestartNeeded = true;
   return false;
 }

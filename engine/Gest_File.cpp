@@ -165,10 +165,17 @@ bool FileExists(const std::string& path, int* err) {
   return status == 0 && !name.empty();
 }
 
+bool DeleteWithAttributesCleared(const std::string& path, unsigned long attributes) {
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (::DeleteFileA(path.c_str())) return true;
+  // A file that stays (in use) keeps what the user had given it.
+  if (attributes != INVALID_FILE_ATTRIBUTES) ::SetFileAttributesA(path.c_str(), attributes);
+  return false;
+}
+
 bool KillFile(const std::string& path) {
   if (!FileExists(path)) return false;
-  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  ::DeleteFileA(path.c_str());
+  DeleteWithAttributesCleared(path, ::GetFileAttributesA(path.c_str()));
   return true;
 }
 

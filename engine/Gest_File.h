@@ -46,7 +46,11 @@ bool PathExists(const std::string& path, bool create, bool showMessage);
 // True for an existing file that is neither a folder nor hidden nor system.
 bool FileExists(const std::string& path, int* err = nullptr);
 
-// When FileExists(path): clears the file's attributes, deletes it and
+// Clears the file's attributes and deletes it; a file that cannot be
+// deleted (in use) gets its attributes back. True when it was deleted.
+bool DeleteWithAttributesCleared(const std::string& path, unsigned long attributes);
+
+// When FileExists(path): deletes it as DeleteWithAttributesCleared does and
 // returns True (also when the deletion failed, e.g. a file in use).
 // Otherwise returns False and touches nothing.
 bool KillFile(const std::string& path);

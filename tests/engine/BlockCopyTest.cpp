@@ -227,8 +227,8 @@ TEST_F(BlockCopy, HiddenFilesAreNeitherWrittenIntoNorTakenForTheTemporaryCopy) {
   const std::string old(50000, 'o');
   ASSERT_TRUE(WriteFileBytes(target, old));
   ASSERT_TRUE(WriteFileBytes(taken, "the user's"));
-  for (const std::string& path : {target, taken})
-    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  constexpr DWORD kUsers = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
+  for (const std::string& path : {target, taken}) ASSERT_TRUE(::SetFileAttributesA(path.c_str(), kUsers));
   ASSERT_TRUE(work_->Write("files\\Hidden.mdb", "new"));
   {
     HeldOpen database(target, FILE_SHARE_READ | FILE_SHARE_WRITE, GENERIC_READ | GENERIC_WRITE);
@@ -236,6 +236,7 @@ TEST_F(BlockCopy, HiddenFilesAreNeitherWrittenIntoNorTakenForTheTemporaryCopy) {
     EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Hidden.mdb", target));
   }
   EXPECT_TRUE(ReadFileBytes(target) == old) << "the held hidden file was written into";
+  EXPECT_EQ(::GetFileAttributesA(target.c_str()) & kUsers, kUsers) << "the file in use lost its attributes";
   EXPECT_EQ(ReadFileBytes(taken), "the user's");
   EXPECT_EQ(ReadFileBytes(temp), "new");
   EXPECT_TRUE(RestartNeeded);

@@ -262,6 +262,9 @@ TEST_F(InstallFileTest, AFailedDeferralBeepsAndIsNotInstalled) {
   EXPECT_FALSE(RestartNeeded);
   EXPECT_EQ(host_.beeps, 1);
   EXPECT_TRUE(host_.boxes.empty());  // an access error shows no message
+  // Nothing will ever take the new file in: no copy of it stays beside.
+  EXPECT_EQ(ReadFileBytes(Target("Busy.000")), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(Target("Busy.txt")), "old");
 }
 
 TEST_F(InstallFileTest, DateTextsUseTheUserSeparator) {
