@@ -11,6 +11,7 @@
 #include "toolkit/Files.h"
 #include "wizard/FrmQuit.h"
 #include "wizard/FrmRegistry.h"
+#include "wizard/FrmSetup.h"
 
 namespace QuitRoad {
 namespace {
@@ -86,6 +87,9 @@ void EndSetup_Click() {
 void Form_Unload(int16_t& cancel) {
   cancel = 1;
   if (FrmQuit().Loaded() || rollingBack) return;
+  // Once the payload is copied the installation runs to its end, as the
+  // disabled Exit pictures say: a close command asks nothing and ends nothing.
+  if (!FrmSetup().EndSetup.Enabled()) return;
   FrmQuit().ShowModal();
   if (QuitConfirmed) EndQuit();
 }

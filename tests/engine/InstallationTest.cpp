@@ -399,9 +399,9 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   testsupport::RemoveTree(runtimeFolder);
 }
 
-// Once the payload is copied no quit picture leads to the quit dialog: the
+// Once the payload is copied no quit road leads to the quit dialog: the
 // small close cross and the highlighted Exit, clicked while the end message
-// is up, open nothing and take nothing away.
+// is up, and the system's close command open nothing and take nothing away.
 TEST_F(Installation, AfterTheCopyTheQuitPicturesOpenNoQuitDialog) {
   ASSERT_TRUE(work_->Write("files\\Demo.exe", "demo"));
   ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1"})));
@@ -420,6 +420,8 @@ TEST_F(Installation, AfterTheCopyTheQuitPicturesOpenNoQuitDialog) {
     PostClick(wizard.EndSetup_giallo);
     tk::DoEvents();
     PostClick(wizard.ESCI_ORA);
+    tk::DoEvents();
+    PostMessageA(wizard.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
     tk::DoEvents();
   };
   QuitDialogWatch watch;
