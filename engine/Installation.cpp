@@ -115,7 +115,8 @@ void WriteUninstallHead() {
 // failures logged in Install.Log and new files listed in Uninstall.Tmp (each
 // line written through at once, so that a quit at the next yield reads it).
 // A Setup.ftc that cannot be opened installs nothing; the records are still
-// created empty. Returns how many files failed.
+// created empty. Returns how many files failed, leaving out those whose
+// replacement waits for the next start of Windows (logged all the same).
 int InstallPayload(const std::string& installDrive) {
   const bool listOpen = tk::Open("Setup.ftc", tk::OpenMode::Input, kFirst) == tk::errNone;
   const bool logOpen =
@@ -134,9 +135,10 @@ int InstallPayload(const std::string& installDrive) {
       folderMade = PathExists(entry->Folder, true, false) ? entry->Folder : std::string();
     }
     bool existed = false;
+    const size_t deferredBefore = DeferredReplacements.size();
     const bool installed = InstallFile(entry->Source, entry->Target, entry->Replace, existed);
     if (!installed) {
-      ++failed;
+      if (DeferredReplacements.size() == deferredBefore) ++failed;
       if (logOpen) tk::PrintLine(kSecond, "File non copiato: " + entry->FileName);
     } else if (!existed) {
       if (tmpOpen) tk::PrintLine(kThird, entry->Target);
@@ -158,15 +160,19 @@ void WriteUninstallTail() {
   tk::Close(kFirst);
 }
 
-// The end message without a restart: the installation is complete, and
-// when files failed, where the list of them is.
-void ShowCompleted(int failed) {
-  if (failed == 0) {
-    tk::MsgBox(kCompleted, kInformation, MessageTitle());
-    return;
+// What an end message adds when files failed: where the list of them is.
+std::string FailuresNote(int failed) {
+  return failed == 0 ? std::string() : kSomeNotInstalled + SetupInfo.InstallDir + "\\Install.Log";
+}
+
+// The end message: the installation is complete, or the question whether
+// to restart now (Cancel drops the restart); either tells of failed files.
+void ShowTheEnd(int failed) {
+  if (!RestartNeeded) {
+    tk::MsgBox(kCompleted + FailuresNote(failed), failed == 0 ? kInformation : kExclamation, MessageTitle());
+  } else if (tk::MsgBox(kRestartPrompt + FailuresNote(failed), kOkCancelExclamation, MessageTitle()) != tk::vbOK) {
+    RestartNeeded = false;
   }
-  tk::MsgBox(kCompleted + std::string(kSomeNotInstalled) + SetupInfo.InstallDir + "\\Install.Log", kExclamation,
-             MessageTitle());
 }
 
 }  // namespace
@@ -185,15 +191,16 @@ void RunInstallation() {
 
   WriteUninstallHead();
   const int failed = InstallPayload(installDrive);
+  // From here on a quit would undo a finished copy: no picture leads to it,
+  // not even a click that the next yield delivers.
+  FrmSetupWindow& wizard = FrmSetup();
+  wizard.DisableQuitPictures();
   DrawProgress(0, 100, 100);
   DrawProgress(1, 100, 100);
 
-  FrmSetupWindow& wizard = FrmSetup();
   wizard.tmrTime.SetEnabled(false);
   FrmRegistry().Show();
   tk::DoEvents();
-  // From here on a quit would undo a finished copy: no picture leads to it.
-  wizard.DisableQuitPictures();
 
   Misc::ImportSettings();
   Misc::SetRegionalFormats();
@@ -204,11 +211,7 @@ void RunInstallation() {
 
   FrmRegistry().Unload();
   tk::SetMousePointer(0);
-  if (!RestartNeeded) {
-    ShowCompleted(failed);
-  } else if (tk::MsgBox(kRestartPrompt, kOkCancelExclamation, MessageTitle()) != tk::vbOK) {
-    RestartNeeded = false;
-  }
+  ShowTheEnd(failed);
   Misc::CleanUpAndExit();
 }
 
