@@ -7,12 +7,13 @@ namespace tk {
 namespace {
 
 // The window a message box disables while it is up: the main form while it
-// takes input, else (a modal form of the program is up over it, or there is
-// no main window) the active window, as the modal form is.
+// is shown and takes input, else (a modal form of the program is up over
+// it, it is not shown yet, or there is no main window) the active window,
+// as the modal form is.
 HWND MessageBoxOwnerWindow() {
   const Form* main = MessageBoxOwner();
   HWND window = main ? main->hwnd() : nullptr;
-  if (window && ::IsWindowEnabled(window)) return window;
+  if (window && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) return window;
   return ::GetActiveWindow();
 }
 

@@ -108,6 +108,15 @@ TEST_F(Owned, OtherwiseTheActiveWindowOwnsTheBox) {
   seen = ShowBox(main_.hwnd());
   ASSERT_TRUE(seen.shown);
   EXPECT_EQ(seen.owner, other_.hwnd());
+
+  // A main form made but not shown yet (its start-up asks first): a box
+  // owned by it would have no place on the screen of its own.
+  tk::SetMessageBoxOwner(&main_);
+  main_.Hide();
+  SetActiveWindow(other_.hwnd());
+  seen = ShowBox(main_.hwnd());
+  ASSERT_TRUE(seen.shown);
+  EXPECT_EQ(seen.owner, other_.hwnd());
 }
 
 }  // namespace
