@@ -135,7 +135,7 @@ class clsRegistryAccess {
   // Appends the sections of path (and of its sub-keys) to file. False when
   // the key cannot be opened, a value cannot be read or the file cannot be
   // written; the sections of the other keys are written all the same, but
-  // a section that cannot be written ends the export.
+  // a key whose section cannot be written is left out with its sub-keys.
   bool ExportKey(const std::string& path, const std::string& file, bool IncludeSubkeys, tk::TextHolder* Output);
   // Writes the bytes of a value line's hex list as a value of type.
   int32_t WriteTyped(const std::string& sPath, const std::string& sName, uint32_t type, std::string hex);
