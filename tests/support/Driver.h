@@ -58,6 +58,7 @@ DialogView ReadDialog(HWND dialog);
 bool PressButton(HWND dialog, const std::string& caption);
 
 // Small file helpers for tests.
+bool Exists(const std::string& path);  // a file or folder
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::optional<std::string> ReadFileBytes(const std::string& path);
 std::vector<std::string> ListNames(const std::string& pattern);  // without "." and ".."

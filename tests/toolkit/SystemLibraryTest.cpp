@@ -5,9 +5,12 @@
 
 #include <string>
 
+#include "tests/support/Driver.h"
 #include "toolkit/SystemLibrary.h"
 
 namespace {
+
+using testsupport::Exists;
 
 std::string FolderOf(HMODULE module) {
   char path[MAX_PATH] = {};
@@ -19,8 +22,6 @@ std::string Lower(std::string text) {
   CharLowerA(text.data());
   return text;
 }
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // A library under a name of the case's own beside this program (the
 // cases may run side by side), which leaves a marker when it is loaded.
