@@ -33,6 +33,7 @@ namespace {
 
 using testsupport::Exists;
 using testsupport::Lines;
+using testsupport::Lower;
 using testsupport::RegistryString;
 using testsupport::TempFolder;
 using testsupport::WorkFolders;
@@ -42,11 +43,6 @@ std::string SystemFolder() {
   char path[MAX_PATH] = {};
   GetSystemDirectoryA(path, sizeof path);
   return path;
-}
-
-std::string Lower(std::string text) {
-  CharLowerA(text.data());
-  return text;
 }
 
 class WholeRoad : public ::testing::Test {

@@ -132,6 +132,11 @@ bool PressButton(HWND dialog, const std::string& caption) {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+std::string Lower(std::string text) {
+  CharLowerA(text.data());
+  return text;
+}
+
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;

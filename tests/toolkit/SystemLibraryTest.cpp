@@ -11,16 +11,12 @@
 namespace {
 
 using testsupport::Exists;
+using testsupport::Lower;
 
 std::string FolderOf(HMODULE module) {
   char path[MAX_PATH] = {};
   const std::string file(path, GetModuleFileNameA(module, path, MAX_PATH));
   return file.substr(0, file.find_last_of('\\'));
-}
-
-std::string Lower(std::string text) {
-  CharLowerA(text.data());
-  return text;
 }
 
 // A library under a name of the case's own beside this program (the
