@@ -20,8 +20,9 @@
 #include <thread>
 #include <vector>
 
-#include "tests/shell/LinkReader.h"
 #include "tests/support/Driver.h"
+#include "tests/support/LinkReader.h"
+#include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "toolkit/Win.h"
 
@@ -61,7 +62,7 @@ bool Check(bool ok, const std::string& what) {
 // screenshot of the first; true once the page is reached.
 bool ReachPage(Program& setup, const WizardDriver& wizard, int page, const std::string& questionShot) {
   bool first = true;
-  for (int round = 0; round < 600; ++round) {
+  const auto reached = [&] {
     if (wizard.Page() == page && wizard.WaitPage(page, 5s)) return true;
     for (HWND box : setup.TopWindows("#32770")) {
       const auto view = testsupport::ReadDialog(box);
@@ -71,9 +72,9 @@ bool ReachPage(Program& setup, const WizardDriver& wizard, int page, const std::
       testsupport::PressButton(box, "Yes");
       testsupport::PressButton(box, "Sì");
     }
-    std::this_thread::sleep_for(100ms);
-  }
-  return false;
+    return false;
+  };
+  return testsupport::WaitFor(reached, 120s, 100ms);
 }
 
 std::string Lines(const std::string& text, const std::string& indent) {

@@ -13,9 +13,12 @@
 #include <vector>
 
 #include "tests/e2e/VersionMatrix.h"
-#include "tests/shell/LinkReader.h"
 #include "tests/support/Driver.h"
+#include "tests/support/LinkReader.h"
+#include "tests/support/Locale.h"
 #include "tests/support/Package.h"
+#include "tests/support/Registry.h"
+#include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Win.h"
@@ -28,6 +31,7 @@ using testsupport::WizardDriver;
 
 namespace {
 
+using testsupport::Exists;
 using testsupport::Lines;
 using testsupport::TempFolder;
 using testsupport::WorkFolders;
@@ -37,18 +41,11 @@ constexpr char kFontName[] = "Carattere.ttf";
 constexpr char kFontsKey[] = "Software\\microsoft\\windows\\currentversion\\fonts";
 constexpr char kQuickLaunch[] = "\\Microsoft\\Internet Explorer\\Quick Launch";
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 std::optional<std::string> FontValue() {
-  HKEY fonts = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_READ, &fonts) != ERROR_SUCCESS) return std::nullopt;
-  std::array<char, 512> buffer{};
-  DWORD size = buffer.size() - 1;
-  const LONG result = RegQueryValueExA(fonts, (std::string(kFontName) + " (TrueType)").c_str(), nullptr, nullptr,
-                                       reinterpret_cast<BYTE*>(buffer.data()), &size);
-  RegCloseKey(fonts);
-  if (result != ERROR_SUCCESS) return std::nullopt;
-  return std::string(buffer.data());
+  const auto value =
+      testsupport::ReadRegistryValue(HKEY_LOCAL_MACHINE, kFontsKey, std::string(kFontName) + " (TrueType)");
+  if (!value) return std::nullopt;
+  return value->text;
 }
 
 void DeleteFontValue() {
@@ -94,21 +91,12 @@ class FontChangeListener {
   HWND window_ = nullptr;
 };
 
-// The user's regional formats that an installation forces, put back after.
-constexpr std::array<LCTYPE, 4> kLocaleItems = {LOCALE_SSHORTDATE, LOCALE_SCURRENCY, LOCALE_ICURRDIGITS,
-                                                LOCALE_SMONDECIMALSEP};
-
 class VersionRoad : public ::testing::Test {
  protected:
   void SetUp() override {
     expected_ = versionmatrix::ExpectedHere();
     if (!expected_) GTEST_SKIP() << "not run in a prefix of the version matrix (WINE_VERSION)";
     CoInitialize(nullptr);
-    for (size_t i = 0; i < kLocaleItems.size(); ++i) {
-      char buffer[128] = {};
-      GetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], buffer, sizeof buffer);
-      savedLocale_[i] = buffer;
-    }
     dir_ = "C:\\version-matrix";
     testsupport::RemoveTree(dir_);
     ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
@@ -144,8 +132,6 @@ class VersionRoad : public ::testing::Test {
     if (madeQuickLaunch_) testsupport::RemoveTree(ShellFolder(CSIDL_APPDATA) + "\\Microsoft\\Internet Explorer");
     if (madeRuntime_) testsupport::RemoveTree(runtimeFolder_);
     DeleteFontValue();
-    for (size_t i = 0; i < kLocaleItems.size(); ++i)
-      SetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], savedLocale_[i].c_str());
     testsupport::RemoveTree(dir_);
     CoUninitialize();
   }
@@ -154,7 +140,8 @@ class VersionRoad : public ::testing::Test {
   std::string dir_, exe_, installDir_, app_, group_, runtimeFolder_, quickLaunch_;
   bool madeRuntime_ = false, madeQuickLaunch_ = false;
   std::set<std::string> before_;
-  std::array<std::string, 4> savedLocale_;
+  // The regional formats the installation forces, put back after.
+  testsupport::LocaleAside locale_;
 };
 
 TEST_F(VersionRoad, ADatabaseApplicationWithAFontInstallsAsTheVersionWants) {

@@ -12,9 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/shell/LinkReader.h"
 #include "tests/support/Driver.h"
+#include "tests/support/LinkReader.h"
+#include "tests/support/Locale.h"
 #include "tests/support/Package.h"
+#include "tests/support/Registry.h"
+#include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Win.h"
@@ -28,7 +31,10 @@ using testsupport::WizardDriver;
 
 namespace {
 
+using testsupport::Exists;
 using testsupport::Lines;
+using testsupport::Lower;
+using testsupport::RegistryString;
 using testsupport::TempFolder;
 using testsupport::WorkFolders;
 using testsupport::ShellFolder;
@@ -39,37 +45,10 @@ std::string SystemFolder() {
   return path;
 }
 
-std::string RegistryString(const std::string& key, const std::string& name) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return "<no key>";
-  std::array<char, 512> buffer{};
-  DWORD size = buffer.size() - 1;
-  const LONG result =
-      RegQueryValueExA(opened, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &size);
-  RegCloseKey(opened);
-  return result == ERROR_SUCCESS ? std::string(buffer.data()) : "<no value>";
-}
-
-std::string Lower(std::string text) {
-  CharLowerA(text.data());
-  return text;
-}
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// The user's regional formats that an installation forces, put back after.
-constexpr std::array<LCTYPE, 4> kLocaleItems = {LOCALE_SSHORTDATE, LOCALE_SCURRENCY, LOCALE_ICURRDIGITS,
-                                                LOCALE_SMONDECIMALSEP};
-
 class WholeRoad : public ::testing::Test {
  protected:
   void SetUp() override {
     CoInitialize(nullptr);
-    for (size_t i = 0; i < kLocaleItems.size(); ++i) {
-      char buffer[128] = {};
-      GetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], buffer, sizeof buffer);
-      savedLocale_[i] = buffer;
-    }
     name_ = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     dir_ = "C:\\e2e-tests\\" + name_;
     testsupport::RemoveTree(dir_);
@@ -95,8 +74,6 @@ class WholeRoad : public ::testing::Test {
     RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmarind E2E");
     if (madeRuntime_) testsupport::RemoveTree(runtimeFolder_);
-    for (size_t i = 0; i < kLocaleItems.size(); ++i)
-      SetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], savedLocale_[i].c_str());
     testsupport::RemoveTree(dir_);
     RemoveDirectoryA("C:\\e2e-tests");
     CoUninitialize();
@@ -220,7 +197,8 @@ class WholeRoad : public ::testing::Test {
   std::string name_, dir_, exe_, installDir_, app_, group_, key_, runtimeFolder_;
   bool madeRuntime_ = false;
   std::set<std::string> before_;
-  std::array<std::string, 4> savedLocale_;
+  // The regional formats the installation forces, put back after.
+  testsupport::LocaleAside locale_;
 };
 
 TEST_F(WholeRoad, InstallsAPlainExecutableThroughEveryPage) {
@@ -276,8 +254,8 @@ TEST_F(WholeRoad, InstallsAPlainExecutableThroughEveryPage) {
 
   // The settings file imported with the folder and version put in; the
   // components in the system folder.
-  EXPECT_EQ(RegistryString(key_, "Cartella"), installDir_);
-  EXPECT_EQ(RegistryString(key_, "Versione"), "2.1");
+  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Cartella"), installDir_);
+  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Versione"), "2.1");
   EXPECT_TRUE(Exists(SystemFolder() + "\\qx_shell.dll"));
   EXPECT_TRUE(Exists(SystemFolder() + "\\AppRemove.Exe"));
   EXPECT_TRUE(Exists(SystemFolder() + "\\MsVBvm50.dll"));
@@ -313,7 +291,7 @@ TEST_F(WholeRoad, InstallsADatabaseApplicationAndStartsItWithTheRuntime) {
   }
   EXPECT_NE(Read(I + "Uninstall.ini").find("\r\nLNK=" + groupFolder + app_ + ".Lnk\r\nLNK=" + desktop + "\r\n"),
             std::string::npos);
-  EXPECT_EQ(RegistryString(key_, "Cartella"), installDir_);
+  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Cartella"), installDir_);
 
   // The ticked box started the runtime with the database at the end.
   std::optional<std::string> log;
@@ -427,8 +405,8 @@ TEST_F(WholeRoad, RunsNothingPlantedBesideIt) {
     ASSERT_TRUE(link.has_value()) << path;
     EXPECT_EQ(link->target, I + "Demo.exe") << path;
   }
-  EXPECT_EQ(RegistryString(key_, "Cartella"), installDir_);
-  EXPECT_EQ(RegistryString(key_, "Versione"), "2.1");
+  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Cartella"), installDir_);
+  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Versione"), "2.1");
   ExpectWorkFolderEmptied();
 }
 

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <thread>
 
 #include "engine/EndOfProgram.h"
 #include "engine/SetupState.h"
 #include "tests/support/ScriptedHost.h"
+#include "tests/support/Wait.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
@@ -78,10 +78,8 @@ TEST_F(EndOfProgram, RequestsTheRestartBeforeStartingTheApplication) {
   EXPECT_EQ(host_.restartRequests, std::vector<uint32_t>{2});
   EXPECT_FALSE(startedBeforeRestart);
   std::optional<std::string> content;
-  for (int i = 0; i < 200 && !content; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    content = testsupport::ReadFileBytes(marker);
-  }
+  testsupport::WaitFor([&] { return (content = testsupport::ReadFileBytes(marker)).has_value(); },
+                       std::chrono::seconds(10));
   EXPECT_EQ(content, std::string("avviato"));
   DeleteFileA(marker.c_str());
 }
@@ -93,8 +91,17 @@ TEST_F(EndOfProgram, StartsNothingWhenTheBoxIsClearOrTheCommandEmpty) {
   EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
   FrmSetup().AutoEsegui.SetValue(2);
   EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
-  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  // Then one that does start it, with a file of its own: once that file is
+  // there, an application the two runs above had started would have written
+  // its file as well.
+  const std::string witness = work_->work() + "\\..\\witness.txt";
+  DeleteFileA(witness.c_str());
+  RunCommand = std::string("\"") + SHELL_PROBE_PATH + "\" \"" + witness + "\" x";
+  FrmSetup().AutoEsegui.SetValue(1);
+  EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return testsupport::Exists(witness); }, std::chrono::seconds(10)));
   EXPECT_FALSE(testsupport::ReadFileBytes(marker));
+  DeleteFileA(witness.c_str());
 
   // A 9x system asks the other way; an empty command starts nothing at all.
   FrmSetup().AutoEsegui.SetValue(1);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tests/support/Driver.h"
 #include "toolkit/Win.h"
 
 namespace helpers_test {
@@ -74,9 +75,7 @@ class ScratchFolder {
   std::string path_;
 };
 
-inline bool Exists(const std::string& path) {
-  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using testsupport::Exists;
 
 // A drive letter with nothing behind it, or '\0' when every letter is taken.
 inline char FreeDriveLetter() {

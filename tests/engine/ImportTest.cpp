@@ -9,6 +9,7 @@
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Registry.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
@@ -16,17 +17,7 @@
 namespace {
 
 using testsupport::ReadFileBytes;
-
-std::string ReadValue(const std::string& key, const std::string& name) {
-  char buffer[512] = {};
-  DWORD size = sizeof buffer - 1;
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return "<no key>";
-  const LONG result =
-      RegQueryValueExA(opened, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
-  RegCloseKey(opened);
-  return result == ERROR_SUCCESS ? buffer : "<no value>";
-}
+using testsupport::RegistryString;
 
 class Import : public ::testing::Test {
  protected:
@@ -66,8 +57,8 @@ TEST_F(Import, WritesEveryTemplateLineInRegistryModeAndImportsIt) {
             "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key_ + "]\r\n\"Path\"=\"" + doubled + "\"\r\n\"System\"=\"" +
                 systemDoubled + "\"\r\n\"Version\"=\"2.0\"\r\n");
   // The editor has ended and imported the values: the paths single again.
-  EXPECT_EQ(ReadValue(key_, "System"), system);
-  EXPECT_EQ(ReadValue(key_, "Version"), "2.0");
+  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "System"), system);
+  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Version"), "2.0");
   EXPECT_FALSE(tk::IsOpen(1) || tk::IsOpen(2));
 }
 

@@ -13,20 +13,20 @@
 #include "engine/SetupState.h"
 #include "registry/RegAccess.h"
 #include "tests/support/ScriptedHost.h"
+#include "tests/support/Wait.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
 
 namespace {
 
+using testsupport::Exists;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
 const char* const kFontsKey = "HKEY_LOCAL_MACHINE\\Software\\microsoft\\windows\\currentversion\\fonts";
 
 std::string Component(const std::string& name) { return std::string(VERSION_DATA) + "\\" + name + ".dll"; }
-
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string DateSeparator() {
   char separator[8] = {};
@@ -156,9 +156,8 @@ TEST_F(InstallFileTest, RegistersComponentsByTheirExtensionOnly) {
 
   // regsvr32 runs on its own; its component leaves a marker when registered.
   const std::string marker = Target("Reg.dll.registered");
-  for (int waited = 0; waited < 300 && !Exists(marker); ++waited)
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  EXPECT_TRUE(Exists(marker));
+  EXPECT_TRUE(testsupport::WaitFor([&] { return Exists(marker); }, std::chrono::seconds(30),
+                                   std::chrono::milliseconds(100)));
   EXPECT_FALSE(Exists(Target("a.b.dll.registered")));
   // Let regsvr32 let go of the folder before it is removed.
   std::this_thread::sleep_for(std::chrono::milliseconds(500));

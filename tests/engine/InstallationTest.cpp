@@ -5,7 +5,7 @@
 // turns the end of the process into an exception.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,7 +18,11 @@
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
 #include "tests/support/Driver.h"
+#include "tests/support/LinkReader.h"
+#include "tests/support/Locale.h"
+#include "tests/support/Registry.h"
 #include "tests/support/ScriptedHost.h"
+#include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Events.h"
@@ -29,11 +33,15 @@
 #include "wizard/QuitRoad.h"
 
 
+using namespace std::chrono_literals;
+
 namespace {
 
+using linkreader::ReadLink;
 using testsupport::Lines;
 
 using testsupport::ReadFileBytes;
+using testsupport::RegistryString;
 using testsupport::ScratchWork;
 
 // Remembers the roll-back list as it stands when each box is shown, and
@@ -79,64 +87,10 @@ void PostClick(const tk::FaceControl& picture) {
                                            static_cast<int>(picture.Width()), static_cast<int>(picture.Height())});
 }
 
-// What a link file holds, read back through the system's IShellLinkA.
-struct LinkFacts {
-  std::string target, arguments, workingFolder, icon;
-};
-
-std::optional<LinkFacts> ReadLink(const std::string& path) {
-  IShellLinkA* link = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              reinterpret_cast<void**>(&link))))
-    return std::nullopt;
-  IPersistFile* file = nullptr;
-  std::optional<LinkFacts> facts;
-  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    std::wstring wide(path.begin(), path.end());
-    if (SUCCEEDED(file->Load(wide.c_str(), STGM_READ))) {
-      std::array<char, 1024> buffer{};
-      LinkFacts f;
-      if (SUCCEEDED(link->GetPath(buffer.data(), buffer.size(), nullptr, SLGP_RAWPATH))) f.target = buffer.data();
-      buffer.fill(0);
-      if (SUCCEEDED(link->GetArguments(buffer.data(), buffer.size()))) f.arguments = buffer.data();
-      buffer.fill(0);
-      if (SUCCEEDED(link->GetWorkingDirectory(buffer.data(), buffer.size()))) f.workingFolder = buffer.data();
-      buffer.fill(0);
-      int index = 0;
-      if (SUCCEEDED(link->GetIconLocation(buffer.data(), buffer.size(), &index))) f.icon = buffer.data();
-      facts = f;
-    }
-    file->Release();
-  }
-  link->Release();
-  return facts;
-}
-
-std::string ReadRegistryString(HKEY root, const std::string& key, const std::string& name) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return "<no key>";
-  std::array<char, 512> buffer{};
-  DWORD size = buffer.size() - 1;
-  DWORD type = 0;
-  const LONG result = RegQueryValueExA(opened, name.c_str(), nullptr, &type,
-                                       reinterpret_cast<BYTE*>(buffer.data()), &size);
-  RegCloseKey(opened);
-  return result == ERROR_SUCCESS ? std::string(buffer.data()) : "<no value>";
-}
-
-// The user's locale values that the installation forces, put back after.
-constexpr std::array<LCTYPE, 4> kLocaleItems = {LOCALE_SSHORTDATE, LOCALE_SCURRENCY,
-                                                LOCALE_ICURRDIGITS, LOCALE_SMONDECIMALSEP};
-
 class Installation : public ::testing::Test {
  protected:
   void SetUp() override {
     CoInitialize(nullptr);
-    for (std::size_t i = 0; i < kLocaleItems.size(); ++i) {
-      char buffer[128] = {};
-      GetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], buffer, sizeof buffer);
-      savedLocale_[i] = buffer;
-    }
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     name_ = info->name();
     work_ = std::make_unique<ScratchWork>("engine-install", name_);
@@ -158,8 +112,6 @@ class Installation : public ::testing::Test {
     FrmSetup().Unload();
     tk::Reset();
     SetCurrentDirectoryA("C:\\");
-    for (std::size_t i = 0; i < kLocaleItems.size(); ++i)
-      SetLocaleInfoA(LOCALE_USER_DEFAULT, kLocaleItems[i], savedLocale_[i].c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Velmarind Test\\" + name_).c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmarind Test");
     testsupport::RemoveTree(SpecialFolder::GetSpecialFolder(23) + "\\" + group_);
@@ -220,7 +172,8 @@ class Installation : public ::testing::Test {
   InstallHost host_;
   std::unique_ptr<ScratchWork> work_;
   std::string name_, root_, installDir_, group_;
-  std::array<std::string, 4> savedLocale_;
+  // The regional formats the installation forces, put back after.
+  testsupport::LocaleAside locale_;
 };
 
 TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
@@ -315,7 +268,7 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
   EXPECT_EQ(app->target, payload + "Demo.exe");
   EXPECT_EQ(app->arguments, "");
   EXPECT_EQ(app->workingFolder, installDir_);
-  EXPECT_EQ(app->icon, payload + "Demo.ico");
+  EXPECT_EQ(app->iconPath, payload + "Demo.ico");
   const auto extra = ReadLink(groupFolder + "Leggimi.Lnk");
   ASSERT_TRUE(extra.has_value());
   EXPECT_EQ(extra->target, payload + "Leggimi.txt");
@@ -330,8 +283,8 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
   EXPECT_TRUE(ReadFileBytes(systemDir + "\\AppRemove.Exe").has_value());
   EXPECT_TRUE(ReadFileBytes(systemDir + "\\MsVBvm50.dll").has_value());
   const std::string key = "Software\\Velmarind Test\\" + name_;
-  EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, key, "Path"), installDir_);
-  EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, key, "Name"), AppName() + " 1.5");
+  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key, "Path"), installDir_);
+  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key, "Name"), AppName() + " 1.5");
 
   // CleanUpAndExit emptied the work folder; no restart was asked for.
   EXPECT_TRUE(testsupport::ListNames(work_->work() + "\\*").empty());
@@ -381,7 +334,7 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
     ASSERT_TRUE(link.has_value()) << path;
     EXPECT_EQ(link->target, T) << path;
     EXPECT_EQ(link->arguments, A) << path;
-    EXPECT_EQ(link->icon, I + "Demo.ico") << path;
+    EXPECT_EQ(link->iconPath, I + "Demo.ico") << path;
   }
   DeleteFileA(quick.c_str());
   const std::string records = Read(I + "Uninstall.ini");
@@ -393,7 +346,8 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
 
   // CleanUpAndExit started the runtime with the command line.
   std::optional<std::string> log;
-  for (int i = 0; i < 100 && !(log = ReadFileBytes(runtimeFolder + "\\MSACCESS.log")); ++i) Sleep(100);
+  testsupport::WaitFor([&] { return (log = ReadFileBytes(runtimeFolder + "\\MSACCESS.log")).has_value(); }, 10s,
+                       100ms);
   ASSERT_TRUE(log.has_value());
   EXPECT_NE(log->find(A.substr(1)), std::string::npos) << *log;
   testsupport::RemoveTree(runtimeFolder);

@@ -11,7 +11,7 @@
 #include "engine/ShortCuts.h"
 #include "engine/SpecialFolder.h"
 #include "tests/engine/HelpersTestFolder.h"
-#include "tests/shell/LinkReader.h"
+#include "tests/support/LinkReader.h"
 #include "tests/support/Driver.h"
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"

@@ -6,8 +6,8 @@ setup_gtest(engine_misctext_test LABEL engine
 if(WIN32)
   setup_gtest(engine_helpers_test LABEL engine
     SOURCES HelpersTest.cpp
-    LIBS engine)
+    LIBS engine testsupport)
   setup_gtest(toolkit_dirlist_test LABEL toolkit
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/../toolkit/DirListTest.cpp
-    LIBS toolkit)
+    LIBS toolkit testsupport)
 endif()

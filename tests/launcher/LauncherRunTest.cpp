@@ -12,10 +12,10 @@
 #include <optional>
 #include <regex>
 #include <set>
-#include <thread>
 
 #include "tests/support/Driver.h"
 #include "tests/support/Package.h"
+#include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Win.h"
 
@@ -30,13 +30,13 @@ using testsupport::WorkFolders;
 // The setup files with which the wizard's start-up gets through to its first
 // page.
 std::vector<testsupport::Member> SetupFiles() {
-  std::vector<testsupport::Member> members;
-  for (const char* name : {"Licence.txt", "Welcome.txt", "appremove.dll", "qx_shell.dll", "Settings.lrk",
-                           "Setup.ftc", "MsVBvm50.dll"})
-    members.push_back({name, "x"});
-  members[1].bytes = "Benvenuti in @.";
-  members.push_back({"Setup.dip", testsupport::SetupDipText({"Prova v.2", "d", "Casa", "Gruppo", "2", "Prova",
-                                                              "10", "Prova.exe", "", "", "Prova.exe"})});
+  std::vector<testsupport::Member> members = testsupport::SetupFileMembers();
+  for (testsupport::Member& m : members) {
+    if (m.name == "Welcome.txt") m.bytes = "Benvenuti in @.";
+    if (m.name == "Setup.dip")
+      m.bytes = testsupport::SetupDipText(
+          {"Prova v.2", "d", "Casa", "Gruppo", "2", "Prova", "10", "Prova.exe", "", "", "Prova.exe"});
+  }
   return members;
 }
 
@@ -250,11 +250,14 @@ TEST_F(LauncherRun, HandsOverToTheWizardsFirstPage) {
 
   Program p("\"" + exe_ + "\"", dir_);
   ASSERT_TRUE(p.started());
-  for (int i = 0; i < 600 && !WizardWindowShown(p); ++i) std::this_thread::sleep_for(100ms);
+  testsupport::WizardDriver driver(p);
+  driver.WaitWizard(60s);
   std::vector<HWND> wizard;
   for (HWND w : p.TopWindows(""))
     if (testsupport::WindowTitle(w) == "Velmarind Installer") wizard.push_back(w);
   ASSERT_EQ(wizard.size(), 1u) << "the wizard window did not come up";
+  // The start-up's messages come before the first page shows.
+  EXPECT_TRUE(driver.WaitPage(0, 30s)) << "the first page did not show";
   EXPECT_FALSE(p.WaitDialog(500ms).has_value()) << "a message came up";
   // The launcher's window is gone, the wizard is shaped.
   for (HWND w : p.TopWindows("")) EXPECT_NE(testsupport::WindowTitle(w), "Installazione");

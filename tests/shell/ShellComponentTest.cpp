@@ -8,8 +8,9 @@
 #include "shell/ComRef.h"
 #include "shell/QxShellLink.h"
 #include "tests/engine/HelpersTestFolder.h"
-#include "tests/shell/LinkReader.h"
 #include "tests/support/Driver.h"
+#include "tests/support/LinkReader.h"
+#include "tests/support/Registry.h"
 #include "toolkit/Win.h"
 
 namespace {
@@ -24,23 +25,12 @@ const std::string kDll = QX_SHELL_DLL_PATH;
 const std::string kClsidKey = "CLSID\\{654545E2-508E-42BC-80E4-D51450B9343D}";
 
 std::optional<std::string> ReadClassesText(const std::string& path, const char* name) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return std::nullopt;
-  char text[1024] = {};
-  DWORD size = sizeof text - 1, type = 0;
-  const LONG err = ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
-  ::RegCloseKey(key);
-  if (err != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
-  return std::string(text);
+  const auto value = testsupport::ReadRegistryValue(HKEY_CLASSES_ROOT, path, name);
+  if (!value || value->type != REG_SZ) return std::nullopt;
+  return value->text;
 }
 
-bool ClassesKeyExists(const std::string& path) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  ::RegCloseKey(key);
-  return true;
-}
+bool ClassesKeyExists(const std::string& path) { return testsupport::RegistryKeyExists(HKEY_CLASSES_ROOT, path); }
 
 HRESULT MakeLink(IQxShellLink* link, const std::string& file, const std::string& target,
                  const std::string& folder, const std::string& args, const std::string& icon,

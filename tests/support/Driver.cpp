@@ -1,7 +1,6 @@
 #include "tests/support/Driver.h"
 
-#include <thread>
-
+#include "tests/support/Wait.h"
 #include "toolkit/App.h"
 
 namespace testsupport {
@@ -83,14 +82,15 @@ std::vector<HWND> Program::TopWindows(const std::string& className) const {
 }
 
 std::optional<DialogView> Program::WaitDialog(std::chrono::milliseconds timeout) {
-  const auto end = std::chrono::steady_clock::now() + timeout;
-  do {
-    const auto dialogs = TopWindows("#32770");
-    if (!dialogs.empty()) return ReadDialog(dialogs.front());
-    if (process_ && WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) return std::nullopt;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  } while (std::chrono::steady_clock::now() < end);
-  return std::nullopt;
+  std::optional<DialogView> dialog;
+  WaitFor(
+      [&] {
+        const auto dialogs = TopWindows("#32770");
+        if (!dialogs.empty()) dialog = ReadDialog(dialogs.front());
+        return dialog || (process_ && WaitForSingleObject(process_, 0) == WAIT_OBJECT_0);
+      },
+      timeout);
+  return dialog;
 }
 
 void Program::Kill() {
@@ -128,6 +128,13 @@ bool PressButton(HWND dialog, const std::string& caption) {
     }
   }
   return false;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Lower(std::string text) {
+  CharLowerA(text.data());
+  return text;
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {

@@ -58,9 +58,12 @@ DialogView ReadDialog(HWND dialog);
 bool PressButton(HWND dialog, const std::string& caption);
 
 // Small file helpers for tests.
+bool Exists(const std::string& path);  // a file or folder
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::optional<std::string> ReadFileBytes(const std::string& path);
 std::vector<std::string> ListNames(const std::string& pattern);  // without "." and ".."
+// The text in lower case, as Windows lowers ANSI text.
+std::string Lower(std::string text);
 // The lines joined, each followed by CR LF.
 std::string Lines(const std::vector<std::string>& lines);
 // The user's temporary folder, with its trailing "\".

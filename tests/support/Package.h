@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "wizard/StartupTexts.h"
+
 namespace testsupport {
 
 struct Member {
@@ -24,6 +26,13 @@ inline std::string BuildPackage(const std::vector<Member>& members) {
   char field[16];
   std::snprintf(field, sizeof field, "%05u", static_cast<unsigned>(directory.size()));
   return body + directory + field;
+}
+
+// Every setup file the wizard's start-up looks for, each holding "x".
+inline std::vector<Member> SetupFileMembers() {
+  std::vector<Member> members;
+  for (const char* name : StartupTexts::RequiredFiles) members.push_back({name, "x"});
+  return members;
 }
 
 }  // namespace testsupport

@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/Wait.h"
 #include "toolkit/Screen.h"
 
 namespace testsupport {
@@ -81,15 +82,6 @@ bool SetTextOfWindow(HWND window, const std::string& text) {
 }
 
 }  // namespace
-
-bool WaitFor(const std::function<bool()>& test, std::chrono::milliseconds timeout, std::chrono::milliseconds every) {
-  const auto end = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (test()) return true;
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(every);
-  }
-}
 
 void ClickAt(HWND form, const TwipsRect& rect) {
   const LPARAM at = PointAt(rect);

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <chrono>
-#include <functional>
 #include <string>
 
 #include "tests/support/Driver.h"
@@ -18,10 +17,6 @@ namespace testsupport {
 struct TwipsRect {
   int left, top, width, height;
 };
-
-// Polls test() every `every` until it holds; false when the time runs out.
-bool WaitFor(const std::function<bool()>& test, std::chrono::milliseconds timeout,
-             std::chrono::milliseconds every = std::chrono::milliseconds(50));
 
 // A left click at the middle of rect on a form: a move there, a press and a
 // release, posted to the form's window.

@@ -7,6 +7,7 @@
 
 #include "tests/support/Driver.h"
 #include "toolkit/Win.h"
+#include "wizard/StartupTexts.h"
 
 namespace testsupport {
 
@@ -42,6 +43,12 @@ class ScratchWork {
   const std::string& work() const { return work_; }
   bool Write(const std::string& relative, const std::string& bytes) const {
     return WriteFileBytes(work_ + "\\" + relative, bytes);
+  }
+  // Every setup file the wizard's start-up looks for, each holding "x".
+  bool WriteSetupFiles() const {
+    for (const char* name : StartupTexts::RequiredFiles)
+      if (!Write(name, "x")) return false;
+    return true;
   }
 
  private:

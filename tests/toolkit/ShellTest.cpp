@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <chrono>
+#include <optional>
 #include <string>
+
+#include "tests/support/Driver.h"
+#include "tests/support/Wait.h"
 
 #include "toolkit/App.h"
 #include "toolkit/Files.h"
@@ -13,11 +16,10 @@ namespace {
 
 // The text of a file once it exists, waiting for it at most a minute.
 std::string AwaitFile(const std::string& path) {
-  for (int i = 0; i < 600; ++i, ::Sleep(100)) {
-    std::ifstream in(path, std::ios::binary);
-    if (in) return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  return "<none>";
+  std::optional<std::string> text;
+  testsupport::WaitFor([&] { return (text = testsupport::ReadFileBytes(path)).has_value(); }, std::chrono::minutes(1),
+                       std::chrono::milliseconds(100));
+  return text.value_or("<none>");
 }
 
 TEST(Shell, StartsACommandLineWithoutWaitingAndGivesItsProcessId) {

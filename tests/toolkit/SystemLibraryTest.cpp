@@ -5,22 +5,19 @@
 
 #include <string>
 
+#include "tests/support/Driver.h"
 #include "toolkit/SystemLibrary.h"
 
 namespace {
+
+using testsupport::Exists;
+using testsupport::Lower;
 
 std::string FolderOf(HMODULE module) {
   char path[MAX_PATH] = {};
   const std::string file(path, GetModuleFileNameA(module, path, MAX_PATH));
   return file.substr(0, file.find_last_of('\\'));
 }
-
-std::string Lower(std::string text) {
-  CharLowerA(text.data());
-  return text;
-}
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // A library under a name of the case's own beside this program (the
 // cases may run side by side), which leaves a marker when it is loaded.

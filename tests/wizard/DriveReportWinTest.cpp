@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "engine/SetupState.h"
+#include "tests/support/Locale.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
@@ -63,9 +64,7 @@ class DriveReport : public ::testing::Test {
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     work_ = std::make_unique<ScratchWork>("drive-report-tests", info->name());
-    for (const char* name : {"Licence.txt", "Welcome.txt", "appremove.dll", "qx_shell.dll", "Settings.lrk",
-                             "Setup.ftc", "MsVBvm50.dll"})
-      ASSERT_TRUE(work_->Write(name, "x"));
+    ASSERT_TRUE(work_->WriteSetupFiles());
     ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Velmarind Demo v.1.0", "descrizione",
                                                                      "Velmarind", "Velmarind Demo", "1.0", "Demo",
                                                                      "1048576", "Demo.exe", "", "", "Demo.exe"})));
@@ -190,22 +189,12 @@ TEST_F(DriveReport, DriveKindsAndSpaceFromTheHostsDriveFacts) {
   ExpectWarning(w, 790, kUnreadable, true);
 }
 
-// Puts the user's thousands separator back, whatever the test did.
-class SeparatorGuard {
- public:
-  SeparatorGuard() : saved_(ThousandsSeparator()) {}
-  ~SeparatorGuard() { SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved_.c_str()); }
-
- private:
-  std::string saved_;
-};
-
 TEST_F(DriveReport, NumbersUseTheUsersThousandsSeparator) {
   host_.drives["F:\\"] = Fake(3, 9876543210ULL, 1234567890ULL);
   FrmSetupWindow& w = Prepare();
   std::string italian, english;
   {
-    SeparatorGuard guard;
+    testsupport::LocaleAside separator({LOCALE_STHOUSAND});
     ASSERT_TRUE(SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, "."));
     HD_Info::DriveInfoReport("F:\\", 1048576, w.Welcome);
     italian = w.Welcome.Text();

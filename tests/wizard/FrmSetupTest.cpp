@@ -16,9 +16,6 @@ namespace {
 using testsupport::ScratchWork;
 using testsupport::ScriptedHost;
 
-const char* const kRequired[] = {"Licence.txt", "Welcome.txt",  "appremove.dll", "qx_shell.dll",
-                                 "Settings.lrk", "Setup.dip", "Setup.ftc",    "MsVBvm50.dll"};
-
 std::string StandardSetupDip() {
   return testsupport::SetupDipText({"Velmarind Demo v.1.0", "descrizione", "Velmarind", "Velmarind Demo",
                                     "1.0", "Demo", "1048576", "Demo.exe", "", "", "Demo.exe", "Leggimi",
@@ -30,7 +27,7 @@ class WizardStart : public ::testing::Test {
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     work_ = std::make_unique<ScratchWork>("wizard-tests", info->name());
-    for (const char* name : kRequired) ASSERT_TRUE(work_->Write(name, "x"));
+    ASSERT_TRUE(work_->WriteSetupFiles());
     ASSERT_TRUE(work_->Write("Setup.dip", StandardSetupDip()));
     ASSERT_TRUE(work_->Write("Welcome.txt", "Benvenuti in @ !"));
     SourceDir = work_->work();

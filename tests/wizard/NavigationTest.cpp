@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/Wait.h"
 #include "tests/wizard/NavigationTestFixture.h"
 #include "toolkit/Screen.h"
 
@@ -325,11 +326,11 @@ BOOL CALLBACK CollectText(HWND h, LPARAM lp) {
 // buttons; the texts of its controls, or "" when none came.
 std::string AnswerBrowseDialog(int button) {
   DialogSearch search{GetCurrentProcessId(), nullptr};
-  for (int i = 0; i < 500 && !search.found; ++i) {
-    Sleep(20);
+  const auto found = [&] {
     EnumWindows(&FindOwnDialog, reinterpret_cast<LPARAM>(&search));
-  }
-  if (!search.found) return "";
+    return search.found != nullptr;
+  };
+  if (!testsupport::WaitFor(found, std::chrono::seconds(10), std::chrono::milliseconds(20))) return "";
   std::string texts;
   EnumChildWindows(search.found, &CollectText, reinterpret_cast<LPARAM>(&texts));
   PostMessageA(search.found, WM_COMMAND, button, 0);

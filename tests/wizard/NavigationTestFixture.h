@@ -30,15 +30,12 @@ class WizardHost : public testsupport::ScriptedHost {
   }
 };
 
-inline const char* const kRequired[] = {"Licence.txt", "Welcome.txt",  "appremove.dll", "qx_shell.dll",
-                                        "Settings.lrk", "Setup.dip", "Setup.ftc",    "MsVBvm50.dll"};
-
 class WizardPages : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     work_ = std::make_unique<testsupport::ScratchWork>("wizard-nav", info->name());
-    for (const char* name : kRequired) ASSERT_TRUE(work_->Write(name, "x"));
+    ASSERT_TRUE(work_->WriteSetupFiles());
     ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Velmarind Demo v.1.0", "descrizione",
                                                                      "Velmarind", "Velmarind Demo", "1.0", "Demo",
                                                                      "1048576", "Demo.exe", "", "", "Demo.exe"})));

@@ -24,6 +24,7 @@
 
 namespace {
 
+using testsupport::Exists;
 using testsupport::HeldOpen;
 using testsupport::ListNames;
 using testsupport::PendingRenamesAside;
@@ -33,8 +34,6 @@ using testsupport::ScratchWork;
 using testsupport::ScriptedHost;
 using testsupport::WininitAside;
 using testsupport::WriteFileBytes;
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Answers the modal dialog: once its loop runs, a thread timer moves the
 // mouse over the given places and clicks the last one, as posted messages
@@ -167,9 +166,7 @@ class QuitRoadTest : public ::testing::Test {
 
   // Shows the wizard over a work folder with every setup file.
   void ShowWizard() {
-    for (const char* name : {"Licence.txt", "Welcome.txt", "appremove.dll", "qx_shell.dll", "Settings.lrk",
-                             "Setup.ftc", "MsVBvm50.dll"})
-      ASSERT_TRUE(work_->Write(name, "x"));
+    ASSERT_TRUE(work_->WriteSetupFiles());
     ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Demo", "d", "Velmarind", "Demo", "1.0", "Demo",
                                                                      "1000", "Demo.exe", "", "", "Demo.ico"})));
     FrmSetup().Show();

@@ -1,0 +1,35 @@
+#include "tests/support/Registry.h"
+
+#include <vector>
+
+namespace testsupport {
+
+std::optional<RegistryValue> ReadRegistryValue(HKEY root, const std::string& key, const std::string& name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
+  RegistryValue value;
+  DWORD size = 0;
+  LONG result = RegQueryValueExA(opened, name.c_str(), nullptr, &value.type, nullptr, &size);
+  std::vector<char> data(size + 1, '\0');
+  if (result == ERROR_SUCCESS)
+    result = RegQueryValueExA(opened, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(data.data()), &size);
+  RegCloseKey(opened);
+  if (result != ERROR_SUCCESS) return std::nullopt;
+  value.text = data.data();
+  return value;
+}
+
+std::string RegistryString(HKEY root, const std::string& key, const std::string& name) {
+  if (!RegistryKeyExists(root, key)) return "<no key>";
+  const auto value = ReadRegistryValue(root, key, name);
+  return value ? value->text : "<no value>";
+}
+
+bool RegistryKeyExists(HKEY root, const std::string& key) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+  RegCloseKey(opened);
+  return true;
+}
+
+}  // namespace testsupport
