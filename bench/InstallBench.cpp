@@ -38,6 +38,7 @@
 #include "toolkit/Host.h"
 #include "toolkit/Locale.h"
 #include "toolkit/Numbers.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
 
@@ -97,16 +98,15 @@ struct Payload {
 Payload ListPayload(const std::string& files) {
   Payload payload;
   WIN32_FIND_DATAA entry{};
-  const HANDLE find = ::FindFirstFileA((files + "\\*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return payload;
+  const tk::FindHandle find(::FindFirstFileA((files + "\\*").c_str(), &entry));
+  if (!find) return payload;
   do {
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
     const int64_t length = (static_cast<int64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
     payload.names.push_back(entry.cFileName);
     payload.lengths.push_back(length);
     payload.blocks += (length + 31999) / 32000;
-  } while (::FindNextFileA(find, &entry));
-  ::FindClose(find);
+  } while (::FindNextFileA(find.get(), &entry));
   return payload;
 }
 
@@ -172,12 +172,10 @@ void TimeYields(int64_t count) {
 void TimeLookups(const std::string& folder, size_t entries) {
   WIN32_FIND_DATAA entry{};
   std::string present;
-  const HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
+  if (const tk::FindHandle find(::FindFirstFileA((folder + "\\*").c_str(), &entry)); find) {
     do {
       if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) present = folder + "\\" + entry.cFileName;
-    } while (present.empty() && ::FindNextFileA(find, &entry));
-    ::FindClose(find);
+    } while (present.empty() && ::FindNextFileA(find.get(), &entry));
   }
   constexpr int kCount = 500;
   auto start = Clock::now();

@@ -6,6 +6,7 @@
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace Gest_File {
@@ -14,14 +15,6 @@ namespace {
 constexpr const char* kHeader = "[rename]";
 constexpr const wchar_t* kSessionManager = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager";
 constexpr const wchar_t* kPendingRenames = L"PendingFileRenameOperations";
-
-// Closes a registry key when it goes out of scope.
-struct OpenKey {
-  HKEY h = nullptr;
-  ~OpenKey() {
-    if (h) ::RegCloseKey(h);
-  }
-};
 
 // The whole text of a file; false when it cannot be read.
 bool ReadText(const std::string& path, std::string& text) {
@@ -55,26 +48,26 @@ std::wstring ListedName(const std::string& path) {
 
 // Takes the rename of temp over target out of the system's list.
 void WithdrawRename(const std::string& target, const std::string& temp) {
-  OpenKey key;
-  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key.h) !=
+  tk::RegKey key;
+  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, key.out()) !=
       ERROR_SUCCESS)
     return;
   DWORD type = 0, size = 0;
-  if (::RegQueryValueExW(key.h, kPendingRenames, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+  if (::RegQueryValueExW(key.get(), kPendingRenames, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
       type != REG_MULTI_SZ)
     return;
   std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
   size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-  if (::RegQueryValueExW(key.h, kPendingRenames, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+  if (::RegQueryValueExW(key.get(), kPendingRenames, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
       ERROR_SUCCESS)
     return;
   data.resize(size / sizeof(wchar_t));
   if (!PendingRenames::RemoveRename(data, ListedName(temp), ListedName(target))) return;
   if (data.empty()) {
-    ::RegDeleteValueW(key.h, kPendingRenames);
+    ::RegDeleteValueW(key.get(), kPendingRenames);
     return;
   }
-  ::RegSetValueExW(key.h, kPendingRenames, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(data.data()),
+  ::RegSetValueExW(key.get(), kPendingRenames, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(data.data()),
                    static_cast<DWORD>(data.size() * sizeof(wchar_t)));
 }
 

@@ -33,14 +33,14 @@ void DeleteFilesIn(const std::string& folder) {
 }  // namespace
 
 void CleanUpAndExit() {
-  tk::SetMousePointer(11);
+  tk::SetMousePointer(tk::vbHourglass);
   const std::string files = SourceDir + "\\files";
   tk::SetCurrentFolder(files);
   DeleteFilesIn(files);
   tk::SetCurrentFolder(SourceDir);
   Gest_File::RemoveFolder(files);
   DeleteFilesIn(SourceDir);
-  tk::SetMousePointer(0);
+  tk::SetMousePointer(tk::vbDefault);
 
   if (RestartNeeded) {
     clsShutdown restart;

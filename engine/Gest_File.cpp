@@ -4,6 +4,7 @@
 #include "engine/SetupState.h"
 #include "toolkit/DirList.h"
 #include "toolkit/Host.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace Gest_File {
@@ -12,22 +13,6 @@ namespace {
 void SetErr(int* err, int value) {
   if (err) *err = value;
 }
-
-// Owns one file handle of CreateFileA.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (open()) ::CloseHandle(h_);
-  }
-  bool open() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 // Opens an existing file the way the classic OpenFile did in read (0) or
 // read-write (2) mode: a read-only file or one another program holds
@@ -69,8 +54,8 @@ const SetupTimes* ReadTimes(int* err) {
       return nullptr;
     }
     SetErr(err, 0);
-    FileHandle source(OpenExisting(Misc::SetupProgramPath(program), false));
-    if (!source.open()) return nullptr;
+    tk::FileHandle source(OpenExisting(Misc::SetupProgramPath(program), false));
+    if (!source.valid()) return nullptr;
     if (!::GetFileTime(source.get(), &times.created, &times.accessed, &times.written)) {
       SetErr(err, 5);
       return nullptr;
@@ -100,8 +85,8 @@ void SetFileTimesFromSetup(const std::string& path, int* err) {
   // that rule where the system would not (a privileged user under Wine).
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return;
-  FileHandle target(OpenExisting(path, true));
-  if (!target.open()) return;
+  tk::FileHandle target(OpenExisting(path, true));
+  if (!target.valid()) return;
   if (!::SetFileTime(target.get(), &times->created, &times->accessed, &times->written)) SetErr(err, 5);
 }
 

@@ -3,18 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "engine/Csidl.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace Misc {
 namespace {
 
-constexpr int32_t kProgramFiles = 38;  // CSIDL_PROGRAM_FILES
-constexpr int32_t kCommonFiles = 43;   // CSIDL_PROGRAM_FILES_COMMON
-constexpr int32_t kFonts = 20;         // CSIDL_FONTS
 
 constexpr int kTemplateFile = 1;
 constexpr int kOutputFile = 2;
@@ -23,17 +22,17 @@ constexpr int kOutputFile = 2;
 
 TokenValues CurrentTokenValues() {
   TokenValues v;
-  const std::string programFiles = SpecialFolder::GetSpecialFolder(kProgramFiles);
+  const std::string programFiles = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles);
   v.OfficeRuntimePath = programFiles + "\\OfficeRT";
   v.InstallDir = SetupInfo.InstallDir;
   v.AppVersion = SetupInfo.AppVersion;
   v.SoftwareHouseName = SetupInfo.SoftwareHouseName;
-  v.CommonFilesFolder = SpecialFolder::GetSpecialFolder(kCommonFiles);
+  v.CommonFilesFolder = SpecialFolder::GetSpecialFolder(Csidl::ProgramFilesCommon);
   v.MdwName = SetupInfo.MdwName;
   v.MdeName = SetupInfo.MdeName;
   v.SystemDir = ProgramManager::GetSystemDir();
   v.ApplicationName = SetupInfo.ApplicationName;
-  v.FontsFolder = SpecialFolder::GetSpecialFolder(kFonts);
+  v.FontsFolder = SpecialFolder::GetSpecialFolder(Csidl::Fonts);
   v.ProgramFilesFolder = programFiles;
   v.WindowsDir = ProgramManager::GetWindowsDir();
   return v;
@@ -68,9 +67,8 @@ void RunAndWait(const std::string& commandLine) {
   if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS,
                       nullptr, nullptr, &startup, &process))
     return;
+  const tk::ProcessHandles handles(process);
   WaitForSingleObject(process.hProcess, INFINITE);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
 }
 
 }  // namespace Misc

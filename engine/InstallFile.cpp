@@ -13,6 +13,7 @@
 #include "engine/VersionText.h"
 #include "registry/RegAccess.h"
 #include "toolkit/Host.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Shell.h"
 #include "toolkit/SystemLibrary.h"
 #include "toolkit/Win.h"
@@ -56,25 +57,11 @@ bool Fail(int failure, bool installed) {
   return installed;
 }
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
-
 // The last-write time of a file; 0 for a file that cannot be opened or read.
 uint64_t LastWriteTime(const std::string& path) {
-  FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return 0;
+  tk::FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return 0;
   FILETIME written{};
   if (!::GetFileTime(file.get(), nullptr, nullptr, &written)) return 0;
   return (static_cast<uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Csidl.h"
 #include "engine/EndOfProgram.h"
 #include "engine/FileList.h"
 #include "engine/Gest_File.h"
@@ -20,6 +21,7 @@
 #include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Host.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Screen.h"
 #include "toolkit/SystemLibrary.h"
 #include "toolkit/Win.h"
@@ -29,17 +31,10 @@
 namespace Gest_File {
 namespace {
 
-constexpr int32_t kUserPrograms = 2;  // CSIDL_PROGRAMS
-
 // The file numbers of the sequence's own records.
 constexpr int kFirst = 1;
 constexpr int kSecond = 2;
 constexpr int kThird = 3;
-
-constexpr int kCritical = 16;
-constexpr int kExclamation = 48;
-constexpr int kInformation = 64;
-constexpr int kOkCancelExclamation = 49;
 
 const char kShellFailed[] = "QXSHELL#1 Si è verificato un errore per il file QX_SHELL.DLL\r\n";
 const char kRunAsAdministrator[] =
@@ -64,12 +59,11 @@ std::string MessageTitle() { return SetupInfo.SoftwareHouseName + " setup"; }
 // of that name beside Setup.exe or in the work folder) and asks it to
 // register itself: true when DllRegisterServer answers 0.
 bool RegisterShellComponent() {
-  HMODULE library = tk::LoadSystemLibrary("qx_shell.dll");
-  if (library == nullptr) return false;
+  const tk::Library library(tk::LoadSystemLibrary("qx_shell.dll"));
+  if (!library) return false;
   using RegisterFn = HRESULT(__stdcall*)();
-  auto* registerServer = tk::ProcAddress<RegisterFn>(library, "DllRegisterServer");
+  auto* registerServer = tk::ProcAddress<RegisterFn>(library.get(), "DllRegisterServer");
   const bool registered = registerServer != nullptr && registerServer() == 0;
-  FreeLibrary(library);
   return registered;
 }
 
@@ -84,10 +78,10 @@ void InstallShellComponent(const std::string& systemDir) {
     std::string text = kShellFailed;
     if (WinMajor > 6) text += kRunAsAdministrator;
     text += kWillEnd;
-    tk::MsgBox(text, kCritical, MessageTitle());
+    tk::MsgBox(text, tk::vbCritical, MessageTitle());
   } else {
     tk::Beep();
-    tk::MsgBox(kShellMissing, kCritical, MessageTitle());
+    tk::MsgBox(kShellMissing, tk::vbCritical, MessageTitle());
   }
   Misc::CleanUpAndExit();
 }
@@ -103,7 +97,7 @@ void WriteUninstallHead() {
   const std::string records = SetupInfo.InstallDir + "\\Uninstall.ini";
   const bool created = tk::Open(records, tk::OpenMode::Output, kSecond) == tk::errNone;
   if (created) {
-    const auto head = UninstallHead(dipLines, SpecialFolder::GetSpecialFolder(kUserPrograms),
+    const auto head = UninstallHead(dipLines, SpecialFolder::GetSpecialFolder(Csidl::Programs),
                                     SetupInfo.ProgramGroup);
     for (const auto& line : head) tk::PrintLine(kSecond, line);
   }
@@ -169,8 +163,10 @@ std::string FailuresNote(int failed) {
 // to restart now (Cancel drops the restart); either tells of failed files.
 void ShowTheEnd(int failed) {
   if (!RestartNeeded) {
-    tk::MsgBox(kCompleted + FailuresNote(failed), failed == 0 ? kInformation : kExclamation, MessageTitle());
-  } else if (tk::MsgBox(kRestartPrompt + FailuresNote(failed), kOkCancelExclamation, MessageTitle()) != tk::vbOK) {
+    tk::MsgBox(kCompleted + FailuresNote(failed), failed == 0 ? tk::vbInformation : tk::vbExclamation,
+               MessageTitle());
+  } else if (tk::MsgBox(kRestartPrompt + FailuresNote(failed), tk::vbOKCancel | tk::vbExclamation, MessageTitle()) !=
+             tk::vbOK) {
     RestartNeeded = false;
   }
 }
@@ -178,7 +174,7 @@ void ShowTheEnd(int failed) {
 }  // namespace
 
 void RunInstallation() {
-  tk::SetMousePointer(13);
+  tk::SetMousePointer(tk::vbArrowHourglass);
   InstallStarted = true;
   const std::string installDrive = SetupInfo.InstallDir.substr(0, 2);
   const std::string systemDir = ProgramManager::GetSystemDir();
@@ -210,7 +206,7 @@ void RunInstallation() {
   WriteUninstallTail();
 
   FrmRegistry().Unload();
-  tk::SetMousePointer(0);
+  tk::SetMousePointer(tk::vbDefault);
   ShowTheEnd(failed);
   Misc::CleanUpAndExit();
 }

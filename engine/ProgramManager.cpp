@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/Csidl.h"
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
 #include "toolkit/DirList.h"
@@ -46,7 +47,7 @@ std::string GetWindowsDir(int* err) { return LowerFolder(::GetWindowsDirectoryA,
 std::string GetProgramGroup(int16_t index, int* err) {
   SetErr(err, 0);
   if (index < 1) return {};
-  std::string programs = SpecialFolder::ShellFolderPath(CSIDL_PROGRAMS, WizardWindowHandle);
+  std::string programs = SpecialFolder::ShellFolderPath(Csidl::Programs, WizardWindowHandle);
   if (programs.empty()) return {};
   programs += '\\';
 

@@ -1,25 +1,25 @@
 #include "engine/ShortCuts.h"
 
+#include "engine/Csidl.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "engine/ShortcutPlan.h"
 #include "engine/SpecialFolder.h"
-#include "shell/ComRef.h"
 #include "shell/QxShellLink.h"
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
 
 namespace ShortCuts {
 namespace {
 
-constexpr int kUninstallFile = 1;      // the file number of the append
-constexpr int32_t kProgramFiles = 38;  // CSIDL of the Program Files folder
+constexpr int kUninstallFile = 1;  // the file number of the append
 
 // COM for the calling thread, entered on first use and left when the thread
 // ends. A thread already in another apartment keeps it: the shortcut class
 // is served in any.
-void EnterApartment() { thread_local qxshell::Apartment apartment; }
+void EnterApartment() { thread_local tk::ComApartment apartment; }
 
 // Appends one line to InstallDir\Uninstall.ini through file number 1;
 // a failure is passed over.
@@ -50,10 +50,10 @@ void CreateShortcut(int32_t csidl, const std::string& subFolder, const std::stri
                     const std::string& icon, bool createSubFolder) {
   try {
     EnterApartment();
-    qxshell::ComRef<qxshell::IQxShellLink> shortcut;
+    tk::ComPtr<qxshell::IQxShellLink> shortcut;
     if (FAILED(::CoCreateInstance(qxshell::kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                   qxshell::kIidQxShellLink, shortcut.outVoid())))
-      shortcut.Reset();
+      shortcut.reset();
 
     ShortcutPlan::ShortcutCall call;
     call.Csidl = csidl;
@@ -85,7 +85,7 @@ void MakeShortcuts() {
   input.WinMajor = WinMajor;
   input.DeskShort = FrmSetup().DeskShort.Value();
   input.SystemDir = ProgramManager::GetSystemDir();
-  input.ProgramFilesDir = SpecialFolder::GetSpecialFolder(kProgramFiles);
+  input.ProgramFilesDir = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles);
   const ShortcutPlan::Plan plan = ShortcutPlan::MakePlan(input);
   if (!SetupInfo.MdeName.empty()) RunCommand = plan.RunCommand;
   for (const ShortcutPlan::ShortcutCall& c : plan.Calls)

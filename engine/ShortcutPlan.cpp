@@ -28,10 +28,10 @@ Plan MakePlan(const PlanInput& input) {
 
   if (!info.ExeName.empty()) {
     const std::string exe = i + info.ExeName;
-    add(kCommonPrograms, info.ProgramGroup, exe, info.ApplicationName, "", icon, true);
+    add(Csidl::CommonPrograms, info.ProgramGroup, exe, info.ApplicationName, "", icon, true);
     // On the desktop itself: a sub-folder there would not exist, and nothing
     // would create it, so the link could never be made.
-    if (desk) add(kCommonDesktop, "", exe, info.ApplicationName, "", icon, false);
+    if (desk) add(Csidl::CommonDesktopDirectory, "", exe, info.ApplicationName, "", icon, false);
   }
 
   if (!info.MdeName.empty()) {
@@ -39,22 +39,22 @@ Plan MakePlan(const PlanInput& input) {
     const std::string args = " /wrkgrp \"" + i + info.MdwName + "\" \"" + i + info.MdeName +
                              "\" /user utente /runtime";
     plan.RunCommand = "\"" + runtime + "\" " + args;
-    add(kCommonPrograms, info.ProgramGroup, runtime, info.ApplicationName, args, icon, true);
+    add(Csidl::CommonPrograms, info.ProgramGroup, runtime, info.ApplicationName, args, icon, true);
     if (desk) {
-      add(kCommonDesktop, "", runtime, info.ApplicationName, args, icon, false);
+      add(Csidl::CommonDesktopDirectory, "", runtime, info.ApplicationName, args, icon, false);
       if (input.WinMajor <= 5)
-        add(kAppData, kQuickLaunch, runtime, info.ApplicationName, args, icon, false);
+        add(Csidl::AppData, kQuickLaunch, runtime, info.ApplicationName, args, icon, false);
     }
   }
 
   const int extras = std::min<int>(info.ExtraShortcutCount, kMostExtraShortcuts);
   for (int n = 1; n <= extras; ++n) {
     const ShortcutEntry& e = info.ExtraShortcuts[n];
-    add(kCommonPrograms, info.ProgramGroup, i + e.TargetName, e.LinkName, "", i + e.IconName, true);
+    add(Csidl::CommonPrograms, info.ProgramGroup, i + e.TargetName, e.LinkName, "", i + e.IconName, true);
   }
 
   const std::string remover = input.SystemDir + "\\appremove.exe";
-  add(kCommonPrograms, info.ProgramGroup, remover, kUninstallerName, "/" + dir, remover, true);
+  add(Csidl::CommonPrograms, info.ProgramGroup, remover, kUninstallerName, "/" + dir, remover, true);
   return plan;
 }
 

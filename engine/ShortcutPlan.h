@@ -7,14 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/Csidl.h"
 #include "engine/SetupState.h"
 
 namespace ShortcutPlan {
-
-// Shell folders the plan addresses, by CSIDL number.
-inline constexpr int32_t kCommonPrograms = 23;  // Programs menu of all users
-inline constexpr int32_t kCommonDesktop = 25;   // desktop of all users
-inline constexpr int32_t kAppData = 26;         // the current user's application data
 
 // One call of CreateShortcut with its arguments.
 struct ShortcutCall {

@@ -1,28 +1,20 @@
 #include "engine/SpecialFolder.h"
 
+#include "engine/Csidl.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace SpecialFolder {
-namespace {
 
-// Owns an item-identifier list the shell allocated.
-class ItemIdList {
- public:
-  ItemIdList() = default;
-  ItemIdList(const ItemIdList&) = delete;
-  ItemIdList& operator=(const ItemIdList&) = delete;
-  ~ItemIdList() { ::CoTaskMemFree(pidl_); }
-  LPITEMIDLIST* out() { return &pidl_; }
-  LPCITEMIDLIST get() const { return pidl_; }
-
- private:
-  LPITEMIDLIST pidl_ = nullptr;
-};
-
-}  // namespace
+// The portable numbers are the shell's.
+static_assert(Csidl::Programs == CSIDL_PROGRAMS && Csidl::Fonts == CSIDL_FONTS &&
+              Csidl::CommonPrograms == CSIDL_COMMON_PROGRAMS &&
+              Csidl::CommonDesktopDirectory == CSIDL_COMMON_DESKTOPDIRECTORY && Csidl::AppData == CSIDL_APPDATA &&
+              Csidl::ProgramFiles == CSIDL_PROGRAM_FILES && Csidl::ProgramFilesCommon == CSIDL_PROGRAM_FILES_COMMON,
+              "the numbers of engine/Csidl.h are the shell's");
 
 std::string ShellFolderPath(int32_t csidl, uintptr_t ownerWindow) {
-  ItemIdList list;
+  tk::ItemIdList list;
   const HWND owner = reinterpret_cast<HWND>(ownerWindow);
   if (::SHGetSpecialFolderLocation(owner, csidl, list.out()) != S_OK || !list.get()) return {};
   // The shell writes at most MAX_PATH characters with their NUL; the zeroed

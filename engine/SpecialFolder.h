@@ -7,8 +7,8 @@
 
 namespace SpecialFolder {
 
-// The path of the shell folder with this CSIDL number (2 Programs menu of
-// the current user, 20 Fonts, 38 Program Files, 43 Common Files, ...), as
+// The path of the shell folder with this CSIDL number (engine/Csidl.h names
+// the ones the setup program uses: Programs, Fonts, ProgramFiles, ...), as
 // the shell writes it (no trailing "\" except for a drive root). "" when the
 // shell cannot locate the folder or has no file-system path for it.
 std::string GetSpecialFolder(int32_t csidl);

@@ -105,13 +105,13 @@ void FrmLaunch::Form_Load() {
   tk::DoEvents();
 
   tk::Randomize(tk::Timer());
-  tk::SetMousePointer(11);
+  tk::SetMousePointer(tk::vbHourglass);
 
   WorkDir = DrawWorkFolderName();
   int attempts = 1;
   while (!MakeFolder(GetTempFolder() + WorkDir)) {
     if (++attempts > kWorkFolderAttempts) {
-      tk::SetMousePointer(0);
+      tk::SetMousePointer(tk::vbDefault);
       tk::MsgBox("Impossibile creare la cartella di lavoro nella cartella temporanea. "
                  "L'installazione non può proseguire.",
                  tk::vbCritical, "Setup");
@@ -134,7 +134,7 @@ void FrmLaunch::Form_Load() {
   // missing and ends; with them the wizard would install part of the payload,
   // so the launcher ends here.
   if (extracted != ExtractResult::Done && AllSetupFilesIn(WorkDir)) {
-    tk::SetMousePointer(0);
+    tk::SetMousePointer(tk::vbDefault);
     tk::MsgBox("Il pacchetto di installazione Setup.UMF è danneggiato. L'installazione non può proseguire.",
                tk::vbCritical, "Setup");
     Misc::CleanUpAndExit();
@@ -145,7 +145,7 @@ void FrmLaunch::Form_Load() {
   tk::DoEvents();
 
   MakeCurrent(WorkDir);
-  tk::SetMousePointer(0);
+  tk::SetMousePointer(tk::vbDefault);
   Unload();
   ShowWizardWindow();
 }

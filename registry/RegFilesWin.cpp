@@ -2,47 +2,11 @@
 
 #include <algorithm>
 
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace reg {
 namespace {
-// Owners of the file and find handles.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() {
-    if (valid()) ::CloseHandle(h_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-  // Closes now, so that a failing close is seen.
-  bool Close() {
-    HANDLE h = h_;
-    h_ = INVALID_HANDLE_VALUE;
-    return ::CloseHandle(h) != 0;
-  }
-
- private:
-  HANDLE h_;
-};
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE h) : h_(h) {}
-  ~FindHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) ::FindClose(h_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
-
 bool WriteAll(HANDLE file, const std::string& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
@@ -55,20 +19,21 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }
 
 bool WriteFileWith(const std::string& path, const std::string& bytes, DWORD disposition, bool atEnd) {
-  FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+  tk::FileHandle file(
+      ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   if (atEnd && ::SetFilePointer(file.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
       ::GetLastError() != NO_ERROR) {
     return false;
   }
   if (!WriteAll(file.get(), bytes)) return false;
-  return file.Close();
+  return file.close();
 }
 }  // namespace
 
 bool WinRegFiles::NormalFileExists(const std::string& path) {
   WIN32_FIND_DATAA found;
-  FindHandle find(::FindFirstFileA(path.c_str(), &found));
+  tk::FindHandle find(::FindFirstFileA(path.c_str(), &found));
   if (!find.valid()) return false;
   const DWORD notNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   do {
@@ -86,8 +51,8 @@ bool WinRegFiles::Append(const std::string& path, const std::string& bytes) {
 }
 
 bool WinRegFiles::ReadAll(const std::string& path, std::string& bytes) {
-  FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  tk::FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   LARGE_INTEGER size;
   if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||

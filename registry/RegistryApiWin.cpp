@@ -4,15 +4,11 @@
 
 namespace reg {
 
-WinRegistryApi::~WinRegistryApi() {
-  for (auto& entry : open_) ::RegCloseKey(entry.second);
-}
-
 HKEY WinRegistryApi::Find(int32_t key) const {
   // The predefined keys are sign-extended 32-bit values in either build.
   if (IsRootKey(key)) return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(key));
   auto it = open_.find(key);
-  return it == open_.end() ? nullptr : it->second;
+  return it == open_.end() ? nullptr : it->second.get();
 }
 
 void WinRegistryApi::Remember(HKEY opened, int32_t& handle) {
@@ -20,7 +16,7 @@ void WinRegistryApi::Remember(HKEY opened, int32_t& handle) {
     next_ = next_ <= 0 || next_ == std::numeric_limits<int32_t>::max() ? 1 : next_ + 1;
   }
   handle = next_;
-  open_[handle] = opened;
+  open_[handle].reset(opened);
   next_ = handle == std::numeric_limits<int32_t>::max() ? 1 : handle + 1;
 }
 
@@ -52,7 +48,7 @@ int32_t WinRegistryApi::CloseKey(int32_t handle) {
   if (IsRootKey(handle)) return kSuccess;
   auto it = open_.find(handle);
   if (it == open_.end()) return kInvalidHandle;
-  LONG r = ::RegCloseKey(it->second);
+  const LONG r = ::RegCloseKey(it->second.release());
   open_.erase(it);
   return r;
 }

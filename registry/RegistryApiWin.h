@@ -9,6 +9,7 @@
 #include <map>
 
 #include "registry/RegistryApi.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace reg {
@@ -16,7 +17,6 @@ namespace reg {
 class WinRegistryApi final : public Api {
  public:
   WinRegistryApi() = default;
-  ~WinRegistryApi() override;
   WinRegistryApi(const WinRegistryApi&) = delete;
   WinRegistryApi& operator=(const WinRegistryApi&) = delete;
 
@@ -43,7 +43,7 @@ class WinRegistryApi final : public Api {
   template <typename Open>
   int32_t OpenWith(int32_t root, int32_t& handle, Open open);
 
-  std::map<int32_t, HKEY> open_;
+  std::map<int32_t, tk::RegKey> open_;
   int32_t next_ = 1;
 };
 

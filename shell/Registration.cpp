@@ -5,36 +5,12 @@
 
 #include "shell/QxShellLink.h"
 #include "shell/Server.h"
+#include "toolkit/Owners.h"
 
 namespace qxshell {
 namespace {
 
 constexpr const char* kDescription = "QxShell shortcut class";
-
-// Owns an open registry key.
-class RegKey {
- public:
-  RegKey() = default;
-  ~RegKey() {
-    if (key_) ::RegCloseKey(key_);
-  }
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-
-  // Creates (or opens) parent\path for writing.
-  LONG Create(HKEY parent, const std::string& path) {
-    return ::RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
-                             nullptr, &key_, nullptr);
-  }
-  // Sets a text value ("" names the key's default value).
-  LONG SetText(const char* name, const std::string& text) const {
-    return ::RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                            static_cast<DWORD>(text.size() + 1));
-  }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 std::string ClsidText() {
   const GUID& g = kClsidShellLink;
@@ -60,14 +36,21 @@ std::string ModulePath() {
   }
 }
 
+// Sets a text value of key ("" names the key's default value).
+LONG SetText(HKEY key, const char* name, const std::string& text) {
+  return ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1));
+}
+
 // Sets the default value (and, when name is given, one named value) of
 // HKCR\path.
 LONG WriteKey(const std::string& path, const std::string& value, const char* name = nullptr,
               const std::string& named = {}) {
-  RegKey key;
-  LONG err = key.Create(HKEY_CLASSES_ROOT, path);
-  if (err == ERROR_SUCCESS) err = key.SetText("", value);
-  if (err == ERROR_SUCCESS && name) err = key.SetText(name, named);
+  tk::RegKey key;
+  LONG err = ::RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+                               nullptr, key.out(), nullptr);
+  if (err == ERROR_SUCCESS) err = SetText(key.get(), "", value);
+  if (err == ERROR_SUCCESS && name) err = SetText(key.get(), name, named);
   return err;
 }
 

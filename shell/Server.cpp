@@ -7,6 +7,7 @@
 #include "shell/ComObject.h"
 #include "shell/QxShellLink.h"
 #include "shell/ShellLink.h"
+#include "toolkit/Owners.h"
 
 namespace qxshell {
 namespace {
@@ -55,11 +56,11 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object) {
   if (!object) return E_POINTER;
   *object = nullptr;
   if (!IsEqualCLSID(clsid, qxshell::kClsidShellLink)) return CLASS_E_CLASSNOTAVAILABLE;
-  auto* factory = new (std::nothrow) qxshell::ClassFactory();
+  // Its own reference goes at the end of scope; the caller's, if any,
+  // keeps it.
+  const tk::ComPtr<qxshell::ClassFactory> factory(new (std::nothrow) qxshell::ClassFactory());
   if (!factory) return E_OUTOFMEMORY;
-  const HRESULT hr = factory->QueryInterface(iid, object);
-  factory->Release();
-  return hr;
+  return factory->QueryInterface(iid, object);
 }
 
 STDAPI DllCanUnloadNow() {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "shell/ComObject.h"
-#include "shell/ComRef.h"
 #include "shell/QxShellLink.h"
+#include "toolkit/Owners.h"
 
 namespace qxshell {
 namespace {
@@ -60,7 +60,7 @@ class ShellLink final : public ComObject<IQxShellLink> {
     const std::wstring file = Wide(*linkPath);
     if (file.empty()) return E_INVALIDARG;
 
-    ComRef<IShellLinkA> link;
+    tk::ComPtr<IShellLinkA> link;
     HRESULT hr = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                     link.outVoid());
     if (FAILED(hr)) return hr;
@@ -69,7 +69,7 @@ class ShellLink final : public ComObject<IQxShellLink> {
     if (FAILED(hr = link->SetWorkingDirectory(*workingFolder))) return hr;
     if (FAILED(hr = link->SetIconLocation(*iconPath, 0))) return hr;
 
-    ComRef<IPersistFile> persist;
+    tk::ComPtr<IPersistFile> persist;
     if (FAILED(hr = link->QueryInterface(IID_IPersistFile, persist.outVoid()))) return hr;
     return persist->Save(file.c_str(), TRUE);
   }
@@ -85,11 +85,11 @@ class ShellLink final : public ComObject<IQxShellLink> {
 HRESULT CreateShellLinkObject(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
-  ShellLink* link = new (std::nothrow) ShellLink();
+  // Its own reference goes at the end of scope; the caller's, if any,
+  // keeps it.
+  const tk::ComPtr<ShellLink> link(new (std::nothrow) ShellLink());
   if (!link) return E_OUTOFMEMORY;
-  const HRESULT hr = link->QueryInterface(iid, object);
-  link->Release();  // the caller's reference, if any, keeps it
-  return hr;
+  return link->QueryInterface(iid, object);
 }
 
 }  // namespace qxshell

@@ -4,29 +4,11 @@
 #include <cstring>
 
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace tk {
 namespace {
-
-// Owns one find handle of FindFirstFileA.
-class FindHandle {
- public:
-  FindHandle() = default;
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  ~FindHandle() { Reset(); }
-
-  void Reset(HANDLE h = INVALID_HANDLE_VALUE) {
-    if (h_ != INVALID_HANDLE_VALUE) ::FindClose(h_);
-    h_ = h;
-  }
-  HANDLE get() const { return h_; }
-  bool open() const { return h_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE h_ = INVALID_HANDLE_VALUE;
-};
 
 // The one listing of the process; its handle is closed at the process end
 // if a listing is still in progress then.
@@ -110,7 +92,7 @@ int NextMatch(Listing& listing, WIN32_FIND_DATAA& data, std::string& name) {
     }
     if (!::FindNextFileA(listing.handle.get(), &data)) {
       const DWORD error = ::GetLastError();
-      listing.handle.Reset();
+      listing.handle.reset();
       return error == ERROR_NO_MORE_FILES ? 0 : errPathFileAccess;
     }
   }
@@ -120,7 +102,7 @@ int NextMatch(Listing& listing, WIN32_FIND_DATAA& data, std::string& name) {
 
 int Dir(const std::string& pattern, int mask, std::string& name) {
   Listing& listing = TheListing();
-  listing.handle.Reset();
+  listing.handle.reset();
   listing.mask = mask;
   name.clear();
 
@@ -133,23 +115,23 @@ int Dir(const std::string& pattern, int mask, std::string& name) {
   WIN32_FIND_DATAA data{};
   const HANDLE h = ::FindFirstFileA(full.c_str(), &data);
   if (h == INVALID_HANDLE_VALUE) return FailureStatus(full, ::GetLastError());
-  listing.handle.Reset(h);
+  listing.handle.reset(h);
   return NextMatch(listing, data, name);
 }
 
 int DirNext(std::string& name) {
   name.clear();
   Listing& listing = TheListing();
-  if (!listing.handle.open()) return errInvalidCall;
+  if (!listing.handle.valid()) return errInvalidCall;
   WIN32_FIND_DATAA data{};
   if (!::FindNextFileA(listing.handle.get(), &data)) {
     const DWORD error = ::GetLastError();
-    listing.handle.Reset();
+    listing.handle.reset();
     return error == ERROR_NO_MORE_FILES ? 0 : errPathFileAccess;
   }
   return NextMatch(listing, data, name);
 }
 
-void DirEnd() { TheListing().handle.Reset(); }
+void DirEnd() { TheListing().handle.reset(); }
 
 }  // namespace tk

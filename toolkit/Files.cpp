@@ -6,16 +6,11 @@
 #include <memory>
 #include <new>
 
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace tk {
 namespace {
-
-struct HandleCloser {
-  void operator()(HANDLE h) const { ::CloseHandle(h); }
-};
-// Never holds INVALID_HANDLE_VALUE.
-using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 constexpr int kHighestNumber = 255;
 // Input files read ahead in blocks of this size; reads and writes of other
@@ -404,14 +399,13 @@ int RemoveFolder(const std::string& folder) {
 
 void ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& visit) {
   WIN32_FIND_DATAA found;
-  const HANDLE listing = ::FindFirstFileA((folder + "\\*.*").c_str(), &found);
-  if (listing == INVALID_HANDLE_VALUE) return;
+  const FindHandle listing(::FindFirstFileA((folder + "\\*.*").c_str(), &found));
+  if (!listing) return;
   do {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
     found.cFileName[MAX_PATH - 1] = '\0';
     visit(found.cFileName);
-  } while (::FindNextFileA(listing, &found));
-  ::FindClose(listing);
+  } while (::FindNextFileA(listing.get(), &found));
 }
 
 }  // namespace tk

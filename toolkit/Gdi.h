@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace tk {
@@ -15,35 +16,15 @@ constexpr Color Rgb(int r, int g, int b) {
   return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 
-// Owns one GDI object (bitmap, font, brush, pen, region) and deletes it.
-template <class Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle h) : h_(h) {}
-  ~GdiObject() { reset(); }
-  GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& o) noexcept {
-    if (this != &o) {
-      reset();
-      h_ = std::exchange(o.h_, nullptr);
-    }
-    return *this;
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-
-  Handle get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  void reset(Handle h = nullptr) {
-    if (h_) ::DeleteObject(h_);
-    h_ = h;
-  }
-  Handle release() { return std::exchange(h_, nullptr); }
-
- private:
-  Handle h_ = nullptr;
+// One GDI object (bitmap, font, brush, pen, region), deleted by its owner.
+template <class H>
+struct GdiTraits {
+  using Handle = H;
+  static Handle Invalid() { return nullptr; }
+  static bool Close(Handle h) { return ::DeleteObject(h) != 0; }
 };
+template <class Handle>
+using GdiObject = Owned<GdiTraits<Handle>>;
 
 using Bitmap = GdiObject<HBITMAP>;
 using FontHandle = GdiObject<HFONT>;

@@ -17,14 +17,11 @@ HINSTANCE Module() { return ::GetModuleHandleA(nullptr); }
 
 Picture Picture::FromBitmap(HBITMAP owned) {
   Picture p;
-  if (!owned) return p;
+  Bitmap bitmap(owned);
   BITMAP info{};
-  if (!::GetObjectA(owned, sizeof(info), &info)) {
-    ::DeleteObject(owned);
-    return p;
-  }
+  if (!bitmap || !::GetObjectA(bitmap.get(), sizeof(info), &info)) return p;
   p.data_ = std::make_shared<Data>();
-  p.data_->bitmap.reset(owned);
+  p.data_->bitmap = std::move(bitmap);
   p.data_->width = info.bmWidth;
   p.data_->height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
   return p;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace tk {
@@ -45,8 +46,7 @@ uint32_t Shell(const std::string& commandLine, int windowStyle, int* status) {
     if (code == ERROR_PATH_NOT_FOUND) return Fail(status, errPathNotFound);
     return Fail(status, errPathFileAccess);
   }
-  ::CloseHandle(started.hThread);
-  ::CloseHandle(started.hProcess);
+  const ProcessHandles handles(started);  // nothing here waits for it
   if (status) *status = 0;
   return started.dwProcessId;
 }

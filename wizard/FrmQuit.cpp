@@ -16,7 +16,6 @@ constexpr tk::Color kWhite = RGB(255, 255, 255);
 constexpr tk::Color kBlack = RGB(0, 0, 0);
 
 constexpr const char* kQuitMessage = "Installazione interrotta dall'Utente.";
-constexpr int kCritical = 16;
 
 void PlaceLabel(tk::Label& label, const std::string& caption, double left, double top, double width, double height,
                 tk::Color color) {
@@ -101,7 +100,7 @@ void FrmQuitWindow::Form_Load() {
 
 void FrmQuitWindow::EndSetup_Click() {
   QuitConfirmed = true;
-  tk::MsgBox(kQuitMessage, kCritical, SetupInfo.SoftwareHouseName + " setup");
+  tk::MsgBox(kQuitMessage, tk::vbCritical, SetupInfo.SoftwareHouseName + " setup");
   Unload();
 }
 

@@ -1,6 +1,7 @@
 #include "wizard/FrmSetup.h"
 
 #include "assets/resource.h"
+#include "engine/Csidl.h"
 #include "engine/EndOfProgram.h"
 #include "engine/Misc.h"
 #include "engine/Progress.h"
@@ -272,7 +273,7 @@ void FrmSetupWindow::Form_Load() {
     NumberedLines lines(kSetupDipFile);
     if (!SetupDip::ReadHead(lines, SetupInfo).ok) return fail();
     Misc::IsWinNT();
-    const std::string programFiles = SpecialFolder::GetSpecialFolder(38);
+    const std::string programFiles = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles);
     SetupInfo.InstallDir = SetupDip::DefaultInstallDir(WinMajor, programFiles, SetupInfo.InstallDir);
     if (!SetupDip::ReadRest(lines, SetupInfo).ok) return fail();
   }

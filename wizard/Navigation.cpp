@@ -9,6 +9,7 @@
 #include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Host.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
@@ -55,27 +56,6 @@ std::string LicenceText() {
   if (tk::ReadAll(kLicenceFile, text) != 0) text.clear();
   return text;
 }
-
-// Releases an item list of the shell.
-struct ItemListFree {
-  void operator()(ITEMIDLIST* list) const { ::CoTaskMemFree(list); }
-};
-using ItemList = std::unique_ptr<ITEMIDLIST, ItemListFree>;
-
-// COM for the browse dialog, for as long as it lives, when this thread had
-// none yet (or had it already: then the count is taken back too).
-class ComScope {
- public:
-  ComScope() : ok_(SUCCEEDED(::CoInitialize(nullptr))) {}
-  ~ComScope() {
-    if (ok_) ::CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool ok_;
-};
 
 }  // namespace
 
@@ -309,7 +289,8 @@ void FrmSetupWindow::AutoEsegui_txt_Click() { AutoEsegui.SetValue(Pages::Toggled
 void FrmSetupWindow::DeskShort_txt_Click() { DeskShort.SetValue(Pages::ToggledCheckValue(DeskShort.Value())); }
 
 void FrmSetupWindow::Browse_Click() {
-  ComScope com;
+  // COM for the browse dialog, for as long as it lives.
+  const tk::ComApartment com;
   BROWSEINFOA info{};
   info.hwndOwner = hwnd();
   info.pidlRoot = nullptr;
@@ -319,7 +300,7 @@ void FrmSetupWindow::Browse_Click() {
   info.lpfn = nullptr;
   info.lParam = 0;
   info.iImage = 0;
-  const ItemList chosen(::SHBrowseForFolderA(&info));
+  const tk::ItemIdList chosen(::SHBrowseForFolderA(&info));
   if (!chosen) return;  // cancelled
   std::string buffer(512, ' ');
   if (!::SHGetPathFromIDListA(chosen.get(), buffer.data())) return;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "toolkit/Host.h"
+
 namespace Pages {
 
 // The instruction line (SelPath) of the folder, group and summary pages.
@@ -22,7 +24,7 @@ inline constexpr const char* SummaryInstruction =
 // Next on the licence page while the licence is refused; the title is the
 // wizard window's caption.
 inline constexpr const char* LicenceRefused = "Per procedere OCCORRE accettare la LICENZA D'USO.";
-inline constexpr int LicenceRefusedStyle = 16;  // OK, critical icon
+inline constexpr int LicenceRefusedStyle = tk::vbCritical;
 
 // The title of the folder-browse dialog.
 inline constexpr const char* BrowseTitle = "Scegliere il percorso per l'installazione.";

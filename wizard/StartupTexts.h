@@ -6,6 +6,8 @@
 #include <array>
 #include <string>
 
+#include "toolkit/Host.h"
+
 namespace StartupTexts {
 
 // Looked up in this order; the first one missing is named in MissingFile.
@@ -18,9 +20,9 @@ inline constexpr std::array<const char*, 8> RequiredFiles = {
 inline constexpr const char* SafeModeQuestion =
     "Windows è in modalità provvisoria. Continuare comunque con l'installazione?";
 inline constexpr const char* SafeModeTitle = "Setup";
-inline constexpr int SafeModeStyle = 49;  // OK and Cancel, exclamation icon
+inline constexpr int SafeModeStyle = tk::vbOKCancel | tk::vbExclamation;
 
-inline constexpr int CriticalStyle = 16;  // OK, critical icon
+inline constexpr int CriticalStyle = tk::vbCritical;
 
 // A required file is missing; the program then ends.
 inline std::string MissingFile(const std::string& name) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "demo/ComponentKey.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace {
@@ -15,7 +16,7 @@ constexpr const char* kTitle = "Velmarind Demo";
 // What the component wrote when regsvr32 registered it; empty when it did
 // not (or the value cannot be read).
 std::string ComponentState() {
-  demo::Key key;
+  tk::RegKey key;
   if (::RegOpenKeyExA(HKEY_CURRENT_USER, demo::kComponentKey, 0, KEY_QUERY_VALUE, key.out()) != ERROR_SUCCESS)
     return {};
   char value[64] = {};

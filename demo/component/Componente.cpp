@@ -3,16 +3,16 @@
 // "registrato" under HKCU\Software\Velmarind\Demo. DllUnregisterServer
 // removes that value, and the key once nothing else is left in it.
 #include "demo/ComponentKey.h"
+#include "toolkit/Owners.h"
 
 using demo::kComponentKey;
 using demo::kComponentValue;
-using demo::Key;
 using demo::kRegistered;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
-  Key key;
+  tk::RegKey key;
   LONG status = ::RegCreateKeyExA(HKEY_CURRENT_USER, kComponentKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
                                   nullptr, key.out(), nullptr);
   if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
@@ -23,7 +23,7 @@ extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
 
 extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
   {
-    Key key;
+    tk::RegKey key;
     LONG status = ::RegOpenKeyExA(HKEY_CURRENT_USER, kComponentKey, 0, KEY_SET_VALUE, key.out());
     if (status == ERROR_FILE_NOT_FOUND) return S_OK;
     if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
@@ -32,7 +32,7 @@ extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
   }
   // RegDeleteKey would take the key with values that others put there; it
   // goes only when nothing is left in it.
-  Key key;
+  tk::RegKey key;
   LONG status = ::RegOpenKeyExA(HKEY_CURRENT_USER, kComponentKey, 0, KEY_QUERY_VALUE, key.out());
   if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
   DWORD subkeys = 0, values = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "demo/ComponentKey.h"
+#include "toolkit/Owners.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ EntryPoint Entry(HMODULE module, const char* name) {
 }
 
 std::optional<std::string> ComponentValue() {
-  demo::Key key;
+  tk::RegKey key;
   if (::RegOpenKeyExA(HKEY_CURRENT_USER, demo::kComponentKey, 0, KEY_QUERY_VALUE, key.out()) != ERROR_SUCCESS)
     return std::nullopt;
   char value[64] = {};
@@ -30,7 +31,7 @@ std::optional<std::string> ComponentValue() {
 }
 
 bool KeyExists() {
-  demo::Key key;
+  tk::RegKey key;
   return ::RegOpenKeyExA(HKEY_CURRENT_USER, demo::kComponentKey, 0, KEY_QUERY_VALUE, key.out()) == ERROR_SUCCESS;
 }
 
@@ -38,19 +39,19 @@ class ComponentTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, demo::kComponentKey);
-    module_ = ::LoadLibraryA(COMPONENT_DLL_PATH);
-    ASSERT_NE(module_, nullptr);
-    registerServer_ = Entry(module_, "DllRegisterServer");
-    unregisterServer_ = Entry(module_, "DllUnregisterServer");
+    module_.reset(::LoadLibraryA(COMPONENT_DLL_PATH));
+    ASSERT_TRUE(module_);
+    registerServer_ = Entry(module_.get(), "DllRegisterServer");
+    unregisterServer_ = Entry(module_.get(), "DllUnregisterServer");
     ASSERT_NE(registerServer_, nullptr);
     ASSERT_NE(unregisterServer_, nullptr);
   }
   void TearDown() override {
-    if (module_) ::FreeLibrary(module_);
+    module_.reset();
     ::RegDeleteKeyA(HKEY_CURRENT_USER, demo::kComponentKey);
   }
 
-  HMODULE module_ = nullptr;
+  tk::Library module_;
   EntryPoint registerServer_ = nullptr;
   EntryPoint unregisterServer_ = nullptr;
 };
@@ -71,7 +72,7 @@ TEST_F(ComponentTest, RegistersAndUnregistersOwnValueOnly) {
   // A value of someone else keeps the key.
   ASSERT_EQ(registerServer_(), S_OK);
   {
-    demo::Key key;
+    tk::RegKey key;
     ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, demo::kComponentKey, 0, KEY_SET_VALUE, key.out()), ERROR_SUCCESS);
     const char other[] = "altro";
     ASSERT_EQ(::RegSetValueExA(key.get(), "Altro", 0, REG_SZ, reinterpret_cast<const BYTE*>(other), sizeof other),

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Csidl.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "engine/ShortCuts.h"
@@ -14,6 +15,7 @@
 #include "tests/support/LinkReader.h"
 #include "tests/support/Driver.h"
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
 
@@ -22,7 +24,8 @@ namespace {
 using helpers_test::Exists;
 using linkreader::ReadLink;
 
-constexpr int32_t kPrograms = 23, kDesktop = 25, kAppData = 26;
+constexpr int32_t kPrograms = Csidl::CommonPrograms, kDesktop = Csidl::CommonDesktopDirectory,
+                  kAppData = Csidl::AppData;
 const char* const kQuickLaunch = "\\Microsoft\\Internet Explorer\\Quick Launch";
 
 std::vector<std::string> Lines(const std::string& path) {
@@ -68,7 +71,7 @@ class ShortCutsTest : public ::testing::Test {
   std::string Ini() const { return install_.path() + "\\Uninstall.ini"; }
   std::string In(const std::string& name) const { return install_.path() + "\\" + name; }
 
-  qxshell::Apartment com_;
+  tk::ComApartment com_;
   helpers_test::ScratchFolder install_{"shortcuts-install"};
   std::string programs_, desktop_, group_, app_;
 };

@@ -160,7 +160,7 @@ TEST(ShortcutPlan, LinkPlacesAndUninstallLines) {
   // no folder is created although the calls ask to create one.
   info.ProgramGroup = "";
   for (const ShortcutCall& call : PlanFor(info, 5, 0).Calls) {
-    ASSERT_EQ(call.Csidl, ShortcutPlan::kCommonPrograms);
+    ASSERT_EQ(call.Csidl, Csidl::CommonPrograms);
     const auto place = ShortcutPlan::PlaceLink("C:\\Programs", call);
     EXPECT_EQ(place.FolderToCreate, "");
     EXPECT_EQ(place.LinkFile, "C:\\Programs\\" + call.LinkName + ".Lnk");

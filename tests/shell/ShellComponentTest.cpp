@@ -5,20 +5,18 @@
 
 #include <string>
 
-#include "shell/ComRef.h"
 #include "shell/QxShellLink.h"
 #include "tests/engine/HelpersTestFolder.h"
 #include "tests/support/Driver.h"
 #include "tests/support/LinkReader.h"
 #include "tests/support/Registry.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace {
 
-using qxshell::Apartment;
 using linkreader::Library;
 using linkreader::ReadLink;
-using qxshell::ComRef;
 using qxshell::IQxShellLink;
 
 const std::string kDll = QX_SHELL_DLL_PATH;
@@ -55,16 +53,16 @@ TEST(QxShell, RegisteredByRegsvr32WritesLinksThatLoadBack) {
   EXPECT_EQ(ReadClassesText(kClsidKey + "\\ProgID", ""), "QxShell.ShellLink");
   EXPECT_EQ(ReadClassesText("QxShell.ShellLink\\CLSID", ""), "{654545E2-508E-42BC-80E4-D51450B9343D}");
 
-  Apartment com;
+  tk::ComApartment com;
   ASSERT_TRUE(com.ok());
-  ComRef<IQxShellLink> link;
+  tk::ComPtr<IQxShellLink> link;
   ASSERT_EQ(::CoCreateInstance(qxshell::kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                qxshell::kIidQxShellLink, link.outVoid()),
             S_OK);
   int32_t version = 0;
   EXPECT_EQ(link->GetVersion(&version), S_OK);
   EXPECT_EQ(version, 0x00010000);
-  ComRef<IDispatch> dispatch;
+  tk::ComPtr<IDispatch> dispatch;
   EXPECT_EQ(link->QueryInterface(IID_IDispatch, dispatch.outVoid()), S_OK);
   UINT infos = 7;
   EXPECT_EQ(dispatch->GetTypeInfoCount(&infos), S_OK);
@@ -111,8 +109,8 @@ TEST(QxShell, UnregistersAndRegistersThroughItsExports) {
   EXPECT_FALSE(ClassesKeyExists(kClsidKey));
   EXPECT_FALSE(ClassesKeyExists("QxShell.ShellLink"));
   {
-    Apartment com;
-    ComRef<IQxShellLink> link;
+    tk::ComApartment com;
+    tk::ComPtr<IQxShellLink> link;
     EXPECT_EQ(::CoCreateInstance(qxshell::kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                  qxshell::kIidQxShellLink, link.outVoid()),
               REGDB_E_CLASSNOTREG);
@@ -132,30 +130,30 @@ TEST(QxShell, MayUnloadOnlyWithNoObjectAndNoLock) {
   auto getClass = dll.Export<GetClassObjectFn>("DllGetClassObject");
   auto canUnload = dll.Export<linkreader::RegisterFn>("DllCanUnloadNow");
   ASSERT_TRUE(getClass && canUnload);
-  Apartment com;
+  tk::ComApartment com;
 
-  ComRef<IClassFactory> factory;
+  tk::ComPtr<IClassFactory> factory;
   EXPECT_EQ(getClass(CLSID_ShellLink, IID_IClassFactory, factory.outVoid()), CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(canUnload(), S_OK);
   ASSERT_EQ(getClass(qxshell::kClsidShellLink, IID_IClassFactory, factory.outVoid()), S_OK);
   EXPECT_EQ(canUnload(), S_FALSE);
 
-  ComRef<IUnknown> aggregated;
+  tk::ComPtr<IUnknown> aggregated;
   EXPECT_EQ(factory->CreateInstance(factory.get(), IID_IUnknown, aggregated.outVoid()),
             CLASS_E_NOAGGREGATION);
-  ComRef<IQxShellLink> link;
+  tk::ComPtr<IQxShellLink> link;
   ASSERT_EQ(factory->CreateInstance(nullptr, qxshell::kIidQxShellLink, link.outVoid()), S_OK);
-  ComRef<IPersistFile> none;
+  tk::ComPtr<IPersistFile> none;
   EXPECT_EQ(link->QueryInterface(IID_IPersistFile, none.outVoid()), E_NOINTERFACE);
 
   EXPECT_EQ(factory->LockServer(TRUE), S_OK);
-  factory.Reset();
-  link.Reset();
+  factory.reset();
+  link.reset();
   EXPECT_EQ(canUnload(), S_FALSE);  // the lock still holds it
 
   ASSERT_EQ(getClass(qxshell::kClsidShellLink, IID_IClassFactory, factory.outVoid()), S_OK);
   EXPECT_EQ(factory->LockServer(FALSE), S_OK);
-  factory.Reset();
+  factory.reset();
   EXPECT_EQ(canUnload(), S_OK);
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/ComRef.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace linkreader {
@@ -18,11 +18,11 @@ struct LinkView {
 // The link's fields, or nullopt when the file does not load as a link.
 // The calling thread must be in a COM apartment.
 inline std::optional<LinkView> ReadLink(const std::string& path) {
-  qxshell::ComRef<IShellLinkA> link;
+  tk::ComPtr<IShellLinkA> link;
   if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                 link.outVoid())))
     return std::nullopt;
-  qxshell::ComRef<IPersistFile> persist;
+  tk::ComPtr<IPersistFile> persist;
   if (FAILED(link->QueryInterface(IID_IPersistFile, persist.outVoid()))) return std::nullopt;
   const int n = ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
   std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
@@ -44,21 +44,16 @@ inline std::optional<LinkView> ReadLink(const std::string& path) {
 class Library {
  public:
   explicit Library(const std::string& path) : module_(::LoadLibraryA(path.c_str())) {}
-  ~Library() {
-    if (module_) ::FreeLibrary(module_);
-  }
-  Library(const Library&) = delete;
-  Library& operator=(const Library&) = delete;
-  HMODULE get() const { return module_; }
+  HMODULE get() const { return module_.get(); }
 
   template <typename Fn>
   Fn Export(const char* name) const {
-    FARPROC p = module_ ? ::GetProcAddress(module_, name) : nullptr;
+    FARPROC p = module_ ? ::GetProcAddress(module_.get(), name) : nullptr;
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(p));
   }
 
  private:
-  HMODULE module_;
+  tk::Library module_;
 };
 
 using RegisterFn = HRESULT(STDAPICALLTYPE*)();

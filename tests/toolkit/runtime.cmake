@@ -1,5 +1,6 @@
 # Runtime services: numbers and random numbers in both builds; files by
-# number, program facts, command start and system libraries under Wine.
+# number, program facts, command start, system libraries and the owners of
+# handles under Wine.
 setup_gtest(toolkit_numbers_test LABEL toolkit
   SOURCES NumbersTest.cpp RandomTest.cpp
   LIBS ${TOOLKIT_LIB})
@@ -7,6 +8,11 @@ setup_gtest(toolkit_numbers_test LABEL toolkit
 if(WIN32)
   setup_gtest(toolkit_files_test LABEL toolkit
     SOURCES FilesTest.cpp
+    LIBS toolkit)
+
+  # The owners of handles, COM references and the COM apartment.
+  setup_gtest(toolkit_owners_test LABEL toolkit
+    SOURCES OwnersTest.cpp
     LIBS toolkit)
 
   # Stand-ins that the program-facts and command-start tests run.
