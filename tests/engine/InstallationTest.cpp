@@ -344,10 +344,15 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
             std::string::npos)
       << records;
 
-  // CleanUpAndExit started the runtime with the command line.
+  // CleanUpAndExit started the runtime with the command line (a whole line
+  // of it: the stand-in makes its log before it writes to it).
   std::optional<std::string> log;
-  testsupport::WaitFor([&] { return (log = ReadFileBytes(runtimeFolder + "\\MSACCESS.log")).has_value(); }, 10s,
-                       100ms);
+  testsupport::WaitFor(
+      [&] {
+        log = ReadFileBytes(runtimeFolder + "\\MSACCESS.log");
+        return log && log->ends_with("\r\n");
+      },
+      10s, 100ms);
   ASSERT_TRUE(log.has_value());
   EXPECT_NE(log->find(A.substr(1)), std::string::npos) << *log;
   testsupport::RemoveTree(runtimeFolder);
