@@ -1,5 +1,7 @@
 #include "toolkit/TextBox.h"
 
+#include "toolkit/Screen.h"
+
 namespace tk {
 
 TextBox::TextBox(Form& form) : WindowedControl(form, COLOR_WINDOW, COLOR_WINDOWTEXT) {}
@@ -24,6 +26,24 @@ void TextBox::SetText(const std::string& text) {
   if (Text() == text) return;
   bool live = hwnd() != nullptr;
   if (SetWindowText(text) && !live && Change) Change();
+}
+
+int TextBox::LineCount() const {
+  return hwnd() ? static_cast<int>(::SendMessageA(hwnd(), EM_GETLINECOUNT, 0, 0)) : 1;
+}
+
+int TextBox::LineOfChar(size_t index) const {
+  return hwnd() ? static_cast<int>(::SendMessageA(hwnd(), EM_LINEFROMCHAR, index, 0)) : 0;
+}
+
+double TextBox::LineHeight() const {
+  // The edit control's lines are as high as its font's cell.
+  const FontHandle font = CreateFontOf(Font());
+  const WindowDC dc(nullptr);
+  const SelectScope use(dc.get(), font.get());
+  TEXTMETRICA tm{};
+  if (!::GetTextMetricsA(dc.get(), &tm)) return 0;
+  return TwipsY(tm.tmHeight);
 }
 
 void TextBox::OnCommand(int code) {

@@ -39,6 +39,13 @@ class TextBox : public WindowedControl, public TextHolder {
   int BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(int style);
 
+  // The lines the box breaks its text into at its width (1 without a window),
+  // the line that shows the character at an index (0 without a window), and
+  // the height of one line of the box's font in twips (0 when GDI cannot tell).
+  int LineCount() const;
+  int LineOfChar(size_t index) const;
+  double LineHeight() const;
+
   // Runs after the text changed, by the user or by SetText.
   std::function<void()> Change;
 

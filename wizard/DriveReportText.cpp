@@ -1,5 +1,7 @@
 #include "wizard/DriveReportText.h"
 
+#include <algorithm>
+
 #include "toolkit/Numbers.h"
 
 namespace HD_Info {
@@ -42,6 +44,8 @@ DriveReport ReadableDriveReport(const std::string& drive, int32_t required, cons
               tk::FormatPattern(static_cast<double>(available), "###,###,###,##0", thousandsSep) + " bytes" + kCrLf;
   r.report += "  - Spazio richiesto: " + tk::FormatPattern(required, "#,###", thousandsSep) + " bytes" + kCrLf;
   r.report += "  - Etichetta di Volume : " + NamePiece(volume.ok, volume.label, 11) + kCrLf;
+  r.lineUnderWarning = static_cast<int>(std::count(r.report.begin(), r.report.end(), '\n'));
+  r.lineUnderWarningStart = r.report.size();
   r.report += std::string(kCrLf) + "  - Tipo di supporto: ";
   r.report += std::string(DriveTypeName(driveType)) + kCrLf;
   r.report += "  - Tipo di File-System: " + NamePiece(volume.ok, volume.fileSystem, 5) + kCrLf;

@@ -29,6 +29,11 @@ struct DriveReport {
   bool warn = false;  // the warning box moves to `warningTop` and shows `warning`
   double warningTop = 0;
   std::string warning;
+  // The report's empty line between the volume label and the medium, which
+  // the low warning lies over: its number among the report's own lines and
+  // the index of its first character.
+  int lineUnderWarning = 0;
+  size_t lineUnderWarningStart = 0;
   NextButton next = NextButton::Leave;
   bool hideWelcome = false;
 };

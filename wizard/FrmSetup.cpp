@@ -126,6 +126,8 @@ FrmSetupWindow::FrmSetupWindow()
   picBuffer.Move(0, 0, 4420, 40);
   picBuffer.SetVisible(false);
 
+  // Small enough for the space warning to stand on one line in its width.
+  ErroreSpazio.SetFont({"Arial", 7.5, false});
   ErroreSpazio.SetMultiLine(true);
   ErroreSpazio.SetScrollBar(false);
   ErroreSpazio.SetBorderStyle(0);

@@ -25,6 +25,15 @@ double DriveInfoReport(const std::string& drive, int32_t required, tk::TextBox& 
     w.ErroreSpazio.SetTop(r.warningTop);
     w.ErroreSpazio.SetText(r.warning);
   }
+  // Low down the warning box lies over the report's empty line; a report
+  // line that wraps in its box pushes that line down by as many lines.
+  if (r.writeReport && w.ErroreSpazio.Top() == kWarningTopLow)
+    w.ErroreSpazio.SetTop(kWarningTopLow +
+                          (box.LineOfChar(r.lineUnderWarningStart) - r.lineUnderWarning) * box.LineHeight());
+  // As high as the lines the warning breaks into, one line when empty: low
+  // down it covers the report's empty line and not the text of the next.
+  const double line = w.ErroreSpazio.LineHeight();
+  if (line > 0) w.ErroreSpazio.SetHeight(w.ErroreSpazio.LineCount() * line);
   if (r.next != NextButton::Leave) w.NextStep.SetEnabled(r.next == NextButton::Enable);
   if (r.hideWelcome) w.Welcome.SetVisible(false);
   return r.result;

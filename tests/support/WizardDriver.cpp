@@ -19,11 +19,12 @@ constexpr TwipsRect kEndSetup{4845, 4560, 1470, 480};
 constexpr TwipsRect kLicAccettoTxt{420, 4050, 1440, 255};
 constexpr TwipsRect kDeskShortTxt{850, 3345, 3600, 255};
 constexpr TwipsRect kAutoEseguiTxt{850, 3780, 3600, 255};
-// Windowed controls; the heights of Welcome and of the combo box vary.
+// Windowed controls; the heights of Welcome and of the combo box vary, and
+// the warning box's top and height follow the drive report.
 constexpr TwipsRect kWelcome{120, 1290, 4275, -1};
 constexpr TwipsRect kLicAccetto{180, 4020, 225, 255};
 constexpr TwipsRect kCopyPath{255, 3150, 3270, 320};
-constexpr TwipsRect kErroreSpazio{195, 2500, 4005, 225};
+constexpr TwipsRect kErroreSpazio{195, -1, 4005, -1};
 constexpr TwipsRect kPrgGroup{630, 2670, 3780, -1};
 constexpr TwipsRect kDeskShort{630, 3300, 195, 285};
 constexpr TwipsRect kAutoEsegui{630, 3720, 195, 285};

@@ -34,6 +34,9 @@ TEST(DriveReportText, FixedDriveReportLetterForLetter) {
             "\r\n"
             "  - Tipo di supporto: Disco rigido\r\n"
             "  - Tipo di File-System: NTFS\r\n");
+  // The empty line before the medium, the report's seventh.
+  EXPECT_EQ(r.lineUnderWarning, 6);
+  EXPECT_EQ(r.report.substr(r.lineUnderWarningStart - 9, 14), "SISTEMA\r\n\r\n  -");
   EXPECT_EQ(r.result, 0);
   EXPECT_FALSE(r.warn);
   EXPECT_EQ(r.next, NextButton::Leave);

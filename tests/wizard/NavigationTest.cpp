@@ -92,7 +92,8 @@ TEST_F(WizardPages, WalksForwardPageByPage) {
   EXPECT_EQ(w().CopyPath.Text(), target_);
   EXPECT_NE(w().Welcome.Text().find("C:\\"), std::string::npos) << w().Welcome.Text();
   EXPECT_TRUE(w().NextStep.Enabled());
-  EXPECT_EQ(w().ErroreSpazio.Top(), 2500);
+  // Low down over the report; report lines that wrap push it further down.
+  EXPECT_GE(w().ErroreSpazio.Top(), 2500);
 
   ClickNext();
   ASSERT_EQ(w().Step, 4);

@@ -19,14 +19,23 @@
 
 namespace navtest {
 
-// The drive report's free-space query can be made to find a nearly full drive.
+// The drive report's queries can be made to find a nearly full drive, a
+// drive of a given size, another kind of drive or one that cannot be read.
 class WizardHost : public testsupport::ScriptedHost {
  public:
   bool diskNearlyFull = false;
+  uint64_t total = 0;       // 0: the drive's own
+  uint32_t driveType = 0;   // 0: the drive's own
+  bool unreadable = false;
   tk::DriveSpace FreeSpace(const std::string& root) override {
     tk::DriveSpace space = tk::Host::FreeSpace(root);
     if (diskNearlyFull && space.ok) space.availableToUser = space.totalFree = 10;
+    if (total != 0) space.total = total;
+    if (unreadable) space.ok = false;
     return space;
+  }
+  uint32_t DriveType(const std::string& root) override {
+    return driveType != 0 ? driveType : tk::Host::DriveType(root);
   }
 };
 
