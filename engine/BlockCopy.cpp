@@ -82,15 +82,6 @@ struct Display {
 
 bool InUse(int error) { return error == tk::errPermissionDenied || error == tk::errPathFileAccess; }
 
-// A target the folder listing does not see (hidden or system) is deleted
-// as KillFile deletes a listed one. One that cannot be deleted (in use)
-// stays as it was, attributes included, and the caller defers it.
-void DeleteUnlistedTarget(const std::string& target) {
-  const DWORD attributes = ::GetFileAttributesA(target.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-  DeleteWithAttributesCleared(target, attributes);
-}
-
 // The target is in use: the new file goes beside it and its replacement
 // waits for the next start of Windows. Always False; `failure` tells of a
 // step that failed.
@@ -143,7 +134,7 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
   failure = 0;
   request.timesGiven = false;
   request.attributesGiven = false;
-  // Nothing at all under the target's name: nothing to delete or cut below.
+  // Nothing at all under the target's name: nothing to delete below.
   DWORD targetAttributes = INVALID_FILE_ATTRIBUTES;
   const bool targetAbsent = request.targetAbsent || NothingNamed(target, targetAttributes);
   UnderWay underWay(target, targetAttributes);
@@ -160,9 +151,11 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
   // A target in use survives the deletion. One held open with reading and
   // writing shared (a database open in shared mode) would open below too,
   // and the copy would write into the live file: it is deferred as well.
+  // Hidden and system targets go as listed ones do; a target that cannot
+  // be deleted keeps its attributes.
   if (!targetAbsent) {
+    if (!(targetAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteWithAttributesCleared(target, targetAttributes);
     DWORD left = INVALID_FILE_ATTRIBUTES;
-    if (!KillFile(target)) DeleteUnlistedTarget(target);
     if (!NothingNamed(target, left) && !(left & FILE_ATTRIBUTE_DIRECTORY)) {
       tk::Close(sourceNumber);
       return DeferReplacement(source, target, failure);
