@@ -1,8 +1,11 @@
-# GoogleTest in both builds, and the one way a test is declared.
+# The ways a test is declared: a GoogleTest program (setup_gtest), a command
+# of the build machine (setup_script_test) and a libFuzzer target
+# (setup_fuzzer). Every test carries a label.
 enable_testing()
-include(GoogleTest)
 
-if(WIN32)
+if(SETUP_FUZZ)
+  # The fuzz build has no GoogleTest programs.
+elseif(WIN32)
   # Built from the Debian sources with the cross compiler.
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -17,6 +20,7 @@ if(WIN32)
 else()
   find_package(GTest REQUIRED)
 endif()
+include(GoogleTest)
 
 # setup_gtest(<target> LABEL <label> SOURCES ... [LIBS ...] [TIMEOUT s]
 #             [RESOURCE_LOCK name...] [SERIAL])
@@ -60,10 +64,11 @@ function(setup_gtest name)
   endif()
 endfunction()
 
-# setup_script_test(<name> LABEL <label> COMMAND ...)
-# A test run by a script on the build machine (it may start Wine itself).
+# setup_script_test(<name> LABEL <label> [TIMEOUT s] [ENVIRONMENT var=value...]
+#                   [RESOURCE_LOCK name...] COMMAND ...)
+# A test run by a command on the build machine (it may start Wine itself).
 function(setup_script_test name)
-  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "COMMAND" ${ARGN})
+  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "COMMAND;ENVIRONMENT;RESOURCE_LOCK" ${ARGN})
   if(NOT T_LABEL)
     message(FATAL_ERROR "setup_script_test(${name}): every test needs a LABEL")
   endif()
@@ -72,4 +77,33 @@ function(setup_script_test name)
   endif()
   add_test(NAME ${name} COMMAND ${T_COMMAND})
   set_tests_properties(${name} PROPERTIES LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT})
+  if(T_ENVIRONMENT)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${T_ENVIRONMENT}")
+  endif()
+  if(T_RESOURCE_LOCK)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_RESOURCE_LOCK}")
+  endif()
+endfunction()
+
+# setup_fuzzer(<target> LABEL <label> SOURCES ... LIBS ... [RUNS n])
+# A libFuzzer target, run as a test for a bounded number of inputs (at most
+# about a minute) from a copy of its seeds in corpus/<target> beside it, made
+# at configure time, so that the runs never write into the source tree.
+function(setup_fuzzer name)
+  cmake_parse_arguments(F "" "LABEL;RUNS" "SOURCES;LIBS" ${ARGN})
+  if(NOT F_RUNS)
+    set(F_RUNS 200000)
+  endif()
+  add_executable(${name} ${F_SOURCES})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  set(corpus)
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name})
+    set(corpus ${CMAKE_CURRENT_BINARY_DIR}/corpus/${name})
+    file(REMOVE_RECURSE ${corpus})
+    file(COPY ${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name} DESTINATION ${CMAKE_CURRENT_BINARY_DIR}/corpus)
+  endif()
+  setup_script_test(${name} LABEL ${F_LABEL} TIMEOUT 120
+    COMMAND ${name} -runs=${F_RUNS} -max_total_time=50 -timeout=10 ${corpus})
 endfunction()
