@@ -57,8 +57,9 @@ if [ ! -x "$umfpack" ]; then
   [ -d "$native" ] || cmake --preset native >/dev/null
   cmake --build "$native" --target umfpack >/dev/null
 fi
-bench_build_windows64 "$windows64" install_bench keep_desktop qx_shell standin_appremove standin_msvbvm50 \
-  -- "$bench_exe" "$keeper_exe" "$qx_shell" "$appremove" "$msvbvm50"
+floor_exe=$root/$windows64/bench/design_floor.exe
+bench_build_windows64 "$windows64" install_bench keep_desktop qx_shell standin_appremove standin_msvbvm50 design_floor \
+  -- "$bench_exe" "$keeper_exe" "$qx_shell" "$appremove" "$msvbvm50" "$floor_exe"
 
 # Payloads, made once and kept (shared with bench/install.sh).
 mkdir -p "$out/data"
@@ -97,7 +98,7 @@ bench_start_wine "$prefix" "$keeper_exe" "$bench_exe"
 workdirs="$prefix/drive_c/users/*/Temp/~*.stp"
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
-declare -A median peak count pieces
+declare -A median peak count pieces links
 nsis_failed=
 peak_of() { awk -F': ' '/Maximum resident set size/ {print $2}' "$@" | sort -n | tail -n 1; }
 check_installed() {  # DATA FOLDER WHO
@@ -163,7 +164,28 @@ bench() {  # NAME
     check_installed "$data" "$nsis_dir" "the NSIS installer"
     peak[$name.nsis]=$(peak_of "$table/$name.nsis.time")
   fi
+  links[$name]=$(grep -c '^LNK=' "$install/Uninstall.ini" || true)
   rm -rf $workdirs "$install" "$copy".* "$nsis_dir"
+
+  # The design's floor: the same payload read from one packed file, each
+  # file written into a work folder of the prefix, then into the target
+  # folder, then deleted from the work folder; one run of the registry
+  # editor on a settings file; as many links as the installation made.
+  local packed=$out/data/install-$name.packed floor_dir=$scratch/floor-install
+  [ -f "$packed" ] || cat "$data"/m* >"$packed"
+  crlf "REGEDIT4" "" "[HKEY_CURRENT_USER\\Software\\Velmarind Bench Floor]" \
+    "\"Cartella\"=\"Bench\"" >"$scratch/floor.reg"
+  local floor="'$(wine_loader_for "$floor_exe")' '$floor_exe' '$(winpath "$packed")' ${count[$name]} \
+$(stat -c %s "$(ls "$data"/m* | head -n 1)") 'C:\\design-floor-work' '$(winpath "$floor_dir")' \
+'$(winpath "$scratch/floor.reg")' ${links[$name]} && sync"
+  hyperfine --runs "$runs" --warmup 1 --export-json "$table/$name.floor.json" --style basic \
+    --prepare "rm -rf '$floor_dir'" -n floor "$floor"
+  rm -rf "$floor_dir"
+  /usr/bin/time -v -o "$table/$name.floor.time" sh -c "$floor"
+  check_installed "$data" "$floor_dir" "the design's floor"
+  peak[$name.floor]=$(peak_of "$table/$name.floor.time")
+  rm -rf "$floor_dir"
+  median[$name.floor]=$(jq -r '.results[] | select(.command=="floor") | .median' "$table/$name.floor.json")
 
   local side
   for side in ours cp; do
@@ -184,7 +206,7 @@ verdict() {
   [ -n "$2" ] && [ -n "$3" ] || { echo "- (no figure)"; return; }
   awk -v a="$2" -v b="$3" "BEGIN { if ($1) print \"met\"; else print \"not met\" }"
 }
-row() { printf '%-22s %12s %12s %12s %10s %10s\n' "$@"; }
+row() { printf '%-22s %10s %10s %10s %10s %11s %9s %10s\n' "$@"; }
 echo
 echo "Median wall time of $runs runs (each side ends with sync; wineserver already running),"
 echo "peak resident memory of one more run; the programs of $windows64 (source tree now at" \
@@ -193,19 +215,24 @@ echo "peak resident memory of one more run; the programs of $windows64 (source t
 [ -z "$nsis_why" ] || echo "No NSIS column: $nsis_why."
 [ -z "$nsis_failed" ] || echo "No NSIS figure for: ${nsis_failed}(the installer failed twice; see above)."
 echo
-row "" "ours" "2x cp" "NSIS" "ours/cp" "ours/NSIS"
+row "" "ours" "floor" "2x cp" "NSIS" "ours/floor" "ours/cp" "ours/NSIS"
 for name in large small; do
-  row "$name: time" "$(ms "${median[$name.ours]}")" "$(ms "${median[$name.cp]}")" \
-    "$(ms "${median[$name.nsis]:-}")" "$(ratio "${median[$name.ours]}" "${median[$name.cp]}")" \
-    "$(ratio "${median[$name.ours]}" "${median[$name.nsis]:-}")"
-  row "$name: peak memory" "$(mib "${peak[$name.ours]}")" "$(mib "${peak[$name.cp]}")" \
-    "$(mib "${peak[$name.nsis]:-}")" "" ""
+  row "$name: time" "$(ms "${median[$name.ours]}")" "$(ms "${median[$name.floor]}")" "$(ms "${median[$name.cp]}")" \
+    "$(ms "${median[$name.nsis]:-}")" "$(ratio "${median[$name.ours]}" "${median[$name.floor]}")" \
+    "$(ratio "${median[$name.ours]}" "${median[$name.cp]}")" "$(ratio "${median[$name.ours]}" "${median[$name.nsis]:-}")"
+  row "$name: peak memory" "$(mib "${peak[$name.ours]}")" "$(mib "${peak[$name.floor]}")" "$(mib "${peak[$name.cp]}")" \
+    "$(mib "${peak[$name.nsis]:-}")" "" "" ""
 done
+echo
+echo "floor: the design's own least work for the payload (bench/DesignFloor.cpp), with" \
+  "${links[large]} and ${links[small]} links as the installations made."
 echo
 echo "Ours in the memory run, from the program's own start:"
 for name in large small; do printf '  %-8s %s\n' "$name" "${pieces[$name]}"; done
 echo
 target() { printf '%-46s %s\n' "$1" "$2"; }
+target "large: at most 1.3 times the design's floor" "$(verdict 'a <= 1.3 * b' "${median[large.ours]}" "${median[large.floor]}")"
+target "small: at most 1.5 times the design's floor" "$(verdict 'a <= 1.5 * b' "${median[small.ours]}" "${median[small.floor]}")"
 target "large: faster than NSIS" "$(verdict 'a < b' "${median[large.ours]}" "${median[large.nsis]:-}")"
 target "large: at most 3 times the two cp passes" "$(verdict 'a <= 3 * b' "${median[large.ours]}" "${median[large.cp]}")"
 target "small: no slower than NSIS" "$(verdict 'a <= b' "${median[small.ours]}" "${median[small.nsis]:-}")"
