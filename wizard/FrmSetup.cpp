@@ -1,6 +1,5 @@
 #include "wizard/FrmSetup.h"
 
-#include "assets/resource.h"
 #include "engine/Csidl.h"
 #include "engine/EndOfProgram.h"
 #include "engine/Misc.h"

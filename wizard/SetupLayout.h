@@ -144,32 +144,32 @@ struct PageShows {
   Member member;
   char pages[8];
 };
-//                                                 page  0123456
+//                                  page 0123456
 inline constexpr PageShows kPages[] = {
-    {&W::Welcome, /*                                  */ "SS-S-S-"},
-    {&W::SelPath, /*                                  */ "--S-SS-"},
-    {&W::CopyPath, /*                                 */ "--S----"},
-    {&W::Browse, /*                                   */ "--S----"},
-    {&W::BrowseColor, /*                              */ "..-----"},
-    {&W::ErroreSpazio, /*                             */ "..-S-.."},
-    {&W::Lic_Accetto, /*                              */ "-S-...."},
-    {&W::Lic_Accetto_txt, /*                          */ "-S-...."},
-    {&W::Lic_NonAccetto, /*                           */ "-S-...."},
-    {&W::Lic_NonAccetto_txt, /*                       */ "-S-...."},
-    {&W::PrgGroup, /*                                 */ "----S--"},
-    {&W::PrgIco, /*                                   */ "----S--"},
-    {&W::DeskShort, /*                                */ "...-S-."},
-    {&W::DeskShort_txt, /*                            */ "...-S-."},
-    {&W::AutoEsegui, /*                               */ "...-S-."},
-    {&W::AutoEsegui_txt, /*                           */ "...-S-."},
-    {&W::lblStatus0, /*                               */ ".....-S"},
-    {&W::lblStatus1, /*                               */ ".....-S"},
-    {&W::picStatus0, /*                               */ ".....-S"},
-    {&W::picStatus1, /*                               */ ".....-S"},
-    {&W::NextStep, /*                                 */ "S.....-"},
-    {&W::Previous_Disabilitato, /*                    */ "S......"},
-    {&W::Previous, /*                                 */ "......-"},
-    {&W::Previus_Blu, /*                              */ "......-"},
+    {&W::Welcome,                       "SS-S-S-"},
+    {&W::SelPath,                       "--S-SS-"},
+    {&W::CopyPath,                      "--S----"},
+    {&W::Browse,                        "--S----"},
+    {&W::BrowseColor,                   "..-----"},
+    {&W::ErroreSpazio,                  "..-S-.."},
+    {&W::Lic_Accetto,                   "-S-...."},
+    {&W::Lic_Accetto_txt,               "-S-...."},
+    {&W::Lic_NonAccetto,                "-S-...."},
+    {&W::Lic_NonAccetto_txt,            "-S-...."},
+    {&W::PrgGroup,                      "----S--"},
+    {&W::PrgIco,                        "----S--"},
+    {&W::DeskShort,                     "...-S-."},
+    {&W::DeskShort_txt,                 "...-S-."},
+    {&W::AutoEsegui,                    "...-S-."},
+    {&W::AutoEsegui_txt,                "...-S-."},
+    {&W::lblStatus0,                    ".....-S"},
+    {&W::lblStatus1,                    ".....-S"},
+    {&W::picStatus0,                    ".....-S"},
+    {&W::picStatus1,                    ".....-S"},
+    {&W::NextStep,                      "S.....-"},
+    {&W::Previous_Disabilitato,         "S......"},
+    {&W::Previous,                      "......-"},
+    {&W::Previus_Blu,                   "......-"},
 };
 
 // Where a page puts a control once its own work is done; kKeep leaves that
@@ -183,7 +183,7 @@ struct PagePlace {
 inline constexpr PagePlace kPagePlaces[] = {
     {0, &W::Welcome, 1290, 3165},   // the welcome text
     {1, &W::Welcome, 1290, 2640},   // the licence, above the two options
-    {2, &W::Welcome, 1290, kKeep},  //
+    {2, &W::Welcome, 1290, kKeep},  // hidden, at its top
     {3, &W::Welcome, kKeep, 3165},  // the drive report
     {4, &W::PrgIco, 2610, kKeep},   // beside the group box
 };
@@ -195,14 +195,6 @@ constexpr const Control& Row(Member member) {
   throw "a control without a row";  // not a constant expression: a compile-time error
 }
 constexpr Twips Place(Member member) { return Row(member).place; }
-
-// Whether page `page` shows the control (true), hides it (false), and
-// whether it sets it at all.
-constexpr char PageSets(Member member, int page) {
-  for (const PageShows& p : kPages)
-    if (p.member == member) return p.pages[page];
-  return '.';
-}
 
 // Creates the window's controls as the table says (the constructor's work).
 void CreateControls(W& window);
