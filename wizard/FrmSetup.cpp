@@ -1,6 +1,5 @@
 #include "wizard/FrmSetup.h"
 
-#include "assets/resource.h"
 #include "engine/Csidl.h"
 #include "engine/EndOfProgram.h"
 #include "engine/Misc.h"
@@ -16,18 +15,11 @@
 #include "wizard/FormRegionWin.h"
 #include "wizard/QuitRoad.h"
 #include "wizard/SetupDip.h"
+#include "wizard/SetupLayout.h"
 #include "wizard/StartupTexts.h"
 #include "wizard/WelcomeText.h"
 
 namespace {
-
-constexpr tk::Color kWhite = RGB(255, 255, 255);
-constexpr tk::Color kBlack = RGB(0, 0, 0);
-// The colour of the warning box and of the check boxes and options: the
-// panel's dark blue, on which they stand.
-constexpr tk::Color kPanel = RGB(62, 101, 137);
-constexpr tk::Color kRed = RGB(255, 0, 0);
-constexpr tk::Color kLightGrey = RGB(224, 224, 224);
 
 constexpr int kSetupDipFile = 1;
 constexpr int kWelcomeFile = 2;
@@ -49,24 +41,6 @@ bool SetupFileFound(const std::string& name) {
   const int err = tk::Dir(name, 0, found);
   tk::DirEnd();
   return err == 0 && !found.empty();
-}
-
-void PlacePicture(tk::Image& image, int bitmapId, double left, double top, double width, double height,
-                  bool visible, HCURSOR pointer) {
-  image.LoadPicture(bitmapId);
-  image.Move(left, top, width, height);
-  image.SetVisible(visible);
-  if (pointer) image.SetMouseIcon(pointer);
-}
-
-void PlaceLabel(tk::Label& label, const std::string& caption, double left, double top, double width,
-                double height, bool visible, const tk::FontSpec& font, tk::Color color) {
-  label.SetCaption(caption);
-  label.Move(left, top, width, height);
-  label.SetVisible(visible);
-  label.SetFont(font);
-  label.SetForeColor(color);
-  label.SetBackStyle(tk::BackStyle::Transparent);
 }
 
 }  // namespace
@@ -106,115 +80,13 @@ FrmSetupWindow::FrmSetupWindow()
       Browse(*this),
       BrowseColor(*this) {
   SetBorder(tk::FormBorder::None);
-  SetCaption("Velmarind Installer");
-  SetClientSize(8205, 6090);
-  SetPicture(tk::Picture::FromBitmapResource(IDB_SETUP_FACE));
-  SetBackColor(RGB(0, 0, 128));
+  SetCaption(SetupLayout::kCaption);
+  SetClientSize(SetupLayout::kClientWidth, SetupLayout::kClientHeight);
+  SetPicture(tk::Picture::FromBitmapResource(SetupLayout::kFace));
+  SetBackColor(SetupLayout::kFaceBack);
   KeyPreview = true;
-
-  const HCURSOR hand = tk::CursorFromResource(IDC_SETUP_HAND);
-  const tk::FontSpec sansSerif{"MS Sans Serif", 8.25, false};
-  const tk::FontSpec sansSerifBold{"MS Sans Serif", 8.25, true};
-
-  Welcome.SetMultiLine(true);
-  Welcome.SetLocked(true);
-  Welcome.SetBackColor(kLightGrey);
-  Welcome.Move(120, 1290, 4275, 3165);
-
-  tmrTime.SetEnabled(false);
-
-  picBuffer.Move(0, 0, 4420, 40);
-  picBuffer.SetVisible(false);
-
-  // Small enough for the space warning to stand on one line in its width.
-  ErroreSpazio.SetFont({"Arial", 7.5, false});
-  ErroreSpazio.SetMultiLine(true);
-  ErroreSpazio.SetScrollBar(false);
-  ErroreSpazio.SetBorderStyle(0);
-  ErroreSpazio.SetLocked(true);
-  ErroreSpazio.SetBackColor(kPanel);
-  ErroreSpazio.SetForeColor(kRed);
-  ErroreSpazio.Move(195, 3120, 4005, 225);
-  ErroreSpazio.SetVisible(false);
-
-  DeskShort.Move(630, 3300, 195, 285);
-  DeskShort.SetBackColor(kPanel);
-  DeskShort.SetValue(1);
-  DeskShort.SetVisible(false);
-  DeskShort.SetMouseIcon(hand);
-
-  AutoEsegui.Move(630, 3720, 195, 285);
-  AutoEsegui.SetBackColor(kPanel);
-  AutoEsegui.SetCaption("Esegui subito dopo l'installazione");
-  AutoEsegui.SetValue(1);
-  AutoEsegui.SetVisible(false);
-  AutoEsegui.SetMouseIcon(hand);
-
-  // Small enough for each option caption to stand on one line in its width.
-  const tk::FontSpec arial{"Arial", 8, false};
-  Lic_Accetto.Move(180, 4020, 225, 255);
-  Lic_Accetto.SetBackColor(kPanel);
-  Lic_Accetto.SetValue(false);
-  Lic_Accetto.SetVisible(false);
-  Lic_NonAccetto.Move(2220, 4020, 210, 255);
-  Lic_NonAccetto.SetBackColor(kPanel);
-  Lic_NonAccetto.SetValue(true);
-  Lic_NonAccetto.SetVisible(false);
-
-  const tk::FontSpec progressFont{"MS Sans Serif", 8.25, true};
-  picStatus0.Move(255, 2820, 4095, 285);
-  picStatus0.SetBackColor(kWhite);
-  picStatus0.SetFont(progressFont);
-  picStatus0.SetVisible(false);
-
-  PrgGroup.Move(630, 2670, 3780, 315);
-  PrgGroup.SetVisible(false);
-
-  CopyPath.Move(255, 3150, 3270, 320);
-  CopyPath.SetVisible(false);
-
-  picStatus1.Move(240, 3660, 4095, 285);
-  picStatus1.SetBackColor(kWhite);
-  picStatus1.SetFont(progressFont);
-  picStatus1.SetVisible(false);
+  SetupLayout::CreateControls(*this);
   SetWizardProgressBoxes({&picStatus0, &picStatus1});
-
-  PlaceLabel(AutoEsegui_txt, "Esegui subito dopo l'installazione", 850, 3780, 3600, 255, false, sansSerifBold, kWhite);
-  AutoEsegui_txt.SetMouseIcon(hand);
-  PlaceLabel(DeskShort_txt, "Crea collegamento anche su Desktop", 850, 3345, 3600, 255, false, sansSerifBold, kWhite);
-  DeskShort_txt.SetMouseIcon(hand);
-  PlaceLabel(Lic_NonAccetto_txt, "Non accetto (non installa)", 2460, 4050, 1920, 255, false, arial, kWhite);
-  Lic_NonAccetto_txt.SetMouseIcon(hand);
-  PlaceLabel(Lic_Accetto_txt, "Accetto (prosegue)", 420, 4050, 1440, 255, false, arial, kWhite);
-  Lic_Accetto_txt.SetMouseIcon(hand);
-
-  PlacePicture(ESCI_ORA, IDB_ESCI_ORA, 7770, 120, 405, 360, true, nullptr);
-
-  PlaceLabel(SelPath,
-             "Occorre selezionare la cartella in cui si desidera installare l'applicazione. Fare clic sul pulsante "
-             "di fianco al percorso per sfogliare le cartelle.",
-             135, 1770, 4335, 795, false, sansSerifBold, kWhite);
-  PlaceLabel(lblStatus0, "", 270, 2595, 4065, 255, false, sansSerifBold, kWhite);
-  PlaceLabel(lblStatus1, "", 270, 3400, 4065, 255, false, sansSerifBold, kWhite);
-
-  PrgIco.SetPicture(tk::Picture::FromIconResource(IDI_PRGICO));
-  PrgIco.Move(120, 2610, 480, 480);
-  PrgIco.SetVisible(false);
-
-  PlaceLabel(AppName, "", 330, 570, 4215, 525, true, {"Tahoma", 14, true}, kWhite);
-  PlaceLabel(Apptitle, "Titolo Applicazione", 420, 180, 5925, 285, true, {"Arial", 9, true}, kBlack);
-
-  PlacePicture(Previous_Disabilitato, IDB_PREVIOUS_DISABILITATO, 120, 4535, 1440, 510, true, nullptr);
-  PlacePicture(EndSetup, IDB_ENDSETUP, 4845, 4560, 1470, 480, true, hand);
-  PlacePicture(NextStep, IDB_NEXTSTEP, 1830, 4545, 1440, 510, true, hand);
-  PlacePicture(Previous, IDB_PREVIOUS, 120, 4530, 1440, 510, false, hand);
-  PlaceLabel(Label1, "®", 2730, 5190, 225, 225, true, sansSerif, kWhite);
-  PlacePicture(Image1, IDB_LOGO, 90, 5250, 2925, 630, true, nullptr);
-  PlacePicture(Avanti_Blu, IDB_AVANTI_BLU, 1830, 4545, 1455, 525, false, hand);
-  PlacePicture(EndSetup_giallo, IDB_ENDSETUP_GIALLO, 4830, 4545, 1455, 495, true, hand);
-  PlacePicture(Previus_Blu, IDB_PREVIUS_BLU, 120, 4530, 1425, 510, true, hand);
-  PlacePicture(Browse, IDB_BROWSE, 3660, 3105, 675, 480, true, hand);
-  PlacePicture(BrowseColor, IDB_BROWSECOLOR, 3660, 3105, 675, 480, false, hand);
 
   WireEvents();
   // The wizard owns every message box shown while it takes input, the

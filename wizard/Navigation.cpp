@@ -14,7 +14,9 @@
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
 #include "wizard/HD_Info.h"
+#include "wizard/DriveReportText.h"
 #include "wizard/Pages.h"
+#include "wizard/SetupLayout.h"
 #include "wizard/TargetPath.h"
 
 namespace {
@@ -57,6 +59,55 @@ std::string LicenceText() {
   return text;
 }
 
+// What each page does beyond showing and placing its controls.
+void PageWork(FrmSetupWindow& w, int16_t step) {
+  switch (step) {
+    case 0:
+      w.Lic_Accetto.SetValue(false);
+      w.Lic_NonAccetto.SetValue(true);
+      // The whole start-up again: the settings file's folder and group
+      // replace the user's entries.
+      w.Form_Load();
+      return;
+    case 1: w.Welcome.SetText(LicenceText()); return;
+    case 2:
+      w.ErroreSpazio.SetText("");
+      w.SelPath.SetCaption(Pages::FolderInstruction);
+      SetupInfo.InstallDir = Trimmed(SetupInfo.InstallDir);
+      w.CopyPath.SetText(SetupInfo.InstallDir);
+      return;
+    case 3: {
+      w.CopyPath.SetText(SetupInfo.InstallDir);
+      w.ErroreSpazio.SetTop(HD_Info::kWarningTopLow);
+      w.ErroreSpazio.SetText("");
+      const std::string folder = w.CopyPath.Text();
+      HD_Info::DriveInfoReport(folder.substr(0, 1) + ":\\", SetupInfo.TotalBytes, w.Welcome);
+      return;
+    }
+    case 4:
+      w.ErroreSpazio.SetText("");
+      w.PrgGroup.Clear();
+      if (!ProgramManager::GetProgramGroup(1).empty()) {
+        std::string name;
+        int16_t index = 1;
+        do {
+          name = ProgramManager::GetProgramGroup(index);
+          if (!name.empty()) w.PrgGroup.AddItem(name);
+          ++index;
+        } while (!name.empty() && index > 0);
+      }
+      w.PrgGroup.SetText(SetupInfo.ProgramGroup);
+      w.SelPath.SetCaption(Pages::GroupInstruction);
+      return;
+    case 5:
+      SetupInfo.ProgramGroup = w.PrgGroup.Text();
+      w.Welcome.SetText(Pages::SummaryText(w.CopyPath.Text(), w.PrgGroup.Text()));
+      w.SelPath.SetCaption(Pages::SummaryInstruction);
+      return;
+    default: return;
+  }
+}
+
 }  // namespace
 
 void FrmSetupWindow::ShowStep(int16_t& step) {
@@ -65,175 +116,22 @@ void FrmSetupWindow::ShowStep(int16_t& step) {
   // other page (the folder page a failed report sends the user back to
   // among them) takes clicks on it again.
   NextStep.SetEnabled(true);
-  for (;;) {
-    switch (step) {
-      case 0: {
-        Hourglass busy;
-        Previous_Disabilitato.SetVisible(true);
-        NextStep.SetVisible(true);
-        Lic_Accetto.SetVisible(false);
-        Lic_Accetto_txt.SetVisible(false);
-        Lic_NonAccetto.SetVisible(false);
-        Lic_NonAccetto_txt.SetVisible(false);
-        Lic_Accetto.SetValue(false);
-        Lic_NonAccetto.SetValue(true);
-        PrgGroup.SetVisible(false);
-        SelPath.SetVisible(false);
-        CopyPath.SetVisible(false);
-        PrgIco.SetVisible(false);
-        Browse.SetVisible(false);
-        // The whole start-up again: the settings file's folder and group
-        // replace the user's entries.
-        Form_Load();
-        Welcome.SetTop(1290);
-        Welcome.SetHeight(3165);
-        Welcome.SetVisible(true);
-        return;
-      }
-      case 1: {
-        Hourglass busy;
-        Lic_Accetto.SetVisible(true);
-        Lic_Accetto_txt.SetVisible(true);
-        Lic_NonAccetto.SetVisible(true);
-        Lic_NonAccetto_txt.SetVisible(true);
-        PrgGroup.SetVisible(false);
-        SelPath.SetVisible(false);
-        CopyPath.SetVisible(false);
-        PrgIco.SetVisible(false);
-        Browse.SetVisible(false);
-        Welcome.SetText(LicenceText());
-        Welcome.SetTop(1290);
-        Welcome.SetHeight(2640);
-        Welcome.SetVisible(true);
-        return;
-      }
-      case 2: {
-        Hourglass busy;
-        Lic_Accetto.SetVisible(false);
-        Lic_Accetto_txt.SetVisible(false);
-        Lic_NonAccetto.SetVisible(false);
-        Lic_NonAccetto_txt.SetVisible(false);
-        ErroreSpazio.SetText("");
-        ErroreSpazio.SetVisible(false);
-        PrgGroup.SetVisible(false);
-        SelPath.SetCaption(Pages::FolderInstruction);
-        SelPath.SetVisible(true);
-        CopyPath.SetVisible(true);
-        PrgIco.SetVisible(false);
-        SetupInfo.InstallDir = Trimmed(SetupInfo.InstallDir);
-        CopyPath.SetText(SetupInfo.InstallDir);
-        Browse.SetVisible(true);
-        BrowseColor.SetVisible(false);
-        Welcome.SetTop(1290);
-        Welcome.SetVisible(false);
-        return;
-      }
-      case 3: {
-        Hourglass busy;
-        SetupInfo.InstallDir = CopyPath.Text();
-        // Only when coming forward from the folder page: back from page 4
-        // the folder box is hidden and the folder was checked already.
-        if (CopyPath.Visible() && CheckTargetPath(SetupInfo.InstallDir)) {
-          step = 2;
-          CopyPath.SetFocus();
-          continue;  // the folder page again, with the cleaned-up folder
-        }
-        DeskShort.SetVisible(false);
-        DeskShort_txt.SetVisible(false);
-        AutoEsegui.SetVisible(false);
-        AutoEsegui_txt.SetVisible(false);
-        PrgIco.SetVisible(false);
-        PrgGroup.SetVisible(false);
-        CopyPath.SetText(SetupInfo.InstallDir);
-        ErroreSpazio.SetTop(2500);
-        ErroreSpazio.SetText("");
-        ErroreSpazio.SetVisible(true);
-        Welcome.SetVisible(true);
-        NextStep.SetEnabled(true);
-        const std::string folder = CopyPath.Text();
-        HD_Info::DriveInfoReport(folder.substr(0, 1) + ":\\", SetupInfo.TotalBytes, Welcome);
-        Welcome.SetHeight(3165);
-        SelPath.SetVisible(false);
-        CopyPath.SetVisible(false);
-        PrgIco.SetVisible(false);
-        Browse.SetVisible(false);
-        BrowseColor.SetVisible(false);
-        return;
-      }
-      case 4: {
-        Hourglass busy;
-        DeskShort.SetVisible(true);
-        DeskShort_txt.SetVisible(true);
-        AutoEsegui.SetVisible(true);
-        AutoEsegui_txt.SetVisible(true);
-        PrgIco.SetVisible(true);
-        PrgIco.Move(PrgIco.Left(), 2610);
-        ErroreSpazio.SetText("");
-        ErroreSpazio.SetVisible(false);
-        PrgGroup.SetVisible(true);
-        PrgGroup.Clear();
-        if (!ProgramManager::GetProgramGroup(1).empty()) {
-          std::string name;
-          int16_t index = 1;
-          do {
-            name = ProgramManager::GetProgramGroup(index);
-            if (!name.empty()) PrgGroup.AddItem(name);
-            ++index;
-          } while (!name.empty() && index > 0);
-        }
-        PrgGroup.SetText(SetupInfo.ProgramGroup);
-        SelPath.SetCaption(Pages::GroupInstruction);
-        SelPath.SetVisible(true);
-        CopyPath.SetVisible(false);
-        Browse.SetVisible(false);
-        BrowseColor.SetVisible(false);
-        Welcome.SetVisible(false);
-        return;
-      }
-      case 5: {
-        Hourglass busy;
-        DeskShort.SetVisible(false);
-        DeskShort_txt.SetVisible(false);
-        AutoEsegui.SetVisible(false);
-        AutoEsegui_txt.SetVisible(false);
-        PrgIco.SetVisible(false);
-        SetupInfo.ProgramGroup = PrgGroup.Text();
-        lblStatus(0).SetVisible(false);
-        lblStatus(1).SetVisible(false);
-        picStatus(0).SetVisible(false);
-        picStatus(1).SetVisible(false);
-        PrgGroup.SetVisible(false);
-        SelPath.SetVisible(true);
-        CopyPath.SetVisible(false);
-        PrgIco.SetVisible(false);
-        Browse.SetVisible(false);
-        BrowseColor.SetVisible(false);
-        Welcome.SetVisible(true);
-        Welcome.SetText(Pages::SummaryText(CopyPath.Text(), PrgGroup.Text()));
-        SelPath.SetCaption(Pages::SummaryInstruction);
-        return;
-      }
-      case 6: {
-        Hourglass busy;
-        lblStatus(0).SetVisible(true);
-        lblStatus(1).SetVisible(true);
-        picStatus(0).SetVisible(true);
-        picStatus(1).SetVisible(true);
-        NextStep.SetVisible(false);
-        Previous.SetVisible(false);
-        Previus_Blu.SetVisible(false);
-        PrgGroup.SetVisible(false);
-        SelPath.SetVisible(false);
-        CopyPath.SetVisible(false);
-        PrgIco.SetVisible(false);
-        Browse.SetVisible(false);
-        BrowseColor.SetVisible(false);
-        Welcome.SetVisible(false);
-        return;
-      }
-      default: return;
+  if (step < 0 || step > 6) return;
+  Hourglass busy;
+  // Leaving the folder page, the folder is checked before page 3 shows
+  // anything: a rejected folder builds the folder page again, with the
+  // cleaned-up folder. Back from page 4 the folder box is hidden and the
+  // folder was checked already.
+  if (step == 3) {
+    SetupInfo.InstallDir = CopyPath.Text();
+    if (CopyPath.Visible() && CheckTargetPath(SetupInfo.InstallDir)) {
+      step = 2;
+      CopyPath.SetFocus();
     }
   }
+  SetupLayout::ShowControls(*this, step);
+  PageWork(*this, step);
+  SetupLayout::PlaceControls(*this, step);
 }
 
 void FrmSetupWindow::NextStep_Click() {

@@ -2,40 +2,45 @@
 
 #include <cmath>
 #include <thread>
+#include <type_traits>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "tests/support/Wait.h"
 #include "toolkit/Screen.h"
+#include "wizard/SetupLayout.h"
 
 namespace testsupport {
 namespace {
 
 using namespace std::chrono_literals;
 
-// The wizard's controls, where FrmSetup lays them out.
-constexpr TwipsRect kNextStep{1830, 4545, 1440, 510};
-constexpr TwipsRect kPrevious{120, 4530, 1440, 510};
-constexpr TwipsRect kEndSetup{4845, 4560, 1470, 480};
-constexpr TwipsRect kLicAccettoTxt{420, 4050, 1440, 255};
-constexpr TwipsRect kDeskShortTxt{850, 3345, 3600, 255};
-constexpr TwipsRect kAutoEseguiTxt{850, 3780, 3600, 255};
-// Windowed controls; the heights of Welcome and of the combo box vary, and
-// the warning box's top and height follow the drive report.
-constexpr TwipsRect kWelcome{120, 1290, 4275, -1};
-constexpr TwipsRect kLicAccetto{180, 4020, 225, 255};
-constexpr TwipsRect kCopyPath{255, 3150, 3270, 320};
-constexpr TwipsRect kErroreSpazio{195, -1, 4005, -1};
-constexpr TwipsRect kPrgGroup{630, 2670, 3780, -1};
-constexpr TwipsRect kDeskShort{630, 3300, 195, 285};
-constexpr TwipsRect kAutoEsegui{630, 3720, 195, 285};
-constexpr TwipsRect kPicStatus0{255, 2820, 4095, 285};
+using SetupLayout::Member;
+using W = FrmSetupWindow;
+
+// A control's place, as the wizard's layout gives it.
+constexpr TwipsRect At(Member control) {
+  const SetupLayout::Twips t = SetupLayout::Place(control);
+  return {t.left, t.top, t.width, t.height};
+}
+
+// Whether the control is a child window of the wizard (the others are
+// drawn on its face and cannot be seen from another process).
+bool IsChildWindow(Member control) {
+  return std::visit(
+      [](auto pointer) {
+        return std::is_base_of_v<tk::ChildControl, std::remove_reference_t<decltype(std::declval<W&>().*pointer)>>;
+      },
+      control);
+}
+
 // The quit dialog: its size and its Exit picture.
 constexpr int kQuitWidth = 5220, kQuitHeight = 5400;
 constexpr TwipsRect kQuitEndSetup{1905, 4695, 1470, 540};
 constexpr TwipsRect kQuitBackToSetup{245, 4680, 1440, 510};
 
 bool Near(int pixels, int twips, bool horizontal) {
-  if (twips < 0) return true;
   const int expected = horizontal ? tk::PixelsX(twips) : tk::PixelsY(twips);
   return std::abs(pixels - expected) <= 1;
 }
@@ -44,6 +49,7 @@ struct ChildSearch {
   HWND form;
   TwipsRect rect;
   HWND found = nullptr;
+  int distance = 0;
 };
 
 BOOL CALLBACK MatchChild(HWND child, LPARAM lp) {
@@ -53,10 +59,11 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM lp) {
   if (!GetWindowRect(child, &r)) return TRUE;
   POINT topLeft{r.left, r.top};
   if (!ScreenToClient(s->form, &topLeft)) return TRUE;
-  if (Near(topLeft.x, s->rect.left, true) && Near(topLeft.y, s->rect.top, false) &&
-      Near(r.right - r.left, s->rect.width, true) && Near(r.bottom - r.top, s->rect.height, false)) {
+  if (!Near(topLeft.x, s->rect.left, true) || !Near(r.right - r.left, s->rect.width, true)) return TRUE;
+  const int distance = std::abs(topLeft.y - tk::PixelsY(s->rect.top));
+  if (!s->found || distance < s->distance) {
     s->found = child;
-    return FALSE;
+    s->distance = distance;
   }
   return TRUE;
 }
@@ -113,7 +120,7 @@ bool WizardDriver::WaitWizard(std::chrono::milliseconds timeout) {
   return WaitFor(
       [&] {
         for (HWND w : program_.TopWindows(""))
-          if (WindowTitle(w) == "Velmarind Installer") wizard_ = w;
+          if (WindowTitle(w) == SetupLayout::kCaption) wizard_ = w;
         return wizard_ != nullptr;
       },
       timeout);
@@ -126,24 +133,20 @@ bool WizardDriver::Shown(const TwipsRect& rect) const {
 
 int WizardDriver::Page() const {
   if (!wizard_ || !IsWindow(wizard_)) return -1;
-  const bool welcome = Shown(kWelcome), licence = Shown(kLicAccetto), folder = Shown(kCopyPath),
-             report = Shown(kErroreSpazio), group = Shown(kPrgGroup), desk = Shown(kDeskShort),
-             progress = Shown(kPicStatus0);
-  const auto only = [&](std::initializer_list<bool> wanted) {
-    int shown = welcome + licence + folder + report + group + desk + progress;
-    int expected = 0;
-    for (bool w : wanted) {
-      if (!w) return false;
-      ++expected;
-    }
-    return shown == expected;
-  };
-  if (only({progress})) return 6;
-  if (only({group, desk})) return 4;
-  if (only({welcome, report})) return 3;
-  if (only({folder})) return 2;
-  if (only({welcome, licence})) return 1;
-  if (only({welcome})) return WelcomeText().rfind("\r\n", 0) == 0 ? 5 : 0;
+  // A page shows exactly the child windows that its row of the layout's
+  // page table shows: the others are hidden, by it or by an earlier page.
+  std::vector<std::pair<const SetupLayout::PageShows*, bool>> windows;
+  for (const SetupLayout::PageShows& row : SetupLayout::kPages)
+    if (IsChildWindow(row.member)) windows.emplace_back(&row, Shown(At(row.member)));
+  for (int page = 0; page <= 6; ++page) {
+    bool matches = true;
+    for (const auto& [row, shown] : windows) matches = matches && shown == (row->pages[page] == 'S');
+    if (!matches) continue;
+    // The welcome and summary pages show the same boxes; the summary's
+    // text begins with an empty line.
+    if (page == 0 || page == 5) return WelcomeText().rfind("\r\n", 0) == 0 ? 5 : 0;
+    return page;
+  }
   return -1;
 }
 
@@ -161,24 +164,24 @@ bool WizardDriver::WaitPage(int page, std::chrono::milliseconds timeout) const {
       timeout);
 }
 
-void WizardDriver::Next() const { ClickAt(wizard_, kNextStep); }
-void WizardDriver::Back() const { ClickAt(wizard_, kPrevious); }
-void WizardDriver::Exit() const { ClickAt(wizard_, kEndSetup); }
-void WizardDriver::AcceptLicence() const { ClickAt(wizard_, kLicAccettoTxt); }
-void WizardDriver::ToggleDesktopLink() const { ClickAt(wizard_, kDeskShortTxt); }
-void WizardDriver::ToggleRunAfterInstall() const { ClickAt(wizard_, kAutoEseguiTxt); }
+void WizardDriver::Next() const { ClickAt(wizard_, At(&W::NextStep)); }
+void WizardDriver::Back() const { ClickAt(wizard_, At(&W::Previous)); }
+void WizardDriver::Exit() const { ClickAt(wizard_, At(&W::EndSetup)); }
+void WizardDriver::AcceptLicence() const { ClickAt(wizard_, At(&W::Lic_Accetto_txt)); }
+void WizardDriver::ToggleDesktopLink() const { ClickAt(wizard_, At(&W::DeskShort_txt)); }
+void WizardDriver::ToggleRunAfterInstall() const { ClickAt(wizard_, At(&W::AutoEsegui_txt)); }
 
 bool WizardDriver::SetFolder(const std::string& folder) const {
-  return SetTextOfWindow(ChildAt(wizard_, kCopyPath), folder);
+  return SetTextOfWindow(ChildAt(wizard_, At(&W::CopyPath)), folder);
 }
 bool WizardDriver::SetGroup(const std::string& group) const {
-  return SetTextOfWindow(ChildAt(wizard_, kPrgGroup), group);
+  return SetTextOfWindow(ChildAt(wizard_, At(&W::PrgGroup)), group);
 }
-std::string WizardDriver::Folder() const { return TextOf(ChildAt(wizard_, kCopyPath)); }
-std::string WizardDriver::Group() const { return TextOf(ChildAt(wizard_, kPrgGroup)); }
-std::string WizardDriver::WelcomeText() const { return TextOf(ChildAt(wizard_, kWelcome)); }
-int WizardDriver::DesktopLinkBox() const { return CheckOf(ChildAt(wizard_, kDeskShort)); }
-int WizardDriver::RunAfterInstallBox() const { return CheckOf(ChildAt(wizard_, kAutoEsegui)); }
+std::string WizardDriver::Folder() const { return TextOf(ChildAt(wizard_, At(&W::CopyPath))); }
+std::string WizardDriver::Group() const { return TextOf(ChildAt(wizard_, At(&W::PrgGroup))); }
+std::string WizardDriver::WelcomeText() const { return TextOf(ChildAt(wizard_, At(&W::Welcome))); }
+int WizardDriver::DesktopLinkBox() const { return CheckOf(ChildAt(wizard_, At(&W::DeskShort))); }
+int WizardDriver::RunAfterInstallBox() const { return CheckOf(ChildAt(wizard_, At(&W::AutoEsegui))); }
 
 HWND WizardDriver::WaitQuitDialog(std::chrono::milliseconds timeout) const {
   HWND dialog = nullptr;

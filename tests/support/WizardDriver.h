@@ -12,8 +12,7 @@
 
 namespace testsupport {
 
-// A control's place on its form in twips, as the form lays it out; a
-// negative field matches any value.
+// A control's place on its form in twips, as the form lays it out.
 struct TwipsRect {
   int left, top, width, height;
 };
@@ -22,7 +21,9 @@ struct TwipsRect {
 // release, posted to the form's window.
 void ClickAt(HWND form, const TwipsRect& rect);
 
-// The direct child window of form placed at rect; null when there is none.
+// The direct child window of form with rect's left and width, the one
+// nearest to rect's top where several have them (a box's top and height
+// may change as its page fills it); null when there is none.
 HWND ChildAt(HWND form, const TwipsRect& rect);
 
 // A window's text, read across processes.

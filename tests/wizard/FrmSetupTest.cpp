@@ -10,6 +10,7 @@
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
+#include "wizard/SetupLayout.h"
 
 namespace {
 
@@ -97,23 +98,26 @@ TEST_F(WizardStart, ShowsTheFirstPageAsCreatedWithTheSettingsRead) {
   w.Previus_Blu.Click = [&] { ++clicks[1]; };
   w.EndSetup.Click = [&] { ++clicks[2]; };
   w.EndSetup_giallo.Click = [&] { ++clicks[3]; };
-  const auto click = [&](int x, int y) {
-    PostMessageA(w.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    PostMessageA(w.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  // A click in the middle of a place of the layout.
+  const auto click = [&](const SetupLayout::Twips& at) {
+    const LPARAM middle = MAKELPARAM((at.left + at.width / 2) / 15, (at.top + at.height / 2) / 15);
+    PostMessageA(w.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    PostMessageA(w.hwnd(), WM_LBUTTONUP, 0, middle);
     tk::DoEvents();
   };
   // A move over the face first: a move of the screen's real pointer that
   // Wine hands to the new window may have left a twin highlighted.
   PostMessageA(w.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(460, 150));
   tk::DoEvents();
-  click(20, 310);   // the Back place: 120 + 300 twips, 4535 + 120 twips
-  click(340, 310);  // the Exit place
+  click(SetupLayout::Place(&FrmSetupWindow::Previous_Disabilitato));  // over Previous and Previus_Blu
+  click(SetupLayout::Place(&FrmSetupWindow::EndSetup));               // over EndSetup_giallo
   EXPECT_EQ(clicks[0], 1);
   EXPECT_EQ(clicks[1], 0);
   EXPECT_EQ(clicks[2], 1);
   EXPECT_EQ(clicks[3], 0);
   // Of the shown child windows, the welcome text lies over the browse picture.
-  POINT browse{3660 / 15 + 10, 3105 / 15 + 10};
+  const SetupLayout::Twips place = SetupLayout::Place(&FrmSetupWindow::Browse);
+  POINT browse{place.left / 15 + 10, place.top / 15 + 10};
   EXPECT_EQ(ChildWindowFromPointEx(w.hwnd(), browse, CWP_SKIPINVISIBLE), w.Welcome.hwnd());
 
   // The shaped outline: the strip above the panel's rounded top corner and

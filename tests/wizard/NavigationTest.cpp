@@ -12,31 +12,25 @@ namespace {
 
 using navtest::WizardPages;
 
-// What each page shows, by the controls in this order (S shown, - hidden).
+// What the user sees, by the controls the page switcher shows or hides
+// (in the order of the layout's page table) and the Exit picture: S shown,
+// - hidden.
 std::string Shown(FrmSetupWindow& w) {
-  const bool v[] = {w.Welcome.Visible(),        w.SelPath.Visible(),         w.CopyPath.Visible(),
-                    w.Browse.Visible(),         w.ErroreSpazio.Visible(),    w.Lic_Accetto.Visible(),
-                    w.Lic_Accetto_txt.Visible(), w.Lic_NonAccetto.Visible(), w.Lic_NonAccetto_txt.Visible(),
-                    w.PrgGroup.Visible(),       w.PrgIco.Visible(),          w.DeskShort.Visible(),
-                    w.DeskShort_txt.Visible(),  w.AutoEsegui.Visible(),      w.AutoEsegui_txt.Visible(),
-                    w.lblStatus(0).Visible(),   w.lblStatus(1).Visible(),    w.picStatus(0).Visible(),
-                    w.picStatus(1).Visible(),   w.NextStep.Visible(),        w.Previous_Disabilitato.Visible(),
-                    w.Previous.Visible(),       w.EndSetup.Visible()};
   std::string s;
-  for (bool b : v) s += b ? 'S' : '-';
-  return s;
+  for (const SetupLayout::PageShows& row : SetupLayout::kPages) s += SetupLayout::Visible(w, row.member) ? 'S' : '-';
+  return s + (w.EndSetup.Visible() ? 'S' : '-');
 }
 
-//                          Welcome, SelPath, CopyPath, Browse, ErroreSpazio, licence x4, PrgGroup, PrgIco,
-//                          check boxes and labels x4, status x4, NextStep, disabled Back, Back, Exit
+//   Welcome, SelPath, CopyPath, Browse and its twin, ErroreSpazio, licence x4, PrgGroup, PrgIco, check boxes and
+//   labels x4, status x4, NextStep, disabled Back, Back and its twin, Exit
 const char* const kPages[] = {
-    "S" "---" "-" "----" "--" "----" "----" "SSSS",  // 0: Back lies under the disabled Back
-    "S" "---" "-" "SSSS" "--" "----" "----" "S-SS",  // 1
-    "-" "SSS" "-" "----" "--" "----" "----" "S-SS",  // 2
-    "S" "---" "S" "----" "--" "----" "----" "S-SS",  // 3
-    "-" "S--" "-" "----" "SS" "SSSS" "----" "S-SS",  // 4
-    "S" "S--" "-" "----" "--" "----" "----" "S-SS",  // 5
-    "-" "---" "-" "----" "--" "----" "SSSS" "---S",  // 6
+    "S" "----" "-" "----" "--" "----" "----" "SSS-" "S",  // 0: Back lies under the disabled Back
+    "S" "----" "-" "SSSS" "--" "----" "----" "S-S-" "S",  // 1
+    "-" "SSS-" "-" "----" "--" "----" "----" "S-S-" "S",  // 2
+    "S" "----" "S" "----" "--" "----" "----" "S-S-" "S",  // 3
+    "-" "S---" "-" "----" "SS" "SSSS" "----" "S-S-" "S",  // 4
+    "S" "S---" "-" "----" "--" "----" "----" "S-S-" "S",  // 5
+    "-" "----" "-" "----" "--" "----" "SSSS" "----" "S",  // 6
 };
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -274,8 +268,8 @@ TEST_F(WizardPages, ASecondNextOrBackDuringAPageChangeIsDropped) {
   // Next twice and Back, quicker than the page change: the folder check
   // still runs (and rejects), nothing passes over it.
   w().CopyPath.SetText("C:\\dove?");
-  const LPARAM next = MAKELPARAM((1830 + 720) / 15, (4545 + 255) / 15);
-  const LPARAM back = MAKELPARAM((120 + 720) / 15, (4530 + 255) / 15);
+  const LPARAM next = Middle(SetupLayout::Place(&FrmSetupWindow::NextStep));
+  const LPARAM back = Middle(SetupLayout::Place(&FrmSetupWindow::Previous));
   for (LPARAM at : {next, next, back}) {
     PostMessageA(w().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(w().hwnd(), WM_LBUTTONUP, 0, at);

@@ -16,6 +16,7 @@
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
+#include "wizard/SetupLayout.h"
 
 namespace navtest {
 
@@ -81,8 +82,14 @@ class WizardPages : public ::testing::Test {
   }
   // A click in the middle of a picture or label.
   void Click(const tk::FaceControl& c) { Click(c.Left() + c.Width() / 2, c.Top() + c.Height() / 2); }
-  void ClickNext() { Click(1830 + 720, 4545 + 255); }
-  void ClickBack() { Click(120 + 720, 4530 + 255); }
+  // The window's client point in the middle of a control's place as the
+  // layout gives it, and a click there.
+  static LPARAM Middle(const SetupLayout::Twips& at) {
+    return MAKELPARAM((at.left + at.width / 2) / 15, (at.top + at.height / 2) / 15);
+  }
+  void Click(const SetupLayout::Twips& at) { Click(at.left + at.width / 2, at.top + at.height / 2); }
+  void ClickNext() { Click(SetupLayout::Place(&FrmSetupWindow::NextStep)); }
+  void ClickBack() { Click(SetupLayout::Place(&FrmSetupWindow::Previous)); }
   // The mouse moving over a point of the window, in twips.
   void MoveMouse(double xTwips, double yTwips) {
     PostMessageA(w().hwnd(), WM_MOUSEMOVE, 0,
