@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace testsupport {
@@ -31,7 +32,7 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  bool started() const { return process_ != nullptr; }
+  bool started() const { return process_.valid(); }
   DWORD pid() const { return pid_; }
 
   // Waits for the process to end; the exit code, or nullopt on time-out.
@@ -47,7 +48,7 @@ class Program {
   void Kill();
 
  private:
-  HANDLE process_ = nullptr;
+  tk::KernelHandle process_;
   DWORD pid_ = 0;
 };
 
@@ -72,6 +73,11 @@ std::string TempFolder();
 std::set<std::string> WorkFolders();
 // The path of a shell folder by CSIDL number; "" when the shell has none.
 std::string ShellFolder(int csidl);
+// The system folder and the Windows folder as this program sees them.
+std::string SystemFolder();
+std::string WindowsFolder();
+// Removes the folder with everything in it, whatever their attributes;
+// false when the folder itself stays.
 bool RemoveTree(const std::string& folder);
 
 // The 64-bit creation, access and write times of a file.
@@ -85,8 +91,8 @@ std::optional<FileTimes> GetTimes(const std::string& path);
 
 namespace testsupport {
 // Takes the instance mark of a program of the given file name (without
-// extension), as a first running instance of it holds it; null on failure.
-HANDLE TakeInstanceMark(const std::string& exeName);
+// extension), as a first running instance of it holds it; none on failure.
+tk::KernelHandle TakeInstanceMark(const std::string& exeName);
 }  // namespace testsupport
 
 namespace testsupport {
