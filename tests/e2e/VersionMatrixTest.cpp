@@ -18,6 +18,7 @@
 #include "tests/support/Locale.h"
 #include "tests/support/Package.h"
 #include "tests/support/Registry.h"
+#include "tests/support/RuntimeStandIn.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
@@ -97,11 +98,8 @@ class VersionRoad : public ::testing::Test {
     app_ = "Demo Versioni " + expected_->name;
     group_ = "Velmarind Versioni";
     // The Access runtime's stand-in, started at the end.
-    runtimeFolder_ = ShellFolder(CSIDL_PROGRAM_FILES) + "\\OfficeRT";
-    madeRuntime_ = !Exists(runtimeFolder_);
-    CreateDirectoryA(runtimeFolder_.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA(MSACCESS_STANDIN_PATH, (runtimeFolder_ + "\\MSACCESS.EXE").c_str(), FALSE));
-    DeleteFileA((runtimeFolder_ + "\\MSACCESS.log").c_str());
+    runtime_.emplace(MSACCESS_STANDIN_PATH);
+    ASSERT_TRUE(runtime_->placed());
     // Quick Launch lives in the user's application data (CSIDL 26); a
     // prefix may lack it, and links go only into folders that exist.
     quickLaunch_ = ShellFolder(CSIDL_APPDATA) + kQuickLaunch;
@@ -115,20 +113,21 @@ class VersionRoad : public ::testing::Test {
 
   void TearDown() override {
     if (!expected_) return;
-    for (const auto& f : WorkFolders())
-      if (!before_.count(f)) testsupport::WaitFor([&] { return testsupport::RemoveTree(TempFolder() + f); }, 10s);
+    for (const auto& f : testsupport::WorkFoldersSince(before_))
+      testsupport::WaitFor([&] { return testsupport::RemoveTree(TempFolder() + f); }, 10s);
     testsupport::RemoveTree(ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_);
     DeleteFileA((ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk").c_str());
     DeleteFileA((quickLaunch_ + "\\" + app_ + ".Lnk").c_str());
     if (madeQuickLaunch_) testsupport::RemoveTree(ShellFolder(CSIDL_APPDATA) + "\\Microsoft\\Internet Explorer");
-    if (madeRuntime_) testsupport::RemoveTree(runtimeFolder_);
+    runtime_.reset();
     DeleteFontValue();
     testsupport::RemoveTree(dir_);
   }
 
   const versionmatrix::Expected* expected_ = nullptr;
-  std::string dir_, exe_, installDir_, app_, group_, runtimeFolder_, quickLaunch_;
-  bool madeRuntime_ = false, madeQuickLaunch_ = false;
+  std::string dir_, exe_, installDir_, app_, group_, quickLaunch_;
+  bool madeQuickLaunch_ = false;
+  std::optional<testsupport::RuntimeStandIn> runtime_;
   std::set<std::string> before_;
   // The regional formats the installation forces, put back after.
   testsupport::LocaleAside locale_;
@@ -200,14 +199,13 @@ TEST_F(VersionRoad, ADatabaseApplicationWithAFontInstallsAsTheVersionWants) {
   const std::string I = installDir_ + "\\";
   const std::string desktop = ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk";
   const std::string quick = quickLaunch_ + "\\" + app_ + ".Lnk";
-  const std::string runtimeExe = runtimeFolder_ + "\\MSACCESS.EXE";
   const std::string arguments = " /wrkgrp \"" + I + "Demo.mdw\" \"" + I + "Demo.mde\" /user utente /runtime";
   InstalledMachine expected;
   expected.files = {{I + kFontName, *font}, {I + "Demo.mde", "mde"}};
-  expected.links = {{.path = desktop, .target = runtimeExe, .arguments = arguments}};
+  expected.links = {{.path = desktop, .target = runtime_->exe(), .arguments = arguments}};
   const std::string quickRecord = "LNK=" + quick + "\r\n";
   if (expected_->quickLaunchLink) {
-    expected.links.push_back({.path = quick, .target = runtimeExe, .arguments = arguments});
+    expected.links.push_back({.path = quick, .target = runtime_->exe(), .arguments = arguments});
     expected.texts = {{.path = I + "Uninstall.ini", .holds = {quickRecord}}};
   } else {
     expected.links.push_back({.path = quick, .absent = true});
@@ -219,8 +217,8 @@ TEST_F(VersionRoad, ADatabaseApplicationWithAFontInstallsAsTheVersionWants) {
   // The broadcast on the 9x family only.
   EXPECT_EQ(listener.Count() > 0, expected_->fontValue) << listener.Count() << " font broadcasts";
 
-  // The ticked box started the runtime at the end; wait for it to go.
-  EXPECT_TRUE(testsupport::WaitFor([&] { return Exists(runtimeFolder_ + "\\MSACCESS.log"); }, 30s));
+  // The ticked box started the runtime at the end; wait for its record.
+  EXPECT_TRUE(runtime_->WaitLog(30s).has_value());
 }
 
 }  // namespace

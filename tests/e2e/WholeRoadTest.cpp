@@ -17,6 +17,7 @@
 #include "tests/support/Locale.h"
 #include "tests/support/Package.h"
 #include "tests/support/Registry.h"
+#include "tests/support/RuntimeStandIn.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
@@ -54,7 +55,6 @@ class WholeRoad : public ::testing::Test {
     app_ = "Demo E2E " + name_;
     group_ = "Velmarind E2E " + name_;
     key_ = "Software\\Velmarind E2E\\" + name_;
-    runtimeFolder_ = ShellFolder(CSIDL_PROGRAM_FILES) + "\\OfficeRT";
     before_ = WorkFolders();
   }
 
@@ -67,17 +67,11 @@ class WholeRoad : public ::testing::Test {
     DeleteFileA((ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk").c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmarind E2E");
-    if (madeRuntime_) testsupport::RemoveTree(runtimeFolder_);
     testsupport::RemoveTree(dir_);
     RemoveDirectoryA("C:\\e2e-tests");
   }
 
-  std::vector<std::string> NewWorkFolders() const {
-    std::vector<std::string> out;
-    for (const auto& f : WorkFolders())
-      if (!before_.count(f)) out.push_back(f);
-    return out;
-  }
+  std::vector<std::string> NewWorkFolders() const { return testsupport::WorkFoldersSince(before_); }
 
   // The setup files with the built shell component and stand-ins, the
   // settings of a plain executable or (with mde) of a database
@@ -187,8 +181,7 @@ class WholeRoad : public ::testing::Test {
 
   std::string Read(const std::string& path) const { return ReadFileBytes(path).value_or("<missing>"); }
 
-  std::string name_, dir_, exe_, installDir_, app_, group_, key_, runtimeFolder_;
-  bool madeRuntime_ = false;
+  std::string name_, dir_, exe_, installDir_, app_, group_, key_;
   std::set<std::string> before_;
   // The regional formats the installation forces, put back after.
   testsupport::LocaleAside locale_;
@@ -247,10 +240,8 @@ TEST_F(WholeRoad, InstallsAPlainExecutableThroughEveryPage) {
 
 TEST_F(WholeRoad, InstallsADatabaseApplicationAndStartsItWithTheRuntime) {
   // The Access runtime's stand-in records how it is started.
-  madeRuntime_ = !Exists(runtimeFolder_);
-  CreateDirectoryA(runtimeFolder_.c_str(), nullptr);
-  ASSERT_TRUE(CopyFileA(MSACCESS_STANDIN_PATH, (runtimeFolder_ + "\\MSACCESS.EXE").c_str(), FALSE));
-  DeleteFileA((runtimeFolder_ + "\\MSACCESS.log").c_str());
+  const testsupport::RuntimeStandIn runtime(MSACCESS_STANDIN_PATH);
+  ASSERT_TRUE(runtime.placed());
   WritePackage("Demo.mde", "Demo.mdw",
                {"Demo.mde;§§QX_App_Path§§;1", "Demo.mdw;§§QX_App_Path§§;1", "Demo.ico;§§QX_App_Path§§;1",
                 "Leggimi.txt;§§QX_App_Path§§;1"},
@@ -259,28 +250,21 @@ TEST_F(WholeRoad, InstallsADatabaseApplicationAndStartsItWithTheRuntime) {
   if (HasFatalFailure()) return;
 
   const std::string I = installDir_ + "\\";
-  const std::string runtime = runtimeFolder_ + "\\MSACCESS.EXE";
   const std::string arguments = " /wrkgrp \"" + I + "Demo.mdw\" \"" + I + "Demo.mde\" /user utente /runtime";
   const std::string groupFolder = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_ + "\\";
   const std::string desktop = ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk";
   InstalledMachine expected;
   expected.files = {{I + "Demo.mde", "mde"}, {I + "Demo.mdw", "mdw"}};
   for (const std::string& path : {groupFolder + app_ + ".Lnk", desktop})
-    expected.links.push_back({.path = path, .target = runtime, .arguments = arguments, .iconPath = I + "Demo.ico"});
+    expected.links.push_back({.path = path, .target = runtime.exe(), .arguments = arguments, .iconPath = I + "Demo.ico"});
   expected.texts = {
       {.path = I + "Uninstall.ini", .holds = {"\r\nLNK=" + groupFolder + app_ + ".Lnk\r\nLNK=" + desktop + "\r\n"}}};
   expected.values = {{HKEY_CURRENT_USER, key_, "Cartella", installDir_}};
   EXPECT_EQ(Differences(expected), "");
 
-  // The ticked box started the runtime with the database at the end (a
-  // whole line of it: the stand-in makes its log before it writes to it).
-  std::optional<std::string> log;
-  ASSERT_TRUE(testsupport::WaitFor(
-      [&] {
-        log = ReadFileBytes(runtimeFolder_ + "\\MSACCESS.log");
-        return log && log->ends_with("\r\n");
-      },
-      30s));
+  // The ticked box started the runtime with the database at the end.
+  const auto log = runtime.WaitLog(30s);
+  ASSERT_TRUE(log.has_value());
   EXPECT_NE(log->find(arguments.substr(1)), std::string::npos) << *log;
   ExpectWorkFolderEmptied();
 }

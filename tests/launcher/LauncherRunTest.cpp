@@ -64,12 +64,7 @@ class LauncherRun : public ::testing::Test {
     testsupport::RemoveTree(dir_);
   }
 
-  std::vector<std::string> NewWorkFolders() const {
-    std::vector<std::string> out;
-    for (const auto& f : WorkFolders())
-      if (!before_.count(f)) out.push_back(f);
-    return out;
-  }
+  std::vector<std::string> NewWorkFolders() const { return testsupport::WorkFoldersSince(before_); }
 
   // Runs Setup.exe from another current folder up to the wizard's message
   // that Licence.txt (the first setup file) is missing; runs look() while
@@ -207,9 +202,7 @@ void LauncherRun::RunToTheDamagedPackageMessage() {
   EXPECT_EQ(box->title, "Setup");
   EXPECT_TRUE(box->hasIcon);
   EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
-  std::vector<std::string> made;
-  for (const auto& f : WorkFolders())
-    if (!earlier.count(f)) made.push_back(f);
+  const auto made = testsupport::WorkFoldersSince(earlier);
   ASSERT_EQ(made.size(), 1u);
   testsupport::PressButton(box->hwnd, "OK");
   ASSERT_TRUE(p.Wait(60s).has_value()) << "Setup.exe did not end";

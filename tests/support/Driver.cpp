@@ -173,6 +173,13 @@ std::set<std::string> WorkFolders() {
   return {names.begin(), names.end()};
 }
 
+std::vector<std::string> WorkFoldersSince(const std::set<std::string>& before) {
+  std::vector<std::string> made;
+  for (const auto& f : WorkFolders())
+    if (!before.count(f)) made.push_back(f);
+  return made;
+}
+
 std::string ShellFolder(int csidl) {
   char path[MAX_PATH] = {};
   return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? path : "";

@@ -71,6 +71,8 @@ std::string Lines(const std::vector<std::string>& lines);
 std::string TempFolder();
 // The names of the launcher's work folders ("~*.stp") in the temporary folder.
 std::set<std::string> WorkFolders();
+// Those of them that are not in before (made since before was taken).
+std::vector<std::string> WorkFoldersSince(const std::set<std::string>& before);
 // The path of a shell folder by CSIDL number; "" when the shell has none.
 std::string ShellFolder(int csidl);
 // The system folder and the Windows folder as this program sees them.
