@@ -148,6 +148,8 @@ std::string GroupOf(const std::string& uninstallIni) {
   return {};
 }
 
+// Lists the installation through the readers the tests' check of an
+// installed machine uses (tests/support/InstalledMachine.h).
 void WriteSummary(const std::string& folder, const std::string& group, const std::string& firstLine) {
   std::string out = firstLine + "\n\n";
   out += "Installed into " + folder + ":\n";
