@@ -1,5 +1,7 @@
 #include "tests/support/Driver.h"
 
+#include <tlhelp32.h>
+
 #include "tests/support/Wait.h"
 #include "toolkit/App.h"
 #include "toolkit/Owners.h"
@@ -93,6 +95,20 @@ std::optional<DialogView> Program::WaitDialog(std::chrono::milliseconds timeout)
 
 void Program::Kill() {
   if (process_) TerminateProcess(process_.get(), 99);
+}
+
+bool WaitChildrenEnded(const std::string& exeName, std::chrono::milliseconds timeout) {
+  const auto anyRunning = [&] {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    const tk::KernelHandle owned(snapshot == INVALID_HANDLE_VALUE ? nullptr : snapshot);
+    if (!owned) return true;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(owned.get(), &entry); more; more = Process32Next(owned.get(), &entry))
+      if (entry.th32ParentProcessID == GetCurrentProcessId() && Lower(entry.szExeFile) == Lower(exeName)) return true;
+    return false;
+  };
+  return WaitFor([&] { return !anyRunning(); }, timeout);
 }
 
 DialogView ReadDialog(HWND dialog) {

@@ -52,6 +52,10 @@ class Program {
   DWORD pid_ = 0;
 };
 
+// Waits until no process of the given file name ("regsvr32.exe", in any
+// case) that this process started is running; false on time-out.
+bool WaitChildrenEnded(const std::string& exeName, std::chrono::milliseconds timeout);
+
 // Reads a dialog's title, text and buttons.
 DialogView ReadDialog(HWND dialog);
 
