@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "tests/support/Driver.h"
-#include "tests/support/LinkReader.h"
+#include "tests/support/InstalledMachine.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "toolkit/Win.h"
@@ -45,11 +45,12 @@ void Say(const std::string& line) {
 void Shot(const std::string& name) {
   const std::string request = outFolder + "\\shot.request";
   const std::string draft = outFolder + "\\shot.draft";
-  if (!testsupport::WriteFileBytes(draft, name) || !MoveFileExA(draft.c_str(), request.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+  if (!testsupport::WriteFileBytes(draft, name) ||
+      !MoveFileExA(draft.c_str(), request.c_str(), MOVEFILE_REPLACE_EXISTING)) {
     Say("cannot ask for the screenshot " + name);
     return;
   }
-  if (!testsupport::WaitFor([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30s))
+  if (!testsupport::WaitFor([&] { return !testsupport::Exists(request); }, 30s))
     Say("no screenshot taken for " + name);
 }
 
@@ -87,54 +88,25 @@ std::string Lines(const std::string& text, const std::string& indent) {
   return out;
 }
 
-void ListFiles(const std::string& folder, const std::string& relative, std::string& out) {
-  for (const std::string& name : testsupport::ListNames(folder + "\\*")) {
-    const std::string path = folder + "\\" + name;
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) continue;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      ListFiles(path, relative + name + "\\", out);
-    } else {
-      const unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-      out += "  " + relative + name + "  (" + std::to_string(size) + " bytes)\n";
-    }
-  }
+void ListFiles(const std::string& folder, std::string& out) {
+  for (const testsupport::FoundFile& file : testsupport::FilesUnder(folder))
+    out += "  " + file.name + "  (" + std::to_string(file.size) + " bytes)\n";
 }
 
 void ListLinks(const std::string& folder, std::string& out) {
-  for (const std::string& name : testsupport::ListNames(folder + "\\*.lnk")) {
-    const auto link = linkreader::ReadLink(folder + "\\" + name);
-    out += "  " + folder + "\\" + name + "\n";
-    if (link) out += "      -> " + link->target + (link->arguments.empty() ? "" : " " + link->arguments) + "\n";
+  for (const testsupport::FoundLink& found : testsupport::LinksIn(folder)) {
+    out += "  " + found.path + "\n";
+    if (found.link)
+      out += "      -> " + found.link->target + (found.link->arguments.empty() ? "" : " " + found.link->arguments) + "\n";
   }
 }
 
-void ListValues(HKEY root, const std::string& key, std::string& out) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return;
-  for (DWORD i = 0;; ++i) {
-    char name[256];
-    DWORD nameSize = sizeof name, type = 0;
-    BYTE data[1024] = {};
-    DWORD dataSize = sizeof data - 1;
-    if (RegEnumValueA(opened, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS) break;
-    const std::string value = type == REG_SZ ? std::string(reinterpret_cast<char*>(data)) : "(type " + std::to_string(type) + ")";
-    out += "  HKCU\\" + key + "  \"" + name + "\" = \"" + value + "\"\n";
+void ListValues(const std::string& key, std::string& out) {
+  for (const testsupport::FoundValue& found : testsupport::ValuesUnder(HKEY_CURRENT_USER, key)) {
+    const std::string value =
+        found.value.type == REG_SZ ? found.value.text : "(type " + std::to_string(found.value.type) + ")";
+    out += "  HKCU\\" + found.key + "  \"" + found.name + "\" = \"" + value + "\"\n";
   }
-  std::vector<std::string> subkeys;
-  for (DWORD i = 0;; ++i) {
-    char name[256];
-    DWORD nameSize = sizeof name;
-    if (RegEnumKeyExA(opened, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    subkeys.push_back(name);
-  }
-  RegCloseKey(opened);
-  for (const auto& sub : subkeys) ListValues(root, key + "\\" + sub, out);
-}
-
-std::string ShellFolder(int csidl) {
-  char path[MAX_PATH] = {};
-  return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? path : "";
 }
 
 // The package's members that the installation put outside the application's
@@ -142,22 +114,19 @@ std::string ShellFolder(int csidl) {
 // uninstaller as AppRemove.Exe): each found in the fonts, system or Windows
 // folder, with its size. The others are named on one line.
 void ListMembersElsewhere(const std::string& installDir, std::string& out) {
-  char system[MAX_PATH] = {}, windows[MAX_PATH] = {};
-  GetSystemDirectoryA(system, MAX_PATH);
-  GetWindowsDirectoryA(windows, MAX_PATH);
-  const std::string places[] = {ShellFolder(CSIDL_FONTS), system, windows};
+  const std::string places[] = {testsupport::ShellFolder(CSIDL_FONTS), testsupport::SystemFolder(),
+                                testsupport::WindowsFolder()};
   std::vector<std::string> names = testsupport::ListNames(packageFolder + "\\*");
   names.push_back("AppRemove.Exe");
   std::string elsewhere;
   for (const std::string& name : names) {
-    if (GetFileAttributesA((installDir + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES) continue;
-    if (GetFileAttributesA((installDir + "\\Dati\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+    if (testsupport::Exists(installDir + "\\" + name) || testsupport::Exists(installDir + "\\Dati\\" + name)) continue;
     bool found = false;
     for (const std::string& place : places) {
-      WIN32_FILE_ATTRIBUTE_DATA data;
       const std::string path = place + "\\" + name;
-      if (place.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) continue;
-      out += "  " + path + "  (" + std::to_string(data.nFileSizeLow) + " bytes)\n";
+      const auto size = place.empty() ? std::nullopt : testsupport::FileSize(path);
+      if (!size) continue;
+      out += "  " + path + "  (" + std::to_string(*size) + " bytes)\n";
       found = true;
       break;
     }
@@ -179,19 +148,21 @@ std::string GroupOf(const std::string& uninstallIni) {
   return {};
 }
 
+// Lists the installation through the readers the tests' check of an
+// installed machine uses (tests/support/InstalledMachine.h).
 void WriteSummary(const std::string& folder, const std::string& group, const std::string& firstLine) {
   std::string out = firstLine + "\n\n";
   out += "Installed into " + folder + ":\n";
-  ListFiles(folder, "", out);
+  ListFiles(folder, out);
   out += "\nPackage members installed elsewhere:\n";
   ListMembersElsewhere(folder, out);
   out += "\nUninstall.ini:\n" + Lines(testsupport::ReadFileBytes(folder + "\\Uninstall.ini").value_or("(missing)"), "  ");
   out += "\nInstall.Log:\n" + Lines(testsupport::ReadFileBytes(folder + "\\Install.Log").value_or("(missing)"), "  ");
   out += "\nLinks:\n";
-  ListLinks(ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group, out);
-  ListLinks(ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY), out);
+  ListLinks(testsupport::ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group, out);
+  ListLinks(testsupport::ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY), out);
   out += "\nRegistry values under HKCU\\Software\\Velmarind:\n";
-  ListValues(HKEY_CURRENT_USER, "Software\\Velmarind", out);
+  ListValues("Software\\Velmarind", out);
   if (!testsupport::WriteFileBytes(outFolder + "\\summary.txt", out)) Say("cannot write summary.txt");
 }
 
@@ -288,7 +259,6 @@ int main(int argc, char** argv) {
   }
   outFolder = argv[argc - 2];
   packageFolder = argv[argc - 1];
-  CoInitialize(nullptr);
   int code = 0;
   if (summaryOnly) {
     const std::string folder = argv[2];
@@ -297,6 +267,5 @@ int main(int argc, char** argv) {
   } else {
     code = Walk(argv[1]);
   }
-  CoUninitialize();
   return code;
 }

@@ -17,6 +17,7 @@
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
 #include "tests/e2e/VersionMatrix.h"
+#include "tests/support/InstalledMachine.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
@@ -141,7 +142,7 @@ TEST_F(VersionFacts, TheShellComponentsFailureTextFitsTheVersion) {
   EXPECT_EQ(host_.boxes[0].text, "QXSHELL#1 Si è verificato un errore per il file QX_SHELL.DLL\r\n" + hint +
                                      "L'installazione sarà terminata.");
   EXPECT_EQ(host_.boxes[0].style, 16);
-  EXPECT_FALSE(ReadFileBytes(installDir + "\\Demo.exe").has_value());
+  EXPECT_EQ(testsupport::Differences({.files = {{.path = installDir + "\\Demo.exe", .absent = true}}}), "");
   // Nothing asked for a restart on the way out.
   EXPECT_TRUE(host_.calls.empty());
 }

@@ -14,10 +14,11 @@
 
 #include "tests/e2e/VersionMatrix.h"
 #include "tests/support/Driver.h"
-#include "tests/support/LinkReader.h"
+#include "tests/support/InstalledMachine.h"
 #include "tests/support/Locale.h"
 #include "tests/support/Package.h"
 #include "tests/support/Registry.h"
+#include "tests/support/RuntimeStandIn.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
@@ -31,7 +32,9 @@ using testsupport::WizardDriver;
 
 namespace {
 
+using testsupport::Differences;
 using testsupport::Exists;
+using testsupport::InstalledMachine;
 using testsupport::Lines;
 using testsupport::TempFolder;
 using testsupport::WorkFolders;
@@ -41,19 +44,9 @@ constexpr char kFontName[] = "Carattere.ttf";
 constexpr char kFontsKey[] = "Software\\microsoft\\windows\\currentversion\\fonts";
 constexpr char kQuickLaunch[] = "\\Microsoft\\Internet Explorer\\Quick Launch";
 
-std::optional<std::string> FontValue() {
-  const auto value =
-      testsupport::ReadRegistryValue(HKEY_LOCAL_MACHINE, kFontsKey, std::string(kFontName) + " (TrueType)");
-  if (!value) return std::nullopt;
-  return value->text;
-}
+const std::string kFontValue = std::string(kFontName) + " (TrueType)";
 
-void DeleteFontValue() {
-  HKEY fonts = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_SET_VALUE, &fonts) != ERROR_SUCCESS) return;
-  RegDeleteValueA(fonts, (std::string(kFontName) + " (TrueType)").c_str());
-  RegCloseKey(fonts);
-}
+void DeleteFontValue() { testsupport::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kFontsKey, kFontValue); }
 
 // A hidden top-level window that counts the font broadcasts it receives.
 class FontChangeListener {
@@ -96,7 +89,6 @@ class VersionRoad : public ::testing::Test {
   void SetUp() override {
     expected_ = versionmatrix::ExpectedHere();
     if (!expected_) GTEST_SKIP() << "not run in a prefix of the version matrix (WINE_VERSION)";
-    CoInitialize(nullptr);
     dir_ = "C:\\version-matrix";
     testsupport::RemoveTree(dir_);
     ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
@@ -106,11 +98,8 @@ class VersionRoad : public ::testing::Test {
     app_ = "Demo Versioni " + expected_->name;
     group_ = "Velmarind Versioni";
     // The Access runtime's stand-in, started at the end.
-    runtimeFolder_ = ShellFolder(CSIDL_PROGRAM_FILES) + "\\OfficeRT";
-    madeRuntime_ = !Exists(runtimeFolder_);
-    CreateDirectoryA(runtimeFolder_.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA(MSACCESS_STANDIN_PATH, (runtimeFolder_ + "\\MSACCESS.EXE").c_str(), FALSE));
-    DeleteFileA((runtimeFolder_ + "\\MSACCESS.log").c_str());
+    runtime_.emplace(MSACCESS_STANDIN_PATH);
+    ASSERT_TRUE(runtime_->placed());
     // Quick Launch lives in the user's application data (CSIDL 26); a
     // prefix may lack it, and links go only into folders that exist.
     quickLaunch_ = ShellFolder(CSIDL_APPDATA) + kQuickLaunch;
@@ -124,21 +113,21 @@ class VersionRoad : public ::testing::Test {
 
   void TearDown() override {
     if (!expected_) return;
-    for (const auto& f : WorkFolders())
-      if (!before_.count(f)) testsupport::WaitFor([&] { return testsupport::RemoveTree(TempFolder() + f); }, 10s);
+    for (const auto& f : testsupport::WorkFoldersSince(before_))
+      testsupport::WaitFor([&] { return testsupport::RemoveTree(TempFolder() + f); }, 10s);
     testsupport::RemoveTree(ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_);
     DeleteFileA((ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk").c_str());
     DeleteFileA((quickLaunch_ + "\\" + app_ + ".Lnk").c_str());
     if (madeQuickLaunch_) testsupport::RemoveTree(ShellFolder(CSIDL_APPDATA) + "\\Microsoft\\Internet Explorer");
-    if (madeRuntime_) testsupport::RemoveTree(runtimeFolder_);
+    runtime_.reset();
     DeleteFontValue();
     testsupport::RemoveTree(dir_);
-    CoUninitialize();
   }
 
   const versionmatrix::Expected* expected_ = nullptr;
-  std::string dir_, exe_, installDir_, app_, group_, runtimeFolder_, quickLaunch_;
-  bool madeRuntime_ = false, madeQuickLaunch_ = false;
+  std::string dir_, exe_, installDir_, app_, group_, quickLaunch_;
+  bool madeQuickLaunch_ = false;
+  std::optional<testsupport::RuntimeStandIn> runtime_;
   std::set<std::string> before_;
   // The regional formats the installation forces, put back after.
   testsupport::LocaleAside locale_;
@@ -204,36 +193,32 @@ TEST_F(VersionRoad, ADatabaseApplicationWithAFontInstallsAsTheVersionWants) {
   ASSERT_TRUE(testsupport::PressButton(done->hwnd, "OK"));
   ASSERT_TRUE(setup.Wait(60s).has_value()) << "Setup.exe did not end";
 
+  // The desktop link on every version; the Quick Launch link, the same
+  // link again, up to major version 5 only; the fonts value on the 9x
+  // family only.
   const std::string I = installDir_ + "\\";
-  EXPECT_EQ(ReadFileBytes(I + kFontName), font);
-  EXPECT_EQ(ReadFileBytes(I + "Demo.mde").value_or("<missing>"), "mde");
-
-  // The desktop link on every version; the Quick Launch link up to major
-  // version 5, the same link again.
   const std::string desktop = ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk";
   const std::string quick = quickLaunch_ + "\\" + app_ + ".Lnk";
-  const auto desktopLink = linkreader::ReadLink(desktop);
-  ASSERT_TRUE(desktopLink.has_value());
-  EXPECT_EQ(desktopLink->target, runtimeFolder_ + "\\MSACCESS.EXE");
-  const auto quickLink = linkreader::ReadLink(quick);
-  EXPECT_EQ(quickLink.has_value(), expected_->quickLaunchLink) << quick;
-  if (quickLink) {
-    EXPECT_EQ(quickLink->target, desktopLink->target);
-    EXPECT_EQ(quickLink->arguments, desktopLink->arguments);
+  const std::string arguments = " /wrkgrp \"" + I + "Demo.mdw\" \"" + I + "Demo.mde\" /user utente /runtime";
+  InstalledMachine expected;
+  expected.files = {{I + kFontName, *font}, {I + "Demo.mde", "mde"}};
+  expected.links = {{.path = desktop, .target = runtime_->exe(), .arguments = arguments}};
+  const std::string quickRecord = "LNK=" + quick + "\r\n";
+  if (expected_->quickLaunchLink) {
+    expected.links.push_back({.path = quick, .target = runtime_->exe(), .arguments = arguments});
+    expected.texts = {{.path = I + "Uninstall.ini", .holds = {quickRecord}}};
+  } else {
+    expected.links.push_back({.path = quick, .absent = true});
+    expected.texts = {{.path = I + "Uninstall.ini", .lacks = {quickRecord}}};
   }
-  const std::string records = ReadFileBytes(I + "Uninstall.ini").value_or("<missing>");
-  EXPECT_EQ(records.find("LNK=" + quick + "\r\n") != std::string::npos, expected_->quickLaunchLink) << records;
-
-  // The fonts value and the broadcast on the 9x family only.
-  const auto value = FontValue();
-  EXPECT_EQ(value.has_value(), expected_->fontValue);
-  if (value) {
-    EXPECT_EQ(*value, kFontName);
-  }
+  expected.values = {{HKEY_LOCAL_MACHINE, kFontsKey, kFontValue,
+                      expected_->fontValue ? std::optional<std::string>(kFontName) : std::nullopt}};
+  EXPECT_EQ(Differences(expected), "");
+  // The broadcast on the 9x family only.
   EXPECT_EQ(listener.Count() > 0, expected_->fontValue) << listener.Count() << " font broadcasts";
 
-  // The ticked box started the runtime at the end; wait for it to go.
-  EXPECT_TRUE(testsupport::WaitFor([&] { return Exists(runtimeFolder_ + "\\MSACCESS.log"); }, 30s));
+  // The ticked box started the runtime at the end; wait for its record.
+  EXPECT_TRUE(runtime_->WaitLog(30s).has_value());
 }
 
 }  // namespace

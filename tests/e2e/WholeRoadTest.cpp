@@ -13,10 +13,11 @@
 #include <vector>
 
 #include "tests/support/Driver.h"
-#include "tests/support/LinkReader.h"
+#include "tests/support/InstalledMachine.h"
 #include "tests/support/Locale.h"
 #include "tests/support/Package.h"
 #include "tests/support/Registry.h"
+#include "tests/support/RuntimeStandIn.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
@@ -31,24 +32,18 @@ using testsupport::WizardDriver;
 
 namespace {
 
+using testsupport::Differences;
 using testsupport::Exists;
+using testsupport::InstalledMachine;
 using testsupport::Lines;
-using testsupport::Lower;
-using testsupport::RegistryString;
+using testsupport::ShellFolder;
+using testsupport::SystemFolder;
 using testsupport::TempFolder;
 using testsupport::WorkFolders;
-using testsupport::ShellFolder;
-
-std::string SystemFolder() {
-  char path[MAX_PATH] = {};
-  GetSystemDirectoryA(path, sizeof path);
-  return path;
-}
 
 class WholeRoad : public ::testing::Test {
  protected:
   void SetUp() override {
-    CoInitialize(nullptr);
     name_ = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     dir_ = "C:\\e2e-tests\\" + name_;
     testsupport::RemoveTree(dir_);
@@ -60,7 +55,6 @@ class WholeRoad : public ::testing::Test {
     app_ = "Demo E2E " + name_;
     group_ = "Velmarind E2E " + name_;
     key_ = "Software\\Velmarind E2E\\" + name_;
-    runtimeFolder_ = ShellFolder(CSIDL_PROGRAM_FILES) + "\\OfficeRT";
     before_ = WorkFolders();
   }
 
@@ -73,18 +67,11 @@ class WholeRoad : public ::testing::Test {
     DeleteFileA((ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk").c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmarind E2E");
-    if (madeRuntime_) testsupport::RemoveTree(runtimeFolder_);
     testsupport::RemoveTree(dir_);
     RemoveDirectoryA("C:\\e2e-tests");
-    CoUninitialize();
   }
 
-  std::vector<std::string> NewWorkFolders() const {
-    std::vector<std::string> out;
-    for (const auto& f : WorkFolders())
-      if (!before_.count(f)) out.push_back(f);
-    return out;
-  }
+  std::vector<std::string> NewWorkFolders() const { return testsupport::WorkFoldersSince(before_); }
 
   // The setup files with the built shell component and stand-ins, the
   // settings of a plain executable or (with mde) of a database
@@ -194,8 +181,7 @@ class WholeRoad : public ::testing::Test {
 
   std::string Read(const std::string& path) const { return ReadFileBytes(path).value_or("<missing>"); }
 
-  std::string name_, dir_, exe_, installDir_, app_, group_, key_, runtimeFolder_;
-  bool madeRuntime_ = false;
+  std::string name_, dir_, exe_, installDir_, app_, group_, key_;
   std::set<std::string> before_;
   // The regional formats the installation forces, put back after.
   testsupport::LocaleAside locale_;
@@ -215,59 +201,47 @@ TEST_F(WholeRoad, InstallsAPlainExecutableThroughEveryPage) {
                               installDir_ + "\\Install.Log");
   if (HasFatalFailure()) return;
 
+  // The payload, the list of the file that failed, the components in the
+  // system folder; the records: the head from Setup.dip with the group's
+  // place, the links made (no desktop link: its box was unticked), the
+  // removal section; the links; the settings file imported with the folder
+  // and version put in.
   const std::string I = installDir_ + "\\";
-  EXPECT_EQ(Read(I + "Demo.exe"), std::string(50000, 'E'));
-  EXPECT_EQ(Read(I + "Demo.ico"), std::string(766, 'I'));
-  EXPECT_EQ(Read(I + "Leggimi.txt"), "leggimi");
-  EXPECT_EQ(Read(I + "Doc\\Manuale.txt"), "manuale");
-  EXPECT_EQ(Read(I + "Install.Log"), "File non copiato: Manca.txt\r\n");
-
-  // The records: the head from Setup.dip with the group's place, the links
-  // made (no desktop link: its box was unticked), the removal section.
   const std::string groupFolder = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_ + "\\";
-  const std::string records = Read(I + "Uninstall.ini");
-  const std::string head = Lines({"....." + app_, ".................descrizione", ".............Velmarind",
-                                  "Program Group: " + ShellFolder(CSIDL_PROGRAMS) + "\\" + group_, "........2.1",
-                                  "LNK=" + groupFolder + app_ + ".Lnk", "LNK=" + groupFolder + "Leggimi.Lnk",
-                                  "LNK=" + groupFolder + "Rimuovi dal sistema.Lnk", "", ";[REMOVE]"});
-  EXPECT_EQ(records.substr(0, head.size()), head);
-  EXPECT_NE(records.find(";[REGISTRY SECTION]\r\nRemoveKey:LOCAL_MACHINE\\Software\\Microsoft\\Windows\\"
-                         "CurrentVersion\\Uninstall\\" +
-                         app_ + "\r\n"),
-            std::string::npos)
-      << records;
-
-  const auto link = linkreader::ReadLink(groupFolder + app_ + ".Lnk");
-  ASSERT_TRUE(link.has_value());
-  EXPECT_EQ(link->target, I + "Demo.exe");
-  EXPECT_EQ(link->workingFolder, installDir_);
-  EXPECT_EQ(link->iconPath, I + "Demo.ico");
-  const auto readme = linkreader::ReadLink(groupFolder + "Leggimi.Lnk");
-  ASSERT_TRUE(readme.has_value());
-  EXPECT_EQ(readme->target, I + "Leggimi.txt");
-  const auto remover = linkreader::ReadLink(groupFolder + "Rimuovi dal sistema.Lnk");
-  ASSERT_TRUE(remover.has_value());
-  // The system folder as the program spells it; the case may differ.
-  EXPECT_EQ(Lower(remover->target), Lower(SystemFolder() + "\\appremove.exe"));
-  EXPECT_EQ(remover->arguments, "/" + installDir_);
-  EXPECT_FALSE(Exists(ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk"));
-
-  // The settings file imported with the folder and version put in; the
-  // components in the system folder.
-  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Cartella"), installDir_);
-  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Versione"), "2.1");
-  EXPECT_TRUE(Exists(SystemFolder() + "\\qx_shell.dll"));
-  EXPECT_TRUE(Exists(SystemFolder() + "\\AppRemove.Exe"));
-  EXPECT_TRUE(Exists(SystemFolder() + "\\MsVBvm50.dll"));
+  InstalledMachine expected;
+  expected.files = {{I + "Demo.exe", std::string(50000, 'E')},
+                    {I + "Demo.ico", std::string(766, 'I')},
+                    {I + "Leggimi.txt", "leggimi"},
+                    {I + "Doc\\Manuale.txt", "manuale"},
+                    {I + "Install.Log", "File non copiato: Manca.txt\r\n"},
+                    {SystemFolder() + "\\qx_shell.dll"},
+                    {SystemFolder() + "\\AppRemove.Exe"},
+                    {SystemFolder() + "\\MsVBvm50.dll"}};
+  expected.texts = {{.path = I + "Uninstall.ini",
+                     .head = Lines({"....." + app_, ".................descrizione", ".............Velmarind",
+                                    "Program Group: " + ShellFolder(CSIDL_PROGRAMS) + "\\" + group_, "........2.1",
+                                    "LNK=" + groupFolder + app_ + ".Lnk", "LNK=" + groupFolder + "Leggimi.Lnk",
+                                    "LNK=" + groupFolder + "Rimuovi dal sistema.Lnk", "", ";[REMOVE]"}),
+                     .holds = {";[REGISTRY SECTION]\r\nRemoveKey:LOCAL_MACHINE\\Software\\Microsoft\\Windows\\"
+                               "CurrentVersion\\Uninstall\\" + app_ + "\r\n"}}};
+  expected.links = {
+      {.path = groupFolder + app_ + ".Lnk", .target = I + "Demo.exe", .workingFolder = installDir_,
+       .iconPath = I + "Demo.ico"},
+      {.path = groupFolder + "Leggimi.Lnk", .target = I + "Leggimi.txt"},
+      // The system folder as the program spells it; the case may differ.
+      {.path = groupFolder + "Rimuovi dal sistema.Lnk", .target = SystemFolder() + "\\appremove.exe",
+       .arguments = "/" + installDir_, .targetInAnyCase = true},
+      {.path = ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk", .absent = true}};
+  expected.values = {{HKEY_CURRENT_USER, key_, "Cartella", installDir_},
+                     {HKEY_CURRENT_USER, key_, "Versione", "2.1"}};
+  EXPECT_EQ(Differences(expected), "");
   ExpectWorkFolderEmptied();
 }
 
 TEST_F(WholeRoad, InstallsADatabaseApplicationAndStartsItWithTheRuntime) {
   // The Access runtime's stand-in records how it is started.
-  madeRuntime_ = !Exists(runtimeFolder_);
-  CreateDirectoryA(runtimeFolder_.c_str(), nullptr);
-  ASSERT_TRUE(CopyFileA(MSACCESS_STANDIN_PATH, (runtimeFolder_ + "\\MSACCESS.EXE").c_str(), FALSE));
-  DeleteFileA((runtimeFolder_ + "\\MSACCESS.log").c_str());
+  const testsupport::RuntimeStandIn runtime(MSACCESS_STANDIN_PATH);
+  ASSERT_TRUE(runtime.placed());
   WritePackage("Demo.mde", "Demo.mdw",
                {"Demo.mde;§§QX_App_Path§§;1", "Demo.mdw;§§QX_App_Path§§;1", "Demo.ico;§§QX_App_Path§§;1",
                 "Leggimi.txt;§§QX_App_Path§§;1"},
@@ -276,32 +250,21 @@ TEST_F(WholeRoad, InstallsADatabaseApplicationAndStartsItWithTheRuntime) {
   if (HasFatalFailure()) return;
 
   const std::string I = installDir_ + "\\";
-  EXPECT_EQ(Read(I + "Demo.mde"), "mde");
-  EXPECT_EQ(Read(I + "Demo.mdw"), "mdw");
-  const std::string runtime = runtimeFolder_ + "\\MSACCESS.EXE";
   const std::string arguments = " /wrkgrp \"" + I + "Demo.mdw\" \"" + I + "Demo.mde\" /user utente /runtime";
   const std::string groupFolder = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_ + "\\";
   const std::string desktop = ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk";
-  for (const std::string& path : {groupFolder + app_ + ".Lnk", desktop}) {
-    const auto link = linkreader::ReadLink(path);
-    ASSERT_TRUE(link.has_value()) << path;
-    EXPECT_EQ(link->target, runtime) << path;
-    EXPECT_EQ(link->arguments, arguments) << path;
-    EXPECT_EQ(link->iconPath, I + "Demo.ico") << path;
-  }
-  EXPECT_NE(Read(I + "Uninstall.ini").find("\r\nLNK=" + groupFolder + app_ + ".Lnk\r\nLNK=" + desktop + "\r\n"),
-            std::string::npos);
-  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Cartella"), installDir_);
+  InstalledMachine expected;
+  expected.files = {{I + "Demo.mde", "mde"}, {I + "Demo.mdw", "mdw"}};
+  for (const std::string& path : {groupFolder + app_ + ".Lnk", desktop})
+    expected.links.push_back({.path = path, .target = runtime.exe(), .arguments = arguments, .iconPath = I + "Demo.ico"});
+  expected.texts = {
+      {.path = I + "Uninstall.ini", .holds = {"\r\nLNK=" + groupFolder + app_ + ".Lnk\r\nLNK=" + desktop + "\r\n"}}};
+  expected.values = {{HKEY_CURRENT_USER, key_, "Cartella", installDir_}};
+  EXPECT_EQ(Differences(expected), "");
 
-  // The ticked box started the runtime with the database at the end (a
-  // whole line of it: the stand-in makes its log before it writes to it).
-  std::optional<std::string> log;
-  ASSERT_TRUE(testsupport::WaitFor(
-      [&] {
-        log = ReadFileBytes(runtimeFolder_ + "\\MSACCESS.log");
-        return log && log->ends_with("\r\n");
-      },
-      30s));
+  // The ticked box started the runtime with the database at the end.
+  const auto log = runtime.WaitLog(30s);
+  ASSERT_TRUE(log.has_value());
   EXPECT_NE(log->find(arguments.substr(1)), std::string::npos) << *log;
   ExpectWorkFolderEmptied();
 }
@@ -363,14 +326,13 @@ TEST_F(WholeRoad, AQuitConfirmedDuringTheCopyRemovesWhatItCopied) {
 
   // The listed files and the one under way are gone, with the folder that
   // only they filled; the file that was there before stays, replaced.
-  EXPECT_FALSE(Exists(I + "Doc\\Primo.txt"));
-  EXPECT_FALSE(Exists(I + "Doc"));
-  EXPECT_FALSE(Exists(I + "Dati1.bin"));
-  EXPECT_FALSE(Exists(I + "Dati2.bin"));
-  EXPECT_FALSE(Exists(I + "Dati5.bin"));
-  EXPECT_EQ(Read(I + "Vecchio.txt"), "nuovo");
-  EXPECT_TRUE(Exists(installDir_));
-  EXPECT_FALSE(Exists(ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\Gruppo predefinito"));
+  InstalledMachine expected;
+  for (const char* gone : {"Doc\\Primo.txt", "Doc", "Dati1.bin", "Dati2.bin", "Dati5.bin"})
+    expected.files.push_back({.path = I + gone, .absent = true});
+  expected.files.push_back({I + "Vecchio.txt", "nuovo"});
+  expected.files.push_back({installDir_});
+  expected.files.push_back({.path = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\Gruppo predefinito", .absent = true});
+  EXPECT_EQ(Differences(expected), "");
   ExpectWorkFolderEmptied();
 }
 
@@ -401,17 +363,15 @@ TEST_F(WholeRoad, RunsNothingPlantedBesideIt) {
   const std::string I = installDir_ + "\\";
   // regsvr32 is not waited for by the installation.
   EXPECT_TRUE(testsupport::WaitFor([&] { return Exists(I + "Componente.dll.registered"); }, 30s));
-  for (const std::string& name : planted) EXPECT_FALSE(Exists(dir_ + "\\" + name + ".ran")) << name << " ran";
-
+  InstalledMachine expected;
+  for (const std::string& name : planted) expected.files.push_back({.path = dir_ + "\\" + name + ".ran", .absent = true});
   const std::string groupFolder = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\" + group_ + "\\";
   for (const std::string& path :
-       {groupFolder + app_ + ".Lnk", ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk"}) {
-    const auto link = linkreader::ReadLink(path);
-    ASSERT_TRUE(link.has_value()) << path;
-    EXPECT_EQ(link->target, I + "Demo.exe") << path;
-  }
-  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Cartella"), installDir_);
-  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key_, "Versione"), "2.1");
+       {groupFolder + app_ + ".Lnk", ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + app_ + ".Lnk"})
+    expected.links.push_back({.path = path, .target = I + "Demo.exe"});
+  expected.values = {{HKEY_CURRENT_USER, key_, "Cartella", installDir_},
+                     {HKEY_CURRENT_USER, key_, "Versione", "2.1"}};
+  EXPECT_EQ(Differences(expected), "");
   ExpectWorkFolderEmptied();
 }
 

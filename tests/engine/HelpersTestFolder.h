@@ -10,42 +10,18 @@
 
 namespace helpers_test {
 
-inline void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA data;
-  HANDLE h = ::FindFirstFileA((path + "\\*").c_str(), &data);
-  if (h != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(child);
-      else
-        ::DeleteFileA(child.c_str());
-    } while (::FindNextFileA(h, &data));
-    ::FindClose(h);
-  }
-  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  ::RemoveDirectoryA(path.c_str());
-}
-
 class ScratchFolder {
  public:
   // `name` and the process id in the temporary folder, or, with inTemp
   // false, the folder at the full path `name`.
   explicit ScratchFolder(const std::string& name, bool inTemp = true) : path_(name) {
-    if (inTemp) {
-      char temp[MAX_PATH + 1] = {};
-      ::GetTempPathA(MAX_PATH, temp);
-      path_ = std::string(temp) + name + std::to_string(::GetCurrentProcessId());
-    }
-    RemoveTree(path_);
+    if (inTemp) path_ = testsupport::TempFolder() + name + std::to_string(::GetCurrentProcessId());
+    testsupport::RemoveTree(path_);
     ::CreateDirectoryA(path_.c_str(), nullptr);
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder() { RemoveTree(path_); }
+  ~ScratchFolder() { testsupport::RemoveTree(path_); }
 
   // The folder, without a trailing "\".
   const std::string& path() const { return path_; }
@@ -54,11 +30,7 @@ class ScratchFolder {
   std::string File(const std::string& name, DWORD attributes = FILE_ATTRIBUTE_ARCHIVE,
                    const std::string& content = "x") const {
     const std::string full = path_ + "\\" + name;
-    HANDLE h = ::CreateFileA(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    ::CloseHandle(h);
+    testsupport::WriteFileBytes(full, content);
     ::SetFileAttributesA(full.c_str(), attributes);
     return full;
   }

@@ -6,7 +6,6 @@
 #include <chrono>
 #include <memory>
 #include <optional>
-#include <thread>
 
 #include "engine/InstallFile.h"
 #include "engine/ProgramManager.h"
@@ -158,9 +157,10 @@ TEST_F(InstallFileTest, RegistersComponentsByTheirExtensionOnly) {
   const std::string marker = Target("Reg.dll.registered");
   EXPECT_TRUE(testsupport::WaitFor([&] { return Exists(marker); }, std::chrono::seconds(30),
                                    std::chrono::milliseconds(100)));
+  // Once every regsvr32 started here has ended, a.b.dll's missing marker
+  // tells that it was not registered (and the folder is let go of).
+  EXPECT_TRUE(testsupport::WaitChildrenEnded("regsvr32.exe", std::chrono::seconds(30)));
   EXPECT_FALSE(Exists(Target("a.b.dll.registered")));
-  // Let regsvr32 let go of the folder before it is removed.
-  std::this_thread::sleep_for(std::chrono::milliseconds(500));
 }
 
 TEST_F(InstallFileTest, RecordsFontsOnlyOnThe9xFamily) {

@@ -18,8 +18,9 @@
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
 #include "tests/support/Driver.h"
-#include "tests/support/LinkReader.h"
+#include "tests/support/InstalledMachine.h"
 #include "tests/support/Locale.h"
+#include "tests/support/PendingReplacements.h"
 #include "tests/support/Registry.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/Wait.h"
@@ -37,11 +38,10 @@ using namespace std::chrono_literals;
 
 namespace {
 
-using linkreader::ReadLink;
+using testsupport::Differences;
+using testsupport::InstalledMachine;
 using testsupport::Lines;
-
 using testsupport::ReadFileBytes;
-using testsupport::RegistryString;
 using testsupport::ScratchWork;
 
 // Remembers the roll-back list as it stands when each box is shown, and
@@ -214,12 +214,19 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
   EXPECT_EQ(listAtBlocks.back(),
             Lines({payload + "Demo.exe", payload + "Demo.ico", payload + "Doc\\Leggimi.txt"}));
 
-  EXPECT_EQ(Read(payload + "Demo.exe"), std::string(70000, 'E'));
-  EXPECT_EQ(Read(payload + "Demo.ico"), std::string(766, 'I'));
-  EXPECT_EQ(Read(payload + "Doc\\Leggimi.txt"), "leggimi");
-  EXPECT_EQ(Read(payload + "Vecchio.txt"), "vecchio");
-  EXPECT_EQ(Read(payload + "Dati.dat"), "nuovi dati");
-  EXPECT_EQ(Read(payload + "Install.Log"), "File non copiato: Manca.txt\r\n");
+  // The payload, the file of the earlier installation kept, the list of
+  // the file that failed, the system folder's components.
+  const std::string systemDir = ProgramManager::GetSystemDir();
+  InstalledMachine expected;
+  expected.files = {{payload + "Demo.exe", std::string(70000, 'E')},
+                    {payload + "Demo.ico", std::string(766, 'I')},
+                    {payload + "Doc\\Leggimi.txt", "leggimi"},
+                    {payload + "Vecchio.txt", "vecchio"},
+                    {payload + "Dati.dat", "nuovi dati"},
+                    {payload + "Install.Log", "File non copiato: Manca.txt\r\n"},
+                    {systemDir + "\\qx_shell.dll"},
+                    {systemDir + "\\AppRemove.Exe"},
+                    {systemDir + "\\MsVBvm50.dll"}};
 
   // Only the end message, after the records, telling of the file that
   // failed and where its list is; the roll-back list as it stood then:
@@ -236,55 +243,40 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
             Lines({payload + "Demo.exe", payload + "Demo.ico", payload + "Doc\\Leggimi.txt",
                    payload + "Dati.dat"}));
 
-  // The records, line for line.
-  const std::string programs = SpecialFolder::GetSpecialFolder(2);
-  const std::string commonPrograms = SpecialFolder::GetSpecialFolder(23);
-  const std::string systemDir = ProgramManager::GetSystemDir();
-  const std::string groupFolder = commonPrograms + "\\" + group_ + "\\";
-  const std::string records = Read(payload + "Uninstall.ini");
-  const std::string expectedHeadAndLinks = Lines(
+  // The records, line for line: the head and links, the date of the
+  // installation, the registry section.
+  const std::string groupFolder = SpecialFolder::GetSpecialFolder(23) + "\\" + group_ + "\\";
+  const std::string head = Lines(
       {"....." + AppName(), ".................descrizione", ".............Velmarind",
-       "Program Group: " + programs + "\\" + group_, "........1.5",
+       "Program Group: " + SpecialFolder::GetSpecialFolder(2) + "\\" + group_, "........1.5",
        "LNK=" + groupFolder + AppName() + ".Lnk", "LNK=" + groupFolder + "Leggimi.Lnk",
        "LNK=" + groupFolder + "Rimuovi dal sistema.Lnk", "", ";[REMOVE]"});
-  ASSERT_EQ(records.substr(0, expectedHeadAndLinks.size()), expectedHeadAndLinks);
-  const std::string rest = records.substr(expectedHeadAndLinks.size());
-  const std::string dateLine = rest.substr(0, rest.find("\r\n"));
-  EXPECT_NE(dateLine.find(' '), std::string::npos) << dateLine;
-  EXPECT_NE(dateLine, "01/01/1601 0.0.0");
-  EXPECT_EQ(rest.substr(dateLine.size() + 2),
-            Lines({"", ";[REGISTRY SECTION]",
-                   "RemoveKey:LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + AppName(),
-                   "RemoveVal:LOCAL_MACHINE\\Software\\Microsoft\\Office\\8.0\\Access\\Profiles",
-                   "          " + AppName(),
-                   "RemoveVal:LOCAL_MACHINE\\Software\\Microsoft\\Access Runtime\\8.0\\Profiles",
-                   "          " + AppName(),
-                   "RemoveVal:LOCAL_MACHINE\\Software\\Velmarind\\" + AppName() + "\\1.5\\Jet\\3.5\\Engines",
-                   "          SystemDB"}));
-
-  // The links, read back.
-  const auto app = ReadLink(groupFolder + AppName() + ".Lnk");
-  ASSERT_TRUE(app.has_value());
-  EXPECT_EQ(app->target, payload + "Demo.exe");
-  EXPECT_EQ(app->arguments, "");
-  EXPECT_EQ(app->workingFolder, installDir_);
-  EXPECT_EQ(app->iconPath, payload + "Demo.ico");
-  const auto extra = ReadLink(groupFolder + "Leggimi.Lnk");
-  ASSERT_TRUE(extra.has_value());
-  EXPECT_EQ(extra->target, payload + "Leggimi.txt");
-  const auto remover = ReadLink(groupFolder + "Rimuovi dal sistema.Lnk");
-  ASSERT_TRUE(remover.has_value());
-  EXPECT_EQ(remover->target, systemDir + "\\appremove.exe");
-  EXPECT_EQ(remover->arguments, "/" + installDir_);
-  EXPECT_TRUE(RunCommand.empty());
-
-  // The system folder's components; the registry settings imported.
-  EXPECT_TRUE(ReadFileBytes(systemDir + "\\qx_shell.dll").has_value());
-  EXPECT_TRUE(ReadFileBytes(systemDir + "\\AppRemove.Exe").has_value());
-  EXPECT_TRUE(ReadFileBytes(systemDir + "\\MsVBvm50.dll").has_value());
+  const std::string tail =
+      Lines({"", ";[REGISTRY SECTION]",
+             "RemoveKey:LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + AppName(),
+             "RemoveVal:LOCAL_MACHINE\\Software\\Microsoft\\Office\\8.0\\Access\\Profiles", "          " + AppName(),
+             "RemoveVal:LOCAL_MACHINE\\Software\\Microsoft\\Access Runtime\\8.0\\Profiles", "          " + AppName(),
+             "RemoveVal:LOCAL_MACHINE\\Software\\Velmarind\\" + AppName() + "\\1.5\\Jet\\3.5\\Engines",
+             "          SystemDB"});
+  expected.texts = {{.path = payload + "Uninstall.ini", .head = head, .tail = tail}};
+  // The links; the registry settings imported.
+  expected.links = {{.path = groupFolder + AppName() + ".Lnk", .target = payload + "Demo.exe", .arguments = "",
+                     .workingFolder = installDir_, .iconPath = payload + "Demo.ico"},
+                    {.path = groupFolder + "Leggimi.Lnk", .target = payload + "Leggimi.txt"},
+                    {.path = groupFolder + "Rimuovi dal sistema.Lnk", .target = systemDir + "\\appremove.exe",
+                     .arguments = "/" + installDir_}};
   const std::string key = "Software\\Velmarind Test\\" + name_;
-  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key, "Path"), installDir_);
-  EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, key, "Name"), AppName() + " 1.5");
+  expected.values = {{HKEY_CURRENT_USER, key, "Path", installDir_},
+                     {HKEY_CURRENT_USER, key, "Name", AppName() + " 1.5"}};
+  EXPECT_EQ(Differences(expected), "");
+  // Between head and tail one line, the date and time of the installation.
+  const std::string records = Read(payload + "Uninstall.ini");
+  ASSERT_GE(records.size(), head.size() + tail.size());
+  const std::string dateLine = records.substr(head.size(), records.size() - head.size() - tail.size());
+  EXPECT_TRUE(dateLine.ends_with("\r\n") && dateLine.find("\r\n") == dateLine.size() - 2) << records;
+  EXPECT_NE(dateLine.find(' '), std::string::npos) << dateLine;
+  EXPECT_NE(dateLine, "01/01/1601 0.0.0\r\n");
+  EXPECT_TRUE(RunCommand.empty());
 
   // CleanUpAndExit emptied the work folder; no restart was asked for.
   EXPECT_TRUE(testsupport::ListNames(work_->work() + "\\*").empty());
@@ -320,7 +312,6 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
   EXPECT_EQ(host_.boxes[0].style, 64);
-  EXPECT_EQ(Read(installDir_ + "\\Install.Log"), "");
 
   const std::string I = installDir_ + "\\";
   const std::string T = runtimeFolder + "\\MSACCESS.EXE";
@@ -329,20 +320,16 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   const std::string groupFolder = SpecialFolder::GetSpecialFolder(23) + "\\" + group_ + "\\";
   const std::string desktop = SpecialFolder::GetSpecialFolder(25) + "\\" + AppName() + ".Lnk";
   const std::string quick = quickLaunch + "\\" + AppName() + ".Lnk";
-  for (const std::string& path : {groupFolder + AppName() + ".Lnk", desktop, quick}) {
-    const auto link = ReadLink(path);
-    ASSERT_TRUE(link.has_value()) << path;
-    EXPECT_EQ(link->target, T) << path;
-    EXPECT_EQ(link->arguments, A) << path;
-    EXPECT_EQ(link->iconPath, I + "Demo.ico") << path;
-  }
+  InstalledMachine expected;
+  expected.files = {{I + "Install.Log", ""}};
+  for (const std::string& path : {groupFolder + AppName() + ".Lnk", desktop, quick})
+    expected.links.push_back({.path = path, .target = T, .arguments = A, .iconPath = I + "Demo.ico"});
+  expected.texts = {{.path = I + "Uninstall.ini",
+                     .holds = {"\r\nLNK=" + groupFolder + AppName() + ".Lnk\r\nLNK=" + desktop + "\r\nLNK=" +
+                               quick + "\r\nLNK=" + groupFolder + "Leggimi.Lnk\r\nLNK=" + groupFolder +
+                               "Rimuovi dal sistema.Lnk\r\n\r\n;[REMOVE]\r\n"}}};
+  EXPECT_EQ(Differences(expected), "");
   DeleteFileA(quick.c_str());
-  const std::string records = Read(I + "Uninstall.ini");
-  EXPECT_NE(records.find("\r\nLNK=" + groupFolder + AppName() + ".Lnk\r\nLNK=" + desktop + "\r\nLNK=" + quick +
-                         "\r\nLNK=" + groupFolder + "Leggimi.Lnk\r\nLNK=" + groupFolder +
-                         "Rimuovi dal sistema.Lnk\r\n\r\n;[REMOVE]\r\n"),
-            std::string::npos)
-      << records;
 
   // CleanUpAndExit started the runtime with the command line (a whole line
   // of it: the stand-in makes its log before it writes to it).
@@ -398,8 +385,9 @@ TEST_F(Installation, AfterTheCopyTheQuitPicturesOpenNoQuitDialog) {
   EXPECT_FALSE(QuitConfirmed);
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
-  EXPECT_EQ(Read(installDir_ + "\\Demo.exe"), "demo");
-  EXPECT_NE(Read(installDir_ + "\\Uninstall.ini").find(";[REGISTRY SECTION]"), std::string::npos);
+  EXPECT_EQ(Differences({.files = {{installDir_ + "\\Demo.exe", "demo"}},
+                         .texts = {{.path = installDir_ + "\\Uninstall.ini", .holds = {";[REGISTRY SECTION]"}}}}),
+            "");
 }
 
 // A file held open without sharing: its replacement is deferred, it is
@@ -407,8 +395,10 @@ TEST_F(Installation, AfterTheCopyTheQuitPicturesOpenNoQuitDialog) {
 // Cancel drops it. The second round has a file that failed besides the one
 // deferred: the prompt then tells where the list of failures is.
 TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
-  const std::string windowsIni = ProgramManager::GetWindowsDir() + "\\wininit.ini";
-  const auto savedIni = ReadFileBytes(windowsIni);
+  // The Windows folder's list of replacements and the NT family's, put
+  // back after the case.
+  const testsupport::WininitAside wininit;
+  const testsupport::PendingRenamesAside pendingRenames;
   const std::string prompt =
       "L'INSTALLAZIONE E' STATA COMPLETATA!\r\n\r\nPer rendere effettive le modifiche occorre "
       "RIAVVIARE il sistema.\r\nPer RIAVVIARE Windows adesso scegliere «OK».";
@@ -422,15 +412,15 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
     SHCreateDirectoryExA(nullptr, installDir_.c_str(), nullptr);
     const std::string target = installDir_ + "\\Demo.exe";
     ASSERT_TRUE(testsupport::WriteFileBytes(target, "vecchio"));
-    HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    testsupport::HeldOpen held(target);
+    ASSERT_TRUE(held.held());
     LoadWizard(0);
     RestartNeeded = false;
     host_.answers = {answer};
     host_.restartRequests.clear();
 
     ASSERT_TRUE(Install());
-    CloseHandle(held);
+    held.Release();
 
     ASSERT_EQ(host_.boxes.size(), 1u);
     EXPECT_EQ(host_.boxes[0].text,
@@ -440,12 +430,14 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
     EXPECT_EQ(host_.boxes[0].style, 49);
     EXPECT_EQ(host_.restartRequests.size(), answer == tk::vbOK ? 1u : 0u);
     EXPECT_EQ(RestartNeeded, answer == tk::vbOK);
-    EXPECT_EQ(Read(target), "vecchio");
-    EXPECT_EQ(Read(installDir_ + "\\Demo.000"), "nuovo");
-    EXPECT_EQ(Read(installDir_ + "\\Install.Log"),
-              withFailure ? "File non copiato: Demo.exe\r\nFile non copiato: Manca.txt\r\n"
-                          : "File non copiato: Demo.exe\r\n");
-    EXPECT_NE(Read(windowsIni).find(target + "=" + installDir_ + "\\Demo.000\r\n"), std::string::npos);
+    EXPECT_EQ(Differences({.files = {{target, "vecchio"},
+                                     {installDir_ + "\\Demo.000", "nuovo"},
+                                     {installDir_ + "\\Install.Log",
+                                      withFailure ? "File non copiato: Demo.exe\r\nFile non copiato: Manca.txt\r\n"
+                                                  : "File non copiato: Demo.exe\r\n"}},
+                           .texts = {{.path = wininit.path(),
+                                      .holds = {target + "=" + installDir_ + "\\Demo.000\r\n"}}}}),
+              "");
     // Ready for the second round: the work folder was emptied.
     testsupport::RemoveTree(installDir_);
     PopulateWork();
@@ -453,16 +445,6 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
     ASSERT_TRUE(work_->Write("files\\Demo.exe", "nuovo"));
     ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1"})));
     FrmSetup().Unload();
-  }
-  // Put the Windows folder's file back as it was; forget the renames that
-  // the NT family was asked to make at the next start.
-  if (savedIni) testsupport::WriteFileBytes(windowsIni, *savedIni);
-  else DeleteFileA(windowsIni.c_str());
-  HKEY session = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", 0,
-                    KEY_SET_VALUE, &session) == ERROR_SUCCESS) {
-    RegDeleteValueA(session, "PendingFileRenameOperations");
-    RegCloseKey(session);
   }
 }
 
@@ -521,11 +503,13 @@ TEST_F(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
   ASSERT_EQ(host_.boxes.size(), 2u);
   EXPECT_EQ(host_.boxes[0].text, "Invalid procedure call or argument");
   EXPECT_EQ(host_.boxes[1].text, "Installazione interrotta dall'Utente.");
-  EXPECT_EQ(Read(payload + "Install.Log"), "");
-  EXPECT_EQ(Read(payload + "Nascosto.txt"), "mio");
-  EXPECT_TRUE(Read(payload + "Motore.exe") == Read(newer)) << "the older version is left";
-  EXPECT_FALSE(ReadFileBytes(payload + "Carattere.ttf").has_value());
-  EXPECT_FALSE(ReadFileBytes(payload + "Ultimo.txt").has_value());
+  // Motore.exe is the newer version: the older one is not put back.
+  EXPECT_EQ(Differences({.files = {{payload + "Install.Log", ""},
+                                   {payload + "Nascosto.txt", "mio"},
+                                   {payload + "Motore.exe", Read(newer)},
+                                   {.path = payload + "Carattere.ttf", .absent = true},
+                                   {.path = payload + "Ultimo.txt", .absent = true}}}),
+            "");
   testsupport::RemoveTree(installDir_);
 }
 

@@ -15,6 +15,7 @@
 
 #include "tests/support/Driver.h"
 #include "tests/support/Package.h"
+#include "tests/support/Wait.h"
 #include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Win.h"
@@ -63,12 +64,7 @@ class LauncherRun : public ::testing::Test {
     testsupport::RemoveTree(dir_);
   }
 
-  std::vector<std::string> NewWorkFolders() const {
-    std::vector<std::string> out;
-    for (const auto& f : WorkFolders())
-      if (!before_.count(f)) out.push_back(f);
-    return out;
-  }
+  std::vector<std::string> NewWorkFolders() const { return testsupport::WorkFoldersSince(before_); }
 
   // Runs Setup.exe from another current folder up to the wizard's message
   // that Licence.txt (the first setup file) is missing; runs look() while
@@ -192,18 +188,21 @@ void LauncherRun::RunToTheDamagedPackageMessage() {
   Program p("\"" + exe_ + "\"", dir_);
   ASSERT_TRUE(p.started());
   std::optional<testsupport::DialogView> box;
-  for (int i = 0; i < 600 && !box; ++i) {
-    ASSERT_FALSE(WizardWindowShown(p)) << "the wizard came up";
-    box = p.WaitDialog(100ms);
-  }
+  bool wizardShown = false;
+  testsupport::WaitFor(
+      [&] {
+        wizardShown = WizardWindowShown(p);
+        if (!wizardShown) box = p.WaitDialog(0ms);
+        return wizardShown || box || p.Wait(0ms);
+      },
+      60s, 100ms);
+  ASSERT_FALSE(wizardShown) << "the wizard came up";
   ASSERT_TRUE(box.has_value()) << "no message shown";
   EXPECT_EQ(box->text, "Il pacchetto di installazione Setup.UMF è danneggiato. L'installazione non può proseguire.");
   EXPECT_EQ(box->title, "Setup");
   EXPECT_TRUE(box->hasIcon);
   EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
-  std::vector<std::string> made;
-  for (const auto& f : WorkFolders())
-    if (!earlier.count(f)) made.push_back(f);
+  const auto made = testsupport::WorkFoldersSince(earlier);
   ASSERT_EQ(made.size(), 1u);
   testsupport::PressButton(box->hwnd, "OK");
   ASSERT_TRUE(p.Wait(60s).has_value()) << "Setup.exe did not end";
@@ -234,9 +233,7 @@ TEST_F(LauncherRun, APackageBrokenAfterItsSetupFilesEndsBeforeTheWizard) {
 }
 
 TEST_F(LauncherRun, CopiesAsycfiltBesideItIntoTheSystemFolder) {
-  char sys[MAX_PATH];
-  GetSystemDirectoryA(sys, sizeof sys);
-  const std::string target = std::string(sys) + "\\asycfilt.dll";
+  const std::string target = testsupport::SystemFolder() + "\\asycfilt.dll";
   const auto original = testsupport::ReadFileBytes(target);
   ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\asycfilt.dll", "asycfilt stand-in"));
   ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage({{"x.txt", "x"}})));
@@ -273,8 +270,8 @@ TEST_F(LauncherRun, ASecondInstanceIsRefusedWithItsMessageAndMakesNoFolder) {
   // The first instance: Setup.exe held open at a message box of its own is
   // not available, so this test plays the first instance by taking the
   // program's instance mark itself.
-  HANDLE mark = testsupport::TakeInstanceMark("Setup");
-  ASSERT_NE(mark, nullptr);
+  const tk::KernelHandle mark = testsupport::TakeInstanceMark("Setup");
+  ASSERT_TRUE(mark.valid());
   Program p("\"" + exe_ + "\"", dir_);
   ASSERT_TRUE(p.started());
   const auto box = p.WaitDialog(30s);
@@ -287,7 +284,6 @@ TEST_F(LauncherRun, ASecondInstanceIsRefusedWithItsMessageAndMakesNoFolder) {
   testsupport::PressButton(box->hwnd, "OK");
   EXPECT_TRUE(p.Wait(30s).has_value());
   EXPECT_TRUE(NewWorkFolders().empty());
-  CloseHandle(mark);
 }
 
 }  // namespace

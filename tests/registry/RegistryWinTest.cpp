@@ -3,6 +3,7 @@
 
 #include "RegistryFixture.h"
 #include "registry/RegAccess.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace {
@@ -19,9 +20,8 @@ bool RegeditImport(const std::string& file) {
   if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
     return false;
   }
-  ::WaitForSingleObject(started.hProcess, INFINITE);
-  ::CloseHandle(started.hThread);
-  ::CloseHandle(started.hProcess);
+  const tk::ProcessHandles handles(started);
+  ::WaitForSingleObject(handles.process.get(), INFINITE);
   return true;
 }
 }  // namespace
@@ -45,13 +45,14 @@ TEST_F(RegistryTest, SharedObjectWorksOnTheRealRegistry) {
   EXPECT_TRUE(shared.CreateKeyIfDoesntExists());
   EXPECT_NE(shared.WriteDWORD(base, "n", 0x1234), 0);
 
-  HKEY key = nullptr;
-  ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, backend->baseSubKey().c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
+  tk::RegKey key;
+  ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, backend->baseSubKey().c_str(), 0, KEY_READ, key.out()),
+            ERROR_SUCCESS);
   DWORD type = 0;
   DWORD value = 0;
   DWORD size = sizeof value;
-  EXPECT_EQ(::RegQueryValueExA(key, "n", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS);
-  ::RegCloseKey(key);
+  EXPECT_EQ(::RegQueryValueExA(key.get(), "n", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
+            ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
   EXPECT_EQ(value, 0x1234u);
 }

@@ -6,27 +6,25 @@
 #include "RegistryFixture.h"
 #include "registry/RegFilesWin.h"
 #include "registry/RegistryApiWin.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace {
 // Deletes parent\name and everything below it, with the plain Win32 calls.
 void DeleteTree(HKEY parent, const std::string& name) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+  tk::RegKey key;
+  if (::RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, key.out()) != ERROR_SUCCESS) return;
   char sub[256];
   for (;;) {
     DWORD length = sizeof sub;
-    if (::RegEnumKeyExA(key, 0, sub, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    if (::RegEnumKeyExA(key.get(), 0, sub, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
     const std::string child(sub, length);
-    DeleteTree(key, child);
+    DeleteTree(key.get(), child);
     // A child that would not go would be listed first forever.
-    HKEY still = nullptr;
-    if (::RegOpenKeyExA(key, child.c_str(), 0, KEY_READ, &still) == ERROR_SUCCESS) {
-      ::RegCloseKey(still);
-      break;
-    }
+    tk::RegKey still;
+    if (::RegOpenKeyExA(key.get(), child.c_str(), 0, KEY_READ, still.out()) == ERROR_SUCCESS) break;
   }
-  ::RegCloseKey(key);
+  key.reset();
   ::RegDeleteKeyA(parent, name.c_str());
 }
 

@@ -7,6 +7,7 @@
 
 #include "restart/clsShutdown.h"
 #include "toolkit/Host.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace {
@@ -14,18 +15,18 @@ namespace {
 // Whether SeShutdownPrivilege is enabled in this process's token, read
 // straight from Windows.
 bool ShutdownPrivilegeEnabled() {
-  HANDLE token = nullptr;
-  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
+  tk::KernelHandle token;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.out())) {
     ADD_FAILURE() << "OpenProcessToken failed";
     return false;
   }
   LUID id{};
   EXPECT_TRUE(::LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &id));
   DWORD size = 0;
-  ::GetTokenInformation(token, TokenPrivileges, nullptr, 0, &size);
+  ::GetTokenInformation(token.get(), TokenPrivileges, nullptr, 0, &size);
   std::vector<unsigned char> buffer(size);
   bool enabled = false, found = false;
-  if (size && ::GetTokenInformation(token, TokenPrivileges, buffer.data(), size, &size)) {
+  if (size && ::GetTokenInformation(token.get(), TokenPrivileges, buffer.data(), size, &size)) {
     const auto* list = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
     for (DWORD i = 0; i < list->PrivilegeCount; ++i) {
       const LUID& l = list->Privileges[i].Luid;
@@ -35,7 +36,6 @@ bool ShutdownPrivilegeEnabled() {
       }
     }
   }
-  ::CloseHandle(token);
   EXPECT_TRUE(found) << "the token does not hold SeShutdownPrivilege";
   return enabled;
 }

@@ -1,7 +1,10 @@
 #include "tests/support/Driver.h"
 
+#include <tlhelp32.h>
+
 #include "tests/support/Wait.h"
 #include "toolkit/App.h"
+#include "toolkit/Owners.h"
 
 namespace testsupport {
 namespace {
@@ -54,24 +57,21 @@ Program::Program(const std::string& commandLine, const std::optional<std::string
   std::string cmd = commandLine;
   if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
                      cwd ? cwd->c_str() : nullptr, &si, &pi)) {
-    CloseHandle(pi.hThread);
-    process_ = pi.hProcess;
+    tk::ProcessHandles started(pi);
+    process_ = std::move(started.process);
     pid_ = pi.dwProcessId;
   }
 }
 
 Program::~Program() {
-  if (process_) {
-    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 99);
-    CloseHandle(process_);
-  }
+  if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 99);
 }
 
 std::optional<DWORD> Program::Wait(std::chrono::milliseconds timeout) {
   if (!process_) return std::nullopt;
-  if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return std::nullopt;
+  if (WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return std::nullopt;
   DWORD code = 0;
-  GetExitCodeProcess(process_, &code);
+  GetExitCodeProcess(process_.get(), &code);
   return code;
 }
 
@@ -87,14 +87,28 @@ std::optional<DialogView> Program::WaitDialog(std::chrono::milliseconds timeout)
       [&] {
         const auto dialogs = TopWindows("#32770");
         if (!dialogs.empty()) dialog = ReadDialog(dialogs.front());
-        return dialog || (process_ && WaitForSingleObject(process_, 0) == WAIT_OBJECT_0);
+        return dialog || (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0);
       },
       timeout);
   return dialog;
 }
 
 void Program::Kill() {
-  if (process_) TerminateProcess(process_, 99);
+  if (process_) TerminateProcess(process_.get(), 99);
+}
+
+bool WaitChildrenEnded(const std::string& exeName, std::chrono::milliseconds timeout) {
+  const auto anyRunning = [&] {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    const tk::KernelHandle owned(snapshot == INVALID_HANDLE_VALUE ? nullptr : snapshot);
+    if (!owned) return true;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(owned.get(), &entry); more; more = Process32Next(owned.get(), &entry))
+      if (entry.th32ParentProcessID == GetCurrentProcessId() && Lower(entry.szExeFile) == Lower(exeName)) return true;
+    return false;
+  };
+  return WaitFor([&] { return !anyRunning(); }, timeout);
 }
 
 DialogView ReadDialog(HWND dialog) {
@@ -138,23 +152,23 @@ std::string Lower(std::string text) {
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  tk::FileHandle file(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   DWORD done = 0;
-  const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) && done == bytes.size();
-  CloseHandle(h);
-  return ok;
+  const bool written =
+      WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) && done == bytes.size();
+  return file.close() && written;
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+  const tk::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
   std::string out;
   char buf[65536];
   DWORD got = 0;
-  while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
-  CloseHandle(h);
+  while (ReadFile(file.get(), buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
   return out;
 }
 
@@ -175,21 +189,39 @@ std::set<std::string> WorkFolders() {
   return {names.begin(), names.end()};
 }
 
+std::vector<std::string> WorkFoldersSince(const std::set<std::string>& before) {
+  std::vector<std::string> made;
+  for (const auto& f : WorkFolders())
+    if (!before.count(f)) made.push_back(f);
+  return made;
+}
+
 std::string ShellFolder(int csidl) {
   char path[MAX_PATH] = {};
   return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? path : "";
 }
 
+std::string SystemFolder() {
+  char path[MAX_PATH] = {};
+  GetSystemDirectoryA(path, sizeof path);
+  return path;
+}
+
+std::string WindowsFolder() {
+  char path[MAX_PATH] = {};
+  GetWindowsDirectoryA(path, sizeof path);
+  return path;
+}
+
 std::vector<std::string> ListNames(const std::string& pattern) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
-  if (h == INVALID_HANDLE_VALUE) return names;
+  const tk::FindHandle listing(FindFirstFileA(pattern.c_str(), &fd));
+  if (!listing) return names;
   do {
     const std::string n = fd.cFileName;
     if (n != "." && n != "..") names.push_back(n);
-  } while (FindNextFileA(h, &fd));
-  FindClose(h);
+  } while (FindNextFileA(listing.get(), &fd));
   return names;
 }
 
@@ -204,6 +236,7 @@ bool RemoveTree(const std::string& folder) {
       DeleteFileA(p.c_str());
     }
   }
+  SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
   return RemoveDirectoryA(folder.c_str()) != 0;
 }
 
@@ -217,8 +250,8 @@ std::optional<FileTimes> GetTimes(const std::string& path) {
 }  // namespace testsupport
 
 namespace testsupport {
-HANDLE TakeInstanceMark(const std::string& exeName) {
-  return CreateMutexA(nullptr, FALSE, tk::InstanceMarkName(exeName).c_str());
+tk::KernelHandle TakeInstanceMark(const std::string& exeName) {
+  return tk::KernelHandle(CreateMutexA(nullptr, FALSE, tk::InstanceMarkName(exeName).c_str()));
 }
 }  // namespace testsupport
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace testsupport {
@@ -31,7 +32,7 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  bool started() const { return process_ != nullptr; }
+  bool started() const { return process_.valid(); }
   DWORD pid() const { return pid_; }
 
   // Waits for the process to end; the exit code, or nullopt on time-out.
@@ -47,9 +48,13 @@ class Program {
   void Kill();
 
  private:
-  HANDLE process_ = nullptr;
+  tk::KernelHandle process_;
   DWORD pid_ = 0;
 };
+
+// Waits until no process of the given file name ("regsvr32.exe", in any
+// case) that this process started is running; false on time-out.
+bool WaitChildrenEnded(const std::string& exeName, std::chrono::milliseconds timeout);
 
 // Reads a dialog's title, text and buttons.
 DialogView ReadDialog(HWND dialog);
@@ -70,8 +75,15 @@ std::string Lines(const std::vector<std::string>& lines);
 std::string TempFolder();
 // The names of the launcher's work folders ("~*.stp") in the temporary folder.
 std::set<std::string> WorkFolders();
+// Those of them that are not in before (made since before was taken).
+std::vector<std::string> WorkFoldersSince(const std::set<std::string>& before);
 // The path of a shell folder by CSIDL number; "" when the shell has none.
 std::string ShellFolder(int csidl);
+// The system folder and the Windows folder as this program sees them.
+std::string SystemFolder();
+std::string WindowsFolder();
+// Removes the folder with everything in it, whatever their attributes;
+// false when the folder itself stays.
 bool RemoveTree(const std::string& folder);
 
 // The 64-bit creation, access and write times of a file.
@@ -85,8 +97,8 @@ std::optional<FileTimes> GetTimes(const std::string& path);
 
 namespace testsupport {
 // Takes the instance mark of a program of the given file name (without
-// extension), as a first running instance of it holds it; null on failure.
-HANDLE TakeInstanceMark(const std::string& exeName);
+// extension), as a first running instance of it holds it; none on failure.
+tk::KernelHandle TakeInstanceMark(const std::string& exeName);
 }  // namespace testsupport
 
 namespace testsupport {

@@ -10,6 +10,7 @@
 
 #include "engine/ProgramManager.h"
 #include "tests/support/Driver.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace testsupport {
@@ -19,16 +20,13 @@ namespace testsupport {
 class HeldOpen {
  public:
   explicit HeldOpen(const std::string& path, DWORD share = 0, DWORD access = GENERIC_READ)
-      : h_(::CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  ~HeldOpen() {
-    if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
-  }
-  HeldOpen(const HeldOpen&) = delete;
-  HeldOpen& operator=(const HeldOpen&) = delete;
-  bool held() const { return h_ != INVALID_HANDLE_VALUE; }
+      : file_(::CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  bool held() const { return file_.valid(); }
+  // Lets the file go before the end of the scope.
+  void Release() { file_.reset(); }
 
  private:
-  HANDLE h_;
+  tk::FileHandle file_;
 };
 
 // The prefix's wininit.ini, put aside for a case and restored after it.
@@ -56,26 +54,25 @@ class PendingRenamesAside {
  public:
   PendingRenamesAside() {
     if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", 0,
-                        KEY_QUERY_VALUE | KEY_SET_VALUE, &key_) != ERROR_SUCCESS)
-      key_ = nullptr;
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, key_.out()) != ERROR_SUCCESS)
+      key_.release();
     saved_ = Read();
-    if (key_) ::RegDeleteValueA(key_, kName);
+    if (key_) ::RegDeleteValueA(key_.get(), kName);
   }
   ~PendingRenamesAside() {
     if (!key_) return;
     if (saved_)
-      ::RegSetValueExA(key_, kName, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(saved_->data()),
+      ::RegSetValueExA(key_.get(), kName, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(saved_->data()),
                        static_cast<DWORD>(saved_->size()));
     else
-      ::RegDeleteValueA(key_, kName);
-    ::RegCloseKey(key_);
+      ::RegDeleteValueA(key_.get(), kName);
   }
   PendingRenamesAside(const PendingRenamesAside&) = delete;
   PendingRenamesAside& operator=(const PendingRenamesAside&) = delete;
   std::optional<std::string> Read() const {
     std::string data(65536, '\0');
     DWORD size = static_cast<DWORD>(data.size());
-    if (!key_ || ::RegQueryValueExA(key_, kName, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size) !=
+    if (!key_ || ::RegQueryValueExA(key_.get(), kName, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size) !=
                      ERROR_SUCCESS)
       return std::nullopt;
     data.resize(size);
@@ -84,7 +81,7 @@ class PendingRenamesAside {
 
  private:
   static constexpr const char* kName = "PendingFileRenameOperations";
-  HKEY key_ = nullptr;
+  tk::RegKey key_;
   std::optional<std::string> saved_;
 };
 

@@ -23,4 +23,7 @@ std::string RegistryString(HKEY root, const std::string& key, const std::string&
 
 bool RegistryKeyExists(HKEY root, const std::string& key);
 
+// Deletes a value of root\key; false when the key or the value is missing.
+bool DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name);
+
 }  // namespace testsupport

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace {
@@ -167,9 +168,9 @@ TEST_F(Files, AnOpenFileLosesItsAttributes) {
 
 TEST_F(Files, BinaryOpenFallsBackToReadingAFileOthersHoldForReading) {
   WriteRaw("held.bin", "tenuto");
-  const HANDLE reader = ::CreateFileA(Path("held.bin").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  const tk::FileHandle reader(::CreateFileA(Path("held.bin").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(reader.valid());
   ASSERT_EQ(tk::Open(Path("held.bin"), OpenMode::Binary, 1), 0);
   std::string text;
   EXPECT_EQ(tk::ReadAll(1, text), 0);
@@ -177,7 +178,6 @@ TEST_F(Files, BinaryOpenFallsBackToReadingAFileOthersHoldForReading) {
   EXPECT_EQ(tk::Put(1, "z", 1), tk::errPathFileAccess);
   EXPECT_EQ(tk::Close(1), 0);
   EXPECT_EQ(tk::Open(Path("held.bin"), OpenMode::Append, 1), tk::errPermissionDenied);
-  ::CloseHandle(reader);
 }
 
 TEST_F(Files, BinaryOpenFallsBackToReadingAReadOnlyFile) {
@@ -191,10 +191,9 @@ TEST_F(Files, BinaryOpenFallsBackToReadingAReadOnlyFile) {
 
   // Wine run by root writes read-only files (the attribute is only the
   // Unix mode, which root passes); the refusal is checked where it holds.
-  const HANDLE writer = ::CreateFileA(Path("ro.bin").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr);
-  if (writer != INVALID_HANDLE_VALUE) {
-    ::CloseHandle(writer);
+  const tk::FileHandle writer(::CreateFileA(Path("ro.bin").c_str(), GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (writer.valid()) {
     GTEST_SKIP() << "this system lets a read-only file be written";
   }
   EXPECT_EQ(tk::Put(1, "z", 1), tk::errPathFileAccess);
@@ -217,12 +216,12 @@ TEST_F(Files, FailuresGiveTheClassicErrorNumbers) {
   EXPECT_EQ(tk::Open(Path("b.txt"), OpenMode::Output, 1), tk::errFileAlreadyOpen);
 
   // A file held elsewhere without sharing is in use.
-  const HANDLE held = ::CreateFileA(Path("held.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  tk::FileHandle held(::CreateFileA(Path("held.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  ASSERT_TRUE(held.valid());
   EXPECT_EQ(tk::Open(Path("held.txt"), OpenMode::Input, 2), tk::errPermissionDenied);
   EXPECT_EQ(tk::Open(Path("held.txt"), OpenMode::Binary, 2), tk::errPermissionDenied);
   EXPECT_EQ(tk::FileCopy(Path("a.txt"), Path("held.txt")), tk::errPermissionDenied);
-  ::CloseHandle(held);
+  held.reset();
   EXPECT_EQ(tk::FileCopy(Path("mixed.txt"), Path("held.txt")), 0);  // replaces
   EXPECT_EQ(ReadRaw("held.txt"), "uno");
 

@@ -4,19 +4,18 @@
 // first once it has asked and waits (at most a minute) for the second before
 // it ends, so that a second instance can be started meanwhile.
 #include "toolkit/App.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 int main(int argc, char** argv) {
   const bool previous = tk::AppPrevInstance();
   if (tk::AppPrevInstance() != previous) return 2;
   if (argc == 3) {
-    const HANDLE asked = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[1]);
-    const HANDLE end = ::OpenEventA(SYNCHRONIZE, FALSE, argv[2]);
-    if (asked == nullptr || end == nullptr) return 3;
-    ::SetEvent(asked);
-    ::WaitForSingleObject(end, 60000);
-    ::CloseHandle(asked);
-    ::CloseHandle(end);
+    const tk::KernelHandle asked(::OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[1]));
+    const tk::KernelHandle end(::OpenEventA(SYNCHRONIZE, FALSE, argv[2]));
+    if (!asked || !end) return 3;
+    ::SetEvent(asked.get());
+    ::WaitForSingleObject(end.get(), 60000);
   }
   return previous ? 1 : 0;
 }

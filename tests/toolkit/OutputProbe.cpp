@@ -4,10 +4,12 @@
 //   OutputProbe FIRST-MARK: the first run (FIRST-MARK missing) makes the mark
 //     and ends with code 3 without writing anything; the next one writes a
 //     line and ends well.
+#include <chrono>
 #include <cstdio>
 #include <string>
 
 #include "tests/support/Driver.h"
+#include "tests/support/Wait.h"
 #include "toolkit/Win.h"
 
 using testsupport::Exists;
@@ -16,7 +18,7 @@ int main(int argc, char** argv) {
   if (argc == 3) {
     std::printf("before the wait\n");
     std::fflush(stdout);
-    for (int i = 0; i < 1200 && !Exists(argv[1]); ++i) ::Sleep(100);
+    testsupport::WaitFor([&] { return Exists(argv[1]); }, std::chrono::minutes(2), std::chrono::milliseconds(100));
     std::printf("after the wait\n");
     return Exists(argv[1]) ? 0 : 1;
   }

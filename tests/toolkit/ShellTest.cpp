@@ -23,9 +23,7 @@ std::string AwaitFile(const std::string& path) {
 }
 
 TEST(Shell, StartsACommandLineWithoutWaitingAndGivesItsProcessId) {
-  char temp[MAX_PATH + 1] = {};
-  ::GetTempPathA(sizeof temp, temp);
-  const std::string out = std::string(temp) + "tkshell." + std::to_string(::GetCurrentProcessId()) + ".txt";
+  const std::string out = testsupport::TempFolder() + "tkshell." + std::to_string(::GetCurrentProcessId()) + ".txt";
   ::DeleteFileA(out.c_str());
 
   int status = -1;
