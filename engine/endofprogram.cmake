@@ -1,4 +1,3 @@
-# The end of the program (Misc): it reads the wizard's run-after-install box
-# and asks the restart object for a restart, so the engine's Windows library
-# and the wizard's link each other.
+# The end of the program (Misc): it reads the run-after-install box of the
+# setup view and asks the restart object for a restart.
 list(APPEND ENGINE_WIN_SOURCES EndOfProgram.cpp)

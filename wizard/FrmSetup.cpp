@@ -4,7 +4,6 @@
 #include "engine/Csidl.h"
 #include "engine/EndOfProgram.h"
 #include "engine/Misc.h"
-#include "engine/Progress.h"
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
 #include "toolkit/DirList.h"
@@ -177,7 +176,6 @@ FrmSetupWindow::FrmSetupWindow()
   picStatus1.SetBackColor(kWhite);
   picStatus1.SetFont(progressFont);
   picStatus1.SetVisible(false);
-  SetWizardProgressBoxes({&picStatus0, &picStatus1});
 
   PlaceLabel(AutoEsegui_txt, "Esegui subito dopo l'installazione", 850, 3780, 3600, 255, false, sansSerifBold, kWhite);
   AutoEsegui_txt.SetMouseIcon(hand);
@@ -224,7 +222,6 @@ FrmSetupWindow::FrmSetupWindow()
 
 FrmSetupWindow::~FrmSetupWindow() {
   tk::SetMessageBoxOwner(nullptr);
-  SetWizardProgressBoxes({nullptr, nullptr});
 }
 
 void FrmSetupWindow::Form_Initialize() {

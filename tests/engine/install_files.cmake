@@ -50,7 +50,7 @@ if(WIN32)
   # folder: one case at a time.
   setup_gtest(engine_install_files_test LABEL engine
     SOURCES BlockCopyTest.cpp InstallFileTest.cpp
-    LIBS engine wizard registry testsupport
+    LIBS engine registry testsupport
     RESOURCE_LOCK wininit)
   target_compile_definitions(engine_install_files_test PRIVATE "VERSION_DATA=\"${version_data_wine}\"")
   add_dependencies(engine_install_files_test ${version_dlls})

@@ -1,0 +1,35 @@
+#include "engine/CopyPresenter.h"
+
+#include "engine/SetupView.h"
+#include "toolkit/Events.h"
+
+namespace Gest_File {
+
+void CopyPresenter::YieldWhenDue() {
+  const auto now = std::chrono::steady_clock::now();
+  if (lastYield_ && now - *lastYield_ < kFrame) return;
+  lastYield_ = now;
+  tk::DoEvents();
+}
+
+void CopyPresenter::ShowBlock(SetupView& view, const std::string& fileCaption, const std::string& bytesCaption,
+                              int filePercent, int overallPercent) {
+  YieldWhenDue();
+  if (!fileCaption.empty()) view.ShowCopyCaption(fileCaption);
+  view.DrawProgress(0, filePercent, 100);
+  view.ShowBytesCopied(bytesCaption);
+  view.DrawProgress(1, overallPercent, 100);
+}
+
+void CopyPresenter::ShowAllCopied(SetupView& view) {
+  YieldWhenDue();
+  view.DrawProgress(0, 100, 100);
+  view.DrawProgress(1, 100, 100);
+}
+
+CopyPresenter& TheCopyPresenter() {
+  static CopyPresenter presenter;
+  return presenter;
+}
+
+}  // namespace Gest_File
