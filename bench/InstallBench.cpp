@@ -32,8 +32,8 @@
 #include "engine/Gest_File.h"
 #include "engine/Installation.h"
 #include "engine/SetupState.h"
-#include "engine/SetupView.h"
 #include "launcher/FrmLaunch.h"
+#include "tests/support/ForwardingView.h"
 #include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Host.h"
@@ -92,25 +92,14 @@ class BenchHost final : public tk::Host {
 
 // The wizard's setup view, with the time of each block's byte caption (one
 // a block) taken first.
-class BlockStamps final : public SetupView {
+class BlockStamps final : public testsupport::ForwardingView {
  public:
-  void ShowCopyCaption(const std::string& caption) override { FrmSetupView().ShowCopyCaption(caption); }
+  BlockStamps() : ForwardingView(FrmSetupView()) {}
   void ShowBytesCopied(const std::string& caption) override {
     phases.lastBlock = phases.Now();
     if (phases.blocks++ == 0) phases.firstBlock = phases.lastBlock;
-    FrmSetupView().ShowBytesCopied(caption);
+    ForwardingView::ShowBytesCopied(caption);
   }
-  void DrawProgress(int32_t index, int32_t value, int32_t maximum) override {
-    FrmSetupView().DrawProgress(index, value, maximum);
-  }
-  void DisableQuitPictures() override { FrmSetupView().DisableQuitPictures(); }
-  void StopClock() override { FrmSetupView().StopClock(); }
-  void ShowPleaseWait() override { FrmSetupView().ShowPleaseWait(); }
-  void SetPleaseWaitCaption(const std::string& caption) override { FrmSetupView().SetPleaseWaitCaption(caption); }
-  void RefreshPleaseWait() override { FrmSetupView().RefreshPleaseWait(); }
-  void UnloadPleaseWait() override { FrmSetupView().UnloadPleaseWait(); }
-  int AutoEseguiValue() override { return FrmSetupView().AutoEseguiValue(); }
-  int DeskShortValue() override { return FrmSetupView().DeskShortValue(); }
 };
 
 struct Payload {

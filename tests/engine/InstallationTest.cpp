@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "engine/BlockCopy.h"
-#include "engine/EndOfProgram.h"
 #include "engine/Installation.h"
 #include "engine/Misc.h"
 #include "engine/ProgramManager.h"
@@ -473,58 +472,6 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
     RegDeleteValueA(session, "PendingFileRenameOperations");
     RegCloseKey(session);
   }
-}
-
-// A quit confirmed during the copy of the last file finds listed for its
-// roll-back what the installation added, a file whose fonts step failed
-// after its copy included, and the file under copy named as new; the
-// user's own files, those the folder listing does not show too, are not
-// listed, whether kept by the flag or replaced by a newer version. (The
-// wizard's quit road removes what is listed and the file under copy, and
-// ends the process.)
-TEST_F(Installation, AQuitDuringTheLastCopyFindsListedOnlyWhatWasAdded) {
-  const std::string payload = installDir_ + "\\";
-  const std::string newer = std::string(VERSION_DATA) + "\\v6_0_81_69.dll";
-  ASSERT_TRUE(work_->Write("files\\Nascosto.txt", "nuovo"));
-  ASSERT_TRUE(CopyFileA(newer.c_str(), (work_->work() + "\\files\\Motore.exe").c_str(), FALSE));
-  ASSERT_TRUE(work_->Write("files\\Carattere.ttf", "font"));
-  ASSERT_TRUE(work_->Write("files\\Ultimo.txt", "ultimo"));
-  ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Nascosto.txt;§§QX_App_Path§§;0", "Motore.exe;§§QX_App_Path§§;1",
-                                               "Carattere.ttf;§§QX_App_Path§§;1", "Ultimo.txt;§§QX_App_Path§§;1"})));
-  testsupport::RemoveTree(installDir_);
-  SHCreateDirectoryExA(nullptr, installDir_.c_str(), nullptr);
-  ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Nascosto.txt", "mio"));
-  ASSERT_TRUE(SetFileAttributesA((payload + "Nascosto.txt").c_str(), FILE_ATTRIBUTE_HIDDEN));
-  ASSERT_TRUE(CopyFileA((std::string(VERSION_DATA) + "\\v5_1_2600_0.dll").c_str(), (payload + "Motore.exe").c_str(),
-                        FALSE));
-  ASSERT_TRUE(SetFileAttributesA((payload + "Motore.exe").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-  LoadWizard(0);
-
-  // The version facts fail while the font is copied, so its fonts step
-  // fails; the quit comes during the last file's copy.
-  std::optional<std::string> listAtQuit;
-  bool underWayExisted = true;
-  view_.onCall = [&](const std::string& call) {
-    if (!call.starts_with("bytes ")) return;  // once a block
-    host_.overrideVersion = CopyUnderWay == payload + "Carattere.ttf";
-    host_.version = {};
-    if (CopyUnderWay != payload + "Ultimo.txt") return;
-    listAtQuit = ReadFileBytes(work_->work() + "\\Uninstall.Tmp");
-    underWayExisted = CopyUnderWayExisted;
-    Misc::CleanUpAndExit();  // where the quit road ends, after its roll-back
-  };
-  ASSERT_TRUE(Install());
-
-  EXPECT_EQ(listAtQuit.value_or("<missing>"), Lines({payload + "Carattere.ttf"}));
-  EXPECT_FALSE(underWayExisted);
-  ASSERT_EQ(host_.boxes.size(), 1u);
-  EXPECT_EQ(host_.boxes[0].text, "Invalid procedure call or argument");
-  tk::Reset();
-  EXPECT_EQ(Read(payload + "Install.Log"), "");
-  EXPECT_EQ(Read(payload + "Nascosto.txt"), "mio");
-  EXPECT_TRUE(Read(payload + "Motore.exe") == Read(newer)) << "the older version is left";
-  EXPECT_EQ(Read(payload + "Carattere.ttf"), "font");
-  testsupport::RemoveTree(installDir_);
 }
 
 // The shell component that will not register ends the installation before

@@ -18,11 +18,9 @@ if(WIN32)
     LIBS engine wizard_core testsupport qx_shell_path standin_paths ole32 uuid
     TIMEOUT 120
     RESOURCE_LOCK qx_shell wininit user-locale)
-  # The components with version resources of the installer's tests.
   target_compile_definitions(engine_installation_test PRIVATE
-    "FAILING_SHELL_DLL_PATH=\"${failing_shell_wine}\""
-    "VERSION_DATA=\"${version_data_wine}\"")
-  add_dependencies(engine_installation_test failing_shell ${version_dlls})
+    "FAILING_SHELL_DLL_PATH=\"${failing_shell_wine}\"")
+  add_dependencies(engine_installation_test failing_shell)
 endif()
 
 if(WIN32)
