@@ -2,13 +2,20 @@
 
 #include "engine/SetupView.h"
 #include "toolkit/Events.h"
+#include "toolkit/Win.h"
 
 namespace Gest_File {
 
 void CopyPresenter::YieldWhenDue() {
-  const auto now = std::chrono::steady_clock::now();
-  if (lastYield_ && now - *lastYield_ < kFrame) return;
-  lastYield_ = now;
+  static const int64_t frameTicks = [] {
+    LARGE_INTEGER perSecond;
+    ::QueryPerformanceFrequency(&perSecond);
+    return perSecond.QuadPart * kFrame.count() / 1000000;
+  }();
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  if (lastYield_ != 0 && now.QuadPart - lastYield_ < frameTicks) return;
+  lastYield_ = now.QuadPart;
   tk::DoEvents();
 }
 
