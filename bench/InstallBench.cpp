@@ -17,8 +17,8 @@
 // into INSTALL as above, all in this one process as in Setup.exe.
 //
 // With --pieces it first times, on the progress page, what the copy does for
-// each 32000-byte block of the payload: the two captions, the two bars (each
-// with its yield), and a bare copy of the same files in the same blocks
+// each 32000-byte block of the payload: the two captions, the two bars drawn
+// through the wizard's setup view, and a bare copy of the same files in the same blocks
 // through the same numbered files into INSTALL\bare; it prints the figures
 // on the standard error, removes that copy and goes on with the
 // installation.
@@ -30,9 +30,10 @@
 
 #include "engine/BlockCopy.h"
 #include "engine/Gest_File.h"
-#include "engine/Progress.h"
+#include "engine/Installation.h"
 #include "engine/SetupState.h"
 #include "launcher/FrmLaunch.h"
+#include "tests/support/ForwardingView.h"
 #include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Host.h"
@@ -89,6 +90,18 @@ class BenchHost final : public tk::Host {
   }
 };
 
+// The wizard's setup view, with the time of each block's byte caption (one
+// a block) taken first.
+class BlockStamps final : public testsupport::ForwardingView {
+ public:
+  BlockStamps() : ForwardingView(FrmSetupView()) {}
+  void ShowBytesCopied(const std::string& caption) override {
+    phases.lastBlock = phases.Now();
+    if (phases.blocks++ == 0) phases.firstBlock = phases.lastBlock;
+    ForwardingView::ShowBytesCopied(caption);
+  }
+};
+
 struct Payload {
   std::vector<std::string> names;  // relative to WORK\files
   std::vector<int64_t> lengths;
@@ -127,14 +140,14 @@ void TimeBlockPieces(const Payload& payload) {
       if (window.lblStatus(0).Caption() != caption) window.lblStatus(0).SetCaption(caption);
       caption0 += MillisecondsSince(start);
       start = Clock::now();
-      DrawProgress(0, static_cast<int32_t>(done * 100 / payload.lengths[f]), 100);
+      FrmSetupView().DrawProgress(0, static_cast<int32_t>(done * 100 / payload.lengths[f]), 100);
       bar0 += MillisecondsSince(start);
       start = Clock::now();
       window.lblStatus(1).SetCaption("Bytes copiati: " + tk::FormatPattern(bytes, "#,###", separator));
       caption1 += MillisecondsSince(start);
       start = Clock::now();
-      DrawProgress(1, static_cast<int32_t>(bytes * 100 / (SetupInfo.TotalBytes > 0 ? SetupInfo.TotalBytes : 1)),
-                   100);
+      FrmSetupView().DrawProgress(
+          1, static_cast<int32_t>(bytes * 100 / (SetupInfo.TotalBytes > 0 ? SetupInfo.TotalBytes : 1)), 100);
       bar1 += MillisecondsSince(start);
     }
   }
@@ -146,7 +159,8 @@ void TimeBlockPieces(const Payload& payload) {
 }
 
 // What the yields cost: with nothing to do, after a new byte caption (the
-// window repaints the label), and a bar whose pixels do not change.
+// window repaints the label), and a bar whose pixels do not change with a
+// yield.
 void TimeYields(int64_t count) {
   FrmSetupWindow& window = FrmSetup();
   auto start = Clock::now();
@@ -159,7 +173,10 @@ void TimeYields(int64_t count) {
   }
   const double caption = MillisecondsSince(start);
   start = Clock::now();
-  for (int64_t i = 0; i < count; ++i) DrawProgress(1, 50, 100);
+  for (int64_t i = 0; i < count; ++i) {
+    FrmSetupView().DrawProgress(1, 50, 100);
+    tk::DoEvents();
+  }
   const double bar = MillisecondsSince(start);
   std::fprintf(stderr,
                "install_bench: pieces: a yield with nothing to do %.3f ms, a new byte caption and a yield %.3f ms, "
@@ -323,15 +340,21 @@ int main(int argc, char** argv) {
     TimeBareCopy(payload, files, SetupInfo.InstallDir + "\\bare");
     TimeFileSteps(payload, files, SetupInfo.InstallDir + "\\steps");
   }
-  Gest_File::OnBlockShown = [](int, int) {
-    phases.lastBlock = phases.Now();
-    if (phases.blocks++ == 0) phases.firstBlock = phases.lastBlock;
-  };
-  // Next on the summary page: the progress page, then the installation,
-  // which ends the process.
-  FrmSetup().Step = 5;
+  // Next on the summary page, as NextStep_Click takes it: the progress page,
+  // then the installation, which ends the process; its view stamps the
+  // blocks and passes everything on to the wizard's.
+  static BlockStamps view;
+  FrmSetupWindow& wizard = FrmSetup();
   phases.installing = phases.Now();
-  FrmSetup().NextStep_Click();
+  wizard.Previous_Disabilitato.SetVisible(false);
+  wizard.Previous.SetVisible(true);
+  wizard.Step = 6;
+  wizard.ShowStep(wizard.Step);
+  wizard.Previous.SetVisible(false);
+  wizard.Previous_Disabilitato.SetVisible(false);
+  wizard.NextStep.SetVisible(false);
+  tk::DoEvents();
+  Gest_File::RunInstallation(view);
   std::fprintf(stderr, "install_bench: the installation returned\n");
   return 1;
 }

@@ -7,22 +7,21 @@
 #include <limits>
 #include <vector>
 
+#include "engine/CopyPresenter.h"
 #include "engine/Deferral.h"
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
-#include "engine/Progress.h"
 #include "engine/SetupState.h"
+#include "engine/SetupView.h"
 #include "engine/TempName.h"
 #include "toolkit/Files.h"
 #include "toolkit/Locale.h"
 #include "toolkit/Numbers.h"
 #include "toolkit/Win.h"
-#include "wizard/FrmSetup.h"
 
 namespace Gest_File {
 
 double BytesCopied = 0;
-std::function<void(int filePercent, int overallPercent)> OnBlockShown;
 
 namespace {
 
@@ -66,17 +65,13 @@ struct Display {
   void BeforeBlock(int64_t bytes) {
     done += bytes;
     BytesCopied += static_cast<double>(bytes);
-    FrmSetupWindow& window = FrmSetup();
     const int filePercent = WholePercent(static_cast<double>(done) / static_cast<double>(length) * 100.0);
-    if (!fileCaption.empty() && window.lblStatus(0).Caption() != fileCaption)
-      window.lblStatus(0).SetCaption(fileCaption);
-    DrawProgress(0, filePercent, 100);
     // A total of 0 or below cannot be divided by: the bar then shows all done.
     const int32_t total = SetupInfo.TotalBytes;
     const int overallPercent = total > 0 ? WholePercent(BytesCopied / total * 100.0) : 100;
-    window.lblStatus(1).SetCaption("Bytes copiati: " + tk::FormatPattern(BytesCopied, "#,###", thousandsSeparator));
-    DrawProgress(1, overallPercent, 100);
-    if (OnBlockShown) OnBlockShown(filePercent, overallPercent);
+    TheCopyPresenter().ShowBlock(TheSetupView(), fileCaption,
+                                 "Bytes copiati: " + tk::FormatPattern(BytesCopied, "#,###", thousandsSeparator),
+                                 filePercent, overallPercent);
   }
 };
 

@@ -1,9 +1,8 @@
-// The block copy of a payload file, with the wizard's labels and bars kept
-// up to date, and the replacement of a file in use deferred to the next
+// The block copy of a payload file, with the setup view's labels and bars
+// kept up to date, and the replacement of a file in use deferred to the next
 // start of Windows (Gest_File). Windows build only.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace Gest_File {
@@ -12,8 +11,9 @@ namespace Gest_File {
 extern double BytesCopied;
 
 // Copies `source` (relative to the current folder) to `target` in blocks of
-// 32000 bytes, updating lblStatus(0), lblStatus(1), picStatus(0) and
-// picStatus(1) of the wizard before each block (each bar yields). True when
+// 32000 bytes, showing before each block the file's caption, the bytes
+// copied and both bars through the setup view (engine/SetupView.h), after a
+// yield when one is due (engine/CopyPresenter.h). True when
 // the target ends with the source's length. A target in use (sharing or
 // access refused, or still there after its deletion because another program
 // holds it open) is never written into but deferred: the new file is copied
@@ -54,11 +54,6 @@ struct CopyRequest {
 };
 bool CopyFileWithProgress(const std::string& source, const std::string& target, int& failure,
                           CopyRequest& request);
-
-// Called after each block's labels and bars are shown, before the block's
-// bytes move, with the two percentages given to DrawProgress; empty unless
-// a test watches the copy.
-extern std::function<void(int filePercent, int overallPercent)> OnBlockShown;
 
 // The temporary name beside `name` that nothing has yet, hidden and system
 // files and folders included (the rule of engine/TempName.h).

@@ -5,13 +5,13 @@
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
 #include "engine/SetupState.h"
+#include "engine/SetupView.h"
 #include "restart/clsShutdown.h"
 #include "toolkit/Files.h"
 #include "toolkit/Host.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Shell.h"
 #include "toolkit/Win.h"
-#include "wizard/FrmSetup.h"
 
 namespace Misc {
 namespace {
@@ -50,7 +50,7 @@ void CleanUpAndExit() {
       restart.ShutDownDOSbasedWindows(kRestart);
   }
 
-  if (FrmSetup().AutoEsegui.Value() == 1 && !RunCommand.empty()) tk::Shell(RunCommand, 2);
+  if (TheSetupView().AutoEseguiValue() == 1 && !RunCommand.empty()) tk::Shell(RunCommand, 2);
 
   tk::End(0);
 }

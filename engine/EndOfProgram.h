@@ -6,8 +6,9 @@ namespace Misc {
 // Every way out of the program once the wizard is up: empties the work
 // folder (its "files" sub-folder is removed, the folder itself stays),
 // restarts Windows when a replacement is pending, starts the installed
-// database application when the wizard's run-after-install box is ticked,
-// and ends the process. Never returns. A file that cannot be deleted stays;
+// database application when the setup view's run-after-install box
+// (AutoEsegui, engine/SetupView.h) is ticked, and ends the process. Never
+// returns. A file that cannot be deleted stays;
 // nothing is reported here (the restart object reports its own failures).
 [[noreturn]] void CleanUpAndExit();
 

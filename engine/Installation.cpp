@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/CopyPresenter.h"
 #include "engine/Csidl.h"
 #include "engine/EndOfProgram.h"
 #include "engine/FileList.h"
@@ -11,9 +12,9 @@
 #include "engine/InstallFile.h"
 #include "engine/Misc.h"
 #include "engine/ProgramManager.h"
-#include "engine/Progress.h"
 #include "engine/Regional.h"
 #include "engine/SetupState.h"
+#include "engine/SetupView.h"
 #include "engine/ShortCuts.h"
 #include "engine/SpecialFolder.h"
 #include "engine/UninstallRecords.h"
@@ -25,8 +26,6 @@
 #include "toolkit/Screen.h"
 #include "toolkit/SystemLibrary.h"
 #include "toolkit/Win.h"
-#include "wizard/FrmRegistry.h"
-#include "wizard/FrmSetup.h"
 
 namespace Gest_File {
 namespace {
@@ -173,7 +172,8 @@ void ShowTheEnd(int failed) {
 
 }  // namespace
 
-void RunInstallation() {
+void RunInstallation(SetupView& view) {
+  SetSetupView(&view);
   tk::SetMousePointer(tk::vbArrowHourglass);
   InstallStarted = true;
   const std::string installDrive = SetupInfo.InstallDir.substr(0, 2);
@@ -189,23 +189,21 @@ void RunInstallation() {
   const int failed = InstallPayload(installDrive);
   // From here on a quit would undo a finished copy: no picture leads to it,
   // not even a click that the next yield delivers.
-  FrmSetupWindow& wizard = FrmSetup();
-  wizard.DisableQuitPictures();
-  DrawProgress(0, 100, 100);
-  DrawProgress(1, 100, 100);
+  view.DisableQuitPictures();
+  TheCopyPresenter().ShowAllCopied(view);
 
-  wizard.tmrTime.SetEnabled(false);
-  FrmRegistry().Show();
+  view.StopClock();
+  view.ShowPleaseWait();
   tk::DoEvents();
 
   Misc::ImportSettings();
   Misc::SetRegionalFormats();
-  FrmRegistry().Attesa.SetCaption("Creazione del gruppo di icone...");
-  FrmRegistry().Refresh();
+  view.SetPleaseWaitCaption("Creazione del gruppo di icone...");
+  view.RefreshPleaseWait();
   ShortCuts::MakeShortcuts();
   WriteUninstallTail();
 
-  FrmRegistry().Unload();
+  view.UnloadPleaseWait();
   tk::SetMousePointer(tk::vbDefault);
   ShowTheEnd(failed);
   Misc::CleanUpAndExit();

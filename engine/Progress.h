@@ -28,18 +28,19 @@ std::string ProgressLabel(int16_t percent);
 // A box that still shows what the last call drew for the same percentage
 // (nothing drawn on it since, its size, colours and font the same) is left
 // as it is: the drawing would give the same pixels. Either way the draw mode
-// ends as copy, the current position where the drawing leaves it, and the
-// call ends by yielding to pending window events, which may run any handler.
+// ends as copy and the current position where the drawing leaves it.
+// DrawProgressBox returns then; PaintProgress ends by yielding to pending
+// window events (at most every few milliseconds, tk::DoEventsInBurst), which
+// may run any handler.
+void DrawProgressBox(tk::PictureBox& box, int32_t value, int32_t maximum);
 void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum);
 
-// The progress boxes of the launcher's and of the wizard's window (their
-// picStatus members 0 and 1): each window registers its boxes when it
-// creates them and null pointers when it goes away.
+// The progress boxes of the launcher's window (its picStatus members 0 and
+// 1): the window registers its boxes when it creates them and null pointers
+// when it goes away. (The wizard's bars are drawn through its setup view,
+// engine/SetupView.h.)
 void SetLaunchProgressBoxes(const std::array<tk::PictureBox*, 2>& boxes);
-void SetWizardProgressBoxes(const std::array<tk::PictureBox*, 2>& boxes);
 
-// Paint member index of the wizard's (DrawProgress) or the launcher's
-// (DrawLaunchProgress) progress boxes; nothing for a missing box or an index
-// other than 0 and 1.
-void DrawProgress(int32_t index, int32_t value, int32_t maximum);
+// Paint (PaintProgress) member index of the launcher's progress boxes;
+// nothing for a missing box or an index other than 0 and 1.
 void DrawLaunchProgress(int32_t index, int32_t value, int32_t maximum);

@@ -14,7 +14,6 @@ constexpr tk::Color kDarkGrey = 0x808080;
 constexpr tk::Color kLightGrey = 0xC0C0C0;
 
 std::array<tk::PictureBox*, 2> g_launchBoxes{};
-std::array<tk::PictureBox*, 2> g_wizardBoxes{};
 
 // What the painter last drew in a box: the box's revision right after it and
 // the percentage. A revision is never given to two boxes, so an entry of a
@@ -39,14 +38,9 @@ Drawn& DrawnEntry(const tk::PictureBox& box) {
   return drawn.back();
 }
 
-void PaintMember(const std::array<tk::PictureBox*, 2>& boxes, int32_t index, int32_t value, int32_t maximum) {
-  if (index < 0 || index > 1 || !boxes[static_cast<size_t>(index)]) return;
-  PaintProgress(*boxes[static_cast<size_t>(index)], value, maximum);
-}
-
 }  // namespace
 
-void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum) {
+void DrawProgressBox(tk::PictureBox& box, int32_t value, int32_t maximum) {
   int16_t percent = ProgressPercent(value, maximum);
   std::string label = ProgressLabel(percent);
 
@@ -61,7 +55,6 @@ void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum) {
     // Where the last line of the drawing leaves the current position.
     box.SetCurrentX(w - px);
     box.SetCurrentY(h - px);
-    tk::DoEventsInBurst();
     return;
   }
 
@@ -82,14 +75,16 @@ void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum) {
   box.Line(0, 0, 0, h, kDarkGrey, tk::LineStyle::BoxFilled);
   box.Line(px, px, w - px, h - px, kLightGrey, tk::LineStyle::Box);
   drawn = Drawn{&box, box.Revision(), percent};
+}
 
+void PaintProgress(tk::PictureBox& box, int32_t value, int32_t maximum) {
+  DrawProgressBox(box, value, maximum);
   tk::DoEventsInBurst();
 }
 
 void SetLaunchProgressBoxes(const std::array<tk::PictureBox*, 2>& boxes) { g_launchBoxes = boxes; }
-void SetWizardProgressBoxes(const std::array<tk::PictureBox*, 2>& boxes) { g_wizardBoxes = boxes; }
 
-void DrawProgress(int32_t index, int32_t value, int32_t maximum) { PaintMember(g_wizardBoxes, index, value, maximum); }
 void DrawLaunchProgress(int32_t index, int32_t value, int32_t maximum) {
-  PaintMember(g_launchBoxes, index, value, maximum);
+  if (index < 0 || index > 1 || !g_launchBoxes[static_cast<size_t>(index)]) return;
+  PaintProgress(*g_launchBoxes[static_cast<size_t>(index)], value, maximum);
 }

@@ -3,13 +3,13 @@
 #include "engine/Csidl.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
+#include "engine/SetupView.h"
 #include "engine/ShortcutPlan.h"
 #include "engine/SpecialFolder.h"
 #include "shell/QxShellLink.h"
 #include "toolkit/Files.h"
 #include "toolkit/Owners.h"
 #include "toolkit/Win.h"
-#include "wizard/FrmSetup.h"
 
 namespace ShortCuts {
 namespace {
@@ -83,7 +83,7 @@ void MakeShortcuts() {
   input.Info = &SetupInfo;
   input.InstallDir = SetupInfo.InstallDir;
   input.WinMajor = WinMajor;
-  input.DeskShort = FrmSetup().DeskShort.Value();
+  input.DeskShort = TheSetupView().DeskShortValue();
   input.SystemDir = ProgramManager::GetSystemDir();
   input.ProgramFilesDir = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles);
   const ShortcutPlan::Plan plan = ShortcutPlan::MakePlan(input);

@@ -20,7 +20,7 @@ void CreateShortcut(int32_t csidl, const std::string& subFolder, const std::stri
 void MakeFolderQuiet(const std::string& path);
 
 // The installation's shortcuts: every call of the shortcut plan in order
-// (the desktop box read from the wizard's DeskShort), and RunCommand.
+// (the desktop box read from the setup view's DeskShort), and RunCommand.
 void MakeShortcuts();
 
 }  // namespace ShortCuts

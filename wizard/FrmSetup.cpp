@@ -3,7 +3,6 @@
 #include "engine/Csidl.h"
 #include "engine/EndOfProgram.h"
 #include "engine/Misc.h"
-#include "engine/Progress.h"
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
 #include "toolkit/DirList.h"
@@ -86,7 +85,6 @@ FrmSetupWindow::FrmSetupWindow()
   SetBackColor(SetupLayout::kFaceBack);
   KeyPreview = true;
   SetupLayout::CreateControls(*this);
-  SetWizardProgressBoxes({&picStatus0, &picStatus1});
 
   WireEvents();
   // The wizard owns every message box shown while it takes input, the
@@ -96,7 +94,6 @@ FrmSetupWindow::FrmSetupWindow()
 
 FrmSetupWindow::~FrmSetupWindow() {
   tk::SetMessageBoxOwner(nullptr);
-  SetWizardProgressBoxes({nullptr, nullptr});
 }
 
 void FrmSetupWindow::Form_Initialize() {

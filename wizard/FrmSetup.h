@@ -1,8 +1,8 @@
 // The wizard window: borderless and shaped, its face a picture, its buttons
 // pairs of pictures. One window per process, created on first use and never
 // unloaded. Every page of the wizard is a set of these controls shown or
-// hidden; the start-up, the pages, the drive report, the quit road and the
-// installation engine read and write them by name.
+// hidden; the start-up, the pages, the drive report and the quit road read
+// and write them by name, the installation engine through FrmSetupView.
 #pragma once
 
 #include <cstdint>
@@ -141,3 +141,8 @@ class FrmSetupWindow final : public tk::Form {
 
 // The wizard window, created on first use.
 FrmSetupWindow& FrmSetup();
+
+// The wizard window as the setup view that the installation shows its
+// progress through and reads the user's choices from (engine/SetupView.h).
+class SetupView;
+SetupView& FrmSetupView();

@@ -153,7 +153,7 @@ void FrmSetupWindow::NextStep_Click() {
     Previous_Disabilitato.SetVisible(false);
     NextStep.SetVisible(false);
     tk::DoEvents();
-    Gest_File::RunInstallation();
+    Gest_File::RunInstallation(FrmSetupView());
   }
 }
 

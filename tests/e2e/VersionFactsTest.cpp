@@ -126,7 +126,7 @@ TEST_F(VersionFacts, TheShellComponentsFailureTextFitsTheVersion) {
 
   bool ended = false;
   try {
-    Gest_File::RunInstallation();
+    Gest_File::RunInstallation(FrmSetupView());
   } catch (const tk::ProcessEnded&) {
     ended = true;
   }

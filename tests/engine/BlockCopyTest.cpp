@@ -1,4 +1,4 @@
-// The block copy under Wine: what the wizard shows before each block, the
+// The block copy under Wine: what the setup view shows before each block, the
 // sources and targets that are not plain, and the deferred replacement of a
 // target in use.
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include "engine/BlockCopy.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
+#include "tests/engine/RecordingView.h"
 #include "tests/support/PendingReplacements.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/WorkFolder.h"
@@ -17,7 +18,6 @@
 #include "toolkit/Locale.h"
 #include "toolkit/Numbers.h"
 #include "toolkit/Win.h"
-#include "wizard/FrmSetup.h"
 
 namespace {
 
@@ -52,14 +52,16 @@ class BlockCopy : public ::testing::Test {
     Gest_File::BytesCopied = 0;
     SetupInfo = {};
     RestartNeeded = false;
-    Gest_File::OnBlockShown = [this](int filePercent, int overallPercent) {
-      FrmSetupWindow& w = FrmSetup();
-      shown_.push_back({w.lblStatus(0).Caption(), w.lblStatus(1).Caption(), filePercent, overallPercent,
-                        CopyUnderWay, CopyUnderWayExisted});
+    // A block is shown whole with its overall bar, its last call.
+    view_.onCall = [this](const std::string& call) {
+      if (call.starts_with("bar 1 "))
+        shown_.push_back({view_.copyCaption, view_.bytesCaption, view_.bar[0], view_.bar[1], CopyUnderWay,
+                          CopyUnderWayExisted});
     };
+    SetSetupView(&view_);
   }
   void TearDown() override {
-    Gest_File::OnBlockShown = nullptr;
+    SetSetupView(nullptr);
     tk::Reset();
     work_.reset();
   }
@@ -67,6 +69,7 @@ class BlockCopy : public ::testing::Test {
 
   std::unique_ptr<testsupport::ScratchWork> work_;
   testsupport::ScriptedHost host_;
+  testsupport::RecordingView view_;
   std::vector<Shown> shown_;
 };
 
@@ -85,6 +88,11 @@ TEST_F(BlockCopy, ShowsEachBlockBeforeItMoves) {
   };
   EXPECT_EQ(shown_, blocks);
   EXPECT_EQ(CopyUnderWay, "");
+  // Each block: the file's caption, its bar, the bytes, the overall bar.
+  ASSERT_EQ(view_.calls.size(), 16u);
+  EXPECT_EQ(std::vector<std::string>(view_.calls.begin(), view_.calls.begin() + 4),
+            (std::vector<std::string>{"caption Copia di big.dat", "bar 0 32 100", "bytes " + Copied(32000),
+                                      "bar 1 16 100"}));
 
   // One whole block and no remainder, over an existing target.
   shown_.clear();
@@ -106,7 +114,9 @@ TEST_F(BlockCopy, ShowsEachBlockBeforeItMoves) {
   // leaves the file label as it was.
   SetupInfo.TotalBytes = 0;
   ASSERT_TRUE(work_->Write("files\\MSACCESS.EXE", Bytes(10, 'm')));
+  view_.calls.clear();
   ASSERT_TRUE(Gest_File::CopyFileWithProgress("files\\MSACCESS.EXE", Target("MSACCESS.EXE")));
+  EXPECT_EQ(view_.calls, (std::vector<std::string>{"bar 0 100 100", "bytes " + Copied(132010), "bar 1 100 100"}));
   ASSERT_EQ(shown_.size(), 1u);
   EXPECT_EQ(shown_[0], (Shown{"Copia di exact.bin", Copied(132010), 100, 100, Target("MSACCESS.EXE"), false}));
 }

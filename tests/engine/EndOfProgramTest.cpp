@@ -6,11 +6,11 @@
 
 #include "engine/EndOfProgram.h"
 #include "engine/SetupState.h"
+#include "tests/engine/RecordingView.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Win.h"
-#include "wizard/FrmSetup.h"
 
 namespace {
 
@@ -26,15 +26,18 @@ class EndOfProgram : public ::testing::Test {
     SourceDir = work_->work();
     RestartNeeded = false;
     RunCommand.clear();
-    FrmSetup().AutoEsegui.SetValue(1);
+    view_.autoEsegui = 1;
+    SetSetupView(&view_);
   }
   void TearDown() override {
+    SetSetupView(nullptr);
     RestartNeeded = false;
     RunCommand.clear();
     work_.reset();
   }
   std::unique_ptr<ScratchWork> work_;
   ScriptedHost host_;
+  testsupport::RecordingView view_;
 };
 
 TEST_F(EndOfProgram, EmptiesTheWorkFolderAndRemovesFilesButKeepsTheFolder) {
@@ -87,9 +90,9 @@ TEST_F(EndOfProgram, RequestsTheRestartBeforeStartingTheApplication) {
 TEST_F(EndOfProgram, StartsNothingWhenTheBoxIsClearOrTheCommandEmpty) {
   const std::string marker = work_->work() + "\\..\\never.txt";
   RunCommand = std::string("\"") + SHELL_PROBE_PATH + "\" \"" + marker + "\" x";
-  FrmSetup().AutoEsegui.SetValue(0);
+  view_.autoEsegui = 0;
   EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
-  FrmSetup().AutoEsegui.SetValue(2);
+  view_.autoEsegui = 2;
   EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
   // Then one that does start it, with a file of its own: once that file is
   // there, an application the two runs above had started would have written
@@ -97,14 +100,14 @@ TEST_F(EndOfProgram, StartsNothingWhenTheBoxIsClearOrTheCommandEmpty) {
   const std::string witness = work_->work() + "\\..\\witness.txt";
   DeleteFileA(witness.c_str());
   RunCommand = std::string("\"") + SHELL_PROBE_PATH + "\" \"" + witness + "\" x";
-  FrmSetup().AutoEsegui.SetValue(1);
+  view_.autoEsegui = 1;
   EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
   ASSERT_TRUE(testsupport::WaitFor([&] { return testsupport::Exists(witness); }, std::chrono::seconds(10)));
   EXPECT_FALSE(testsupport::ReadFileBytes(marker));
   DeleteFileA(witness.c_str());
 
   // A 9x system asks the other way; an empty command starts nothing at all.
-  FrmSetup().AutoEsegui.SetValue(1);
+  view_.autoEsegui = 1;
   RunCommand.clear();
   RestartNeeded = true;
   host_.overrideVersion = true;

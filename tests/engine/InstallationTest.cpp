@@ -1,10 +1,12 @@
 // Whole installations by RunInstallation in this process, on a scratch work
 // folder of the Wine prefix: the real shell component, the real registry
-// editor, real links. The scripted host answers the message boxes (and
-// takes a look at the work folder before CleanUpAndExit empties it) and
-// turns the end of the process into an exception.
+// editor, real links. The installation shows itself on a recording view;
+// the scripted host answers the message boxes (and takes a look at the work
+// folder before CleanUpAndExit empties it) and turns the end of the process
+// into an exception.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -14,9 +16,11 @@
 
 #include "engine/BlockCopy.h"
 #include "engine/Installation.h"
+#include "engine/Misc.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
+#include "tests/engine/RecordingView.h"
 #include "tests/support/Driver.h"
 #include "tests/support/InstalledMachine.h"
 #include "tests/support/Locale.h"
@@ -24,14 +28,10 @@
 #include "tests/support/Registry.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/Wait.h"
-#include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
-#include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
-#include "wizard/FrmQuit.h"
-#include "wizard/FrmSetup.h"
-#include "wizard/QuitRoad.h"
+#include "wizard/SetupDip.h"
 
 
 using namespace std::chrono_literals;
@@ -58,34 +58,35 @@ class InstallHost : public testsupport::ScriptedHost {
   }
 };
 
-// Counts the quit dialogs that open while it lives and sends each away as
-// soon as its loop runs, as Back would.
-class QuitDialogWatch {
+// Runs `run` when the next yield to pending window events handles the
+// message that Post leaves, as it would handle a click of the user.
+class AtNextYield {
  public:
-  QuitDialogWatch() {
-    opened_ = 0;
-    timer_ = SetTimer(nullptr, 0, 10, &Tick);
+  explicit AtNextYield(std::function<void()> run) : run_(std::move(run)) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &Proc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kClass;
+    RegisterClassA(&windowClass);  // once for the process: later calls fail
+    window_ = CreateWindowExA(0, kClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
-  ~QuitDialogWatch() { KillTimer(nullptr, timer_); }
-  QuitDialogWatch(const QuitDialogWatch&) = delete;
-  QuitDialogWatch& operator=(const QuitDialogWatch&) = delete;
-  int opened() const { return opened_; }
+  ~AtNextYield() { DestroyWindow(window_); }
+  AtNextYield(const AtNextYield&) = delete;
+  AtNextYield& operator=(const AtNextYield&) = delete;
+  bool Post() { return window_ && PostMessageA(window_, WM_APP, 0, 0); }
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!FrmQuit().Loaded()) return;
-    ++opened_;
-    FrmQuit().Unload();
+  static constexpr char kClass[] = "EngineTestAtNextYield";
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<AtNextYield*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message != WM_APP || !self) return DefWindowProcA(window, message, wp, lp);
+    self->run_();
+    return 0;
   }
-  static inline int opened_ = 0;
-  UINT_PTR timer_ = 0;
+  std::function<void()> run_;
+  HWND window_ = nullptr;
 };
-
-// A left click on a picture of the wizard, posted as the mouse would bring it.
-void PostClick(const tk::FaceControl& picture) {
-  testsupport::ClickAt(FrmSetup().hwnd(), {static_cast<int>(picture.Left()), static_cast<int>(picture.Top()),
-                                           static_cast<int>(picture.Width()), static_cast<int>(picture.Height())});
-}
 
 class Installation : public ::testing::Test {
  protected:
@@ -109,7 +110,7 @@ class Installation : public ::testing::Test {
   }
 
   void TearDown() override {
-    FrmSetup().Unload();
+    SetSetupView(nullptr);
     tk::Reset();
     SetCurrentDirectoryA("C:\\");
     RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Velmarind Test\\" + name_).c_str());
@@ -147,20 +148,33 @@ class Installation : public ::testing::Test {
                                                         "Leggimi", "Leggimi.txt", "Demo.ico"})));
   }
 
-  // Loads the wizard (which reads Setup.dip) and points it at the test's
-  // installation folder.
+  // What the wizard's start-up does before an installation: reads Setup.dip
+  // and the Windows version, makes the work folder current; then the test's
+  // installation folder and the desktop box as the user leaves it.
   void LoadWizard(int deskShort) {
-    FrmSetup().Show();
-    ASSERT_TRUE(FrmSetup().Loaded());
+    const auto dip = ReadFileBytes(work_->work() + "\\Setup.dip");
+    ASSERT_TRUE(dip.has_value());
+    std::vector<std::string> lines;
+    for (size_t at = 0; at < dip->size();) {
+      const size_t end = std::min(dip->find("\r\n", at), dip->size());
+      lines.push_back(dip->substr(at, end - at));
+      at = end + 2;
+    }
+    SetupDip::LinesInMemory source(lines);
+    ASSERT_TRUE(SetupDip::ReadHead(source, SetupInfo).ok);
+    ASSERT_TRUE(SetupDip::ReadRest(source, SetupInfo).ok);
+    Misc::IsWinNT();
+    ASSERT_TRUE(SetCurrentDirectoryA(SourceDir.c_str()));
     SetupInfo.InstallDir = installDir_;
-    FrmSetup().DeskShort.SetValue(deskShort);
+    view_ = testsupport::RecordingView();
+    view_.deskShort = deskShort;
     host_.boxes.clear();
   }
 
   // Runs the installation to the end of the process; true when it ended.
   bool Install() {
     try {
-      Gest_File::RunInstallation();
+      Gest_File::RunInstallation(view_);
     } catch (const tk::ProcessEnded&) {
       return true;
     }
@@ -170,6 +184,7 @@ class Installation : public ::testing::Test {
   std::string Read(const std::string& path) const { return ReadFileBytes(path).value_or("<missing>"); }
 
   InstallHost host_;
+  testsupport::RecordingView view_;
   std::unique_ptr<ScratchWork> work_;
   std::string name_, root_, installDir_, group_;
   // The regional formats the installation forces, put back after.
@@ -198,14 +213,14 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
   LoadWizard(0);
   // The roll-back list as a quit at each block's yields would read it.
   std::vector<std::string> listAtBlocks;
-  Gest_File::OnBlockShown = [&](int, int) {
-    listAtBlocks.push_back(ReadFileBytes(work_->work() + "\\Uninstall.Tmp").value_or("<missing>"));
+  view_.onCall = [&](const std::string& call) {
+    if (call.starts_with("bytes "))  // once a block
+      listAtBlocks.push_back(ReadFileBytes(work_->work() + "\\Uninstall.Tmp").value_or("<missing>"));
   };
   const std::string previousTmp = "a stale list";
   ASSERT_TRUE(work_->Write("Uninstall.Tmp", previousTmp));
 
   ASSERT_TRUE(Install());
-  Gest_File::OnBlockShown = nullptr;
 
   // Demo.exe's two blocks and remainder, Demo.ico, Leggimi.txt, Demo.exe
   // again, Dati.dat: by the last block every earlier new file is listed.
@@ -304,7 +319,7 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   host_.overrideVersion = true;
   host_.version = {true, 5, 1, 2600, 2};
   LoadWizard(1);
-  FrmSetup().AutoEsegui.SetValue(1);
+  view_.autoEsegui = 1;
 
   ASSERT_TRUE(Install());
 
@@ -345,43 +360,40 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   testsupport::RemoveTree(runtimeFolder);
 }
 
-// Once the payload is copied no quit road leads to the quit dialog: the
-// small close cross and the highlighted Exit, clicked while the end message
-// is up, and the system's close command open nothing and take nothing away.
+// Once the payload is copied no quit picture takes a click: the view's quit
+// pictures are disabled before the first yield after the copy (a click as
+// the last block moves is taken there) and stay so while the end message is
+// up; the bars are then drawn full, the clock stops and the please-wait
+// window shows until the records are written. (That the wizard's disabled
+// pictures and its close command then open nothing is the wizard's part.)
 TEST_F(Installation, AfterTheCopyTheQuitPicturesOpenNoQuitDialog) {
   ASSERT_TRUE(work_->Write("files\\Demo.exe", "demo"));
   ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1"})));
   LoadWizard(0);
-  FrmSetupWindow& wizard = FrmSetup();
-  wizard.Step = 6;
-  wizard.ShowStep(wizard.Step);
-  // The mouse rests on Exit during the copy: its highlighted twin shows. A
-  // click on it as the last block moves is taken by the first yield after
-  // the copy.
-  bool twinShown = false;
-  Gest_File::OnBlockShown = [&](int filePercent, int) {
-    const RECT r = wizard.EndSetup.PixelRect();
-    PostMessageA(wizard.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-    tk::DoEvents();
-    if (filePercent < 100) return;
-    twinShown = wizard.EndSetup_giallo.Visible() && !wizard.EndSetup.Visible();
-    PostClick(wizard.EndSetup_giallo);
+  bool clicked = false, disabledAtClick = false, disabledAtBox = false;
+  AtNextYield click([&] {
+    clicked = true;
+    disabledAtClick = view_.quitPicturesDisabled;
+  });
+  view_.onCall = [&](const std::string& call) {
+    if (call == "bar 0 100 100" && !CopyUnderWay.empty()) {
+      ASSERT_TRUE(click.Post());
+    }
   };
-  host_.atBox = [&] {
-    PostClick(wizard.EndSetup_giallo);
-    tk::DoEvents();
-    PostClick(wizard.ESCI_ORA);
-    tk::DoEvents();
-    PostMessageA(wizard.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    tk::DoEvents();
-  };
-  QuitDialogWatch watch;
+  host_.atBox = [&] { disabledAtBox = view_.quitPicturesDisabled; };
 
   ASSERT_TRUE(Install());
-  Gest_File::OnBlockShown = nullptr;
 
-  EXPECT_TRUE(twinShown);
-  EXPECT_EQ(watch.opened(), 0);
+  EXPECT_TRUE(clicked);
+  EXPECT_TRUE(disabledAtClick);
+  EXPECT_TRUE(disabledAtBox);
+  const auto disabled = std::find(view_.calls.begin(), view_.calls.end(), "disable quit pictures");
+  ASSERT_NE(disabled, view_.calls.end());
+  EXPECT_EQ(std::vector<std::string>(disabled, view_.calls.end()),
+            (std::vector<std::string>{"disable quit pictures", "bar 0 100 100", "bar 1 100 100", "stop clock",
+                                      "show wait", "wait caption Creazione del gruppo di icone...",
+                                      "refresh wait", "unload wait"}));
+  EXPECT_FALSE(view_.waitShown);
   EXPECT_FALSE(QuitConfirmed);
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
@@ -407,8 +419,9 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
   for (const int answer : {tk::vbCancel, tk::vbOK}) {
     SCOPED_TRACE(answer);
     const bool withFailure = answer == tk::vbOK;
-    if (withFailure)
+    if (withFailure) {
       ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1", "Manca.txt;§§QX_App_Path§§;1"})));
+    }
     SHCreateDirectoryExA(nullptr, installDir_.c_str(), nullptr);
     const std::string target = installDir_ + "\\Demo.exe";
     ASSERT_TRUE(testsupport::WriteFileBytes(target, "vecchio"));
@@ -444,73 +457,7 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
     SetDip("", "");
     ASSERT_TRUE(work_->Write("files\\Demo.exe", "nuovo"));
     ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1"})));
-    FrmSetup().Unload();
   }
-}
-
-// Confirms the quit dialog as soon as its modal loop runs.
-class ConfirmQuitWhenAsked {
- public:
-  ConfirmQuitWhenAsked() : timer_(SetTimer(nullptr, 0, 10, &Tick)) {}
-  ~ConfirmQuitWhenAsked() { KillTimer(nullptr, timer_); }
-  ConfirmQuitWhenAsked(const ConfirmQuitWhenAsked&) = delete;
-  ConfirmQuitWhenAsked& operator=(const ConfirmQuitWhenAsked&) = delete;
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (FrmQuit().Loaded()) FrmQuit().EndSetup_Click();
-  }
-  UINT_PTR timer_;
-};
-
-// A quit confirmed during the copy of the last file: what the installation
-// added goes, a file whose fonts step failed after its copy included; the
-// user's own files stay, those the folder listing does not show too,
-// whether kept by the flag or replaced by a newer version.
-TEST_F(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
-  const std::string payload = installDir_ + "\\";
-  const std::string newer = std::string(VERSION_DATA) + "\\v6_0_81_69.dll";
-  ASSERT_TRUE(work_->Write("files\\Nascosto.txt", "nuovo"));
-  ASSERT_TRUE(CopyFileA(newer.c_str(), (work_->work() + "\\files\\Motore.exe").c_str(), FALSE));
-  ASSERT_TRUE(work_->Write("files\\Carattere.ttf", "font"));
-  ASSERT_TRUE(work_->Write("files\\Ultimo.txt", "ultimo"));
-  ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Nascosto.txt;§§QX_App_Path§§;0", "Motore.exe;§§QX_App_Path§§;1",
-                                               "Carattere.ttf;§§QX_App_Path§§;1", "Ultimo.txt;§§QX_App_Path§§;1"})));
-  testsupport::RemoveTree(installDir_);
-  SHCreateDirectoryExA(nullptr, installDir_.c_str(), nullptr);
-  ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Nascosto.txt", "mio"));
-  ASSERT_TRUE(SetFileAttributesA((payload + "Nascosto.txt").c_str(), FILE_ATTRIBUTE_HIDDEN));
-  ASSERT_TRUE(CopyFileA((std::string(VERSION_DATA) + "\\v5_1_2600_0.dll").c_str(), (payload + "Motore.exe").c_str(),
-                        FALSE));
-  ASSERT_TRUE(SetFileAttributesA((payload + "Motore.exe").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-  LoadWizard(0);
-
-  // The version facts fail while the font is copied, so its fonts step
-  // fails; the quit comes during the last file's copy.
-  std::optional<std::string> listAtQuit;
-  Gest_File::OnBlockShown = [&](int, int) {
-    host_.overrideVersion = CopyUnderWay == payload + "Carattere.ttf";
-    host_.version = {};
-    if (CopyUnderWay != payload + "Ultimo.txt") return;
-    listAtQuit = ReadFileBytes(work_->work() + "\\Uninstall.Tmp");
-    ConfirmQuitWhenAsked confirm;
-    QuitRoad::EndSetup_Click();
-  };
-  ASSERT_TRUE(Install());
-  Gest_File::OnBlockShown = nullptr;
-
-  EXPECT_EQ(listAtQuit.value_or("<missing>"), Lines({payload + "Carattere.ttf"}));
-  ASSERT_EQ(host_.boxes.size(), 2u);
-  EXPECT_EQ(host_.boxes[0].text, "Invalid procedure call or argument");
-  EXPECT_EQ(host_.boxes[1].text, "Installazione interrotta dall'Utente.");
-  // Motore.exe is the newer version: the older one is not put back.
-  EXPECT_EQ(Differences({.files = {{payload + "Install.Log", ""},
-                                   {payload + "Nascosto.txt", "mio"},
-                                   {payload + "Motore.exe", Read(newer)},
-                                   {.path = payload + "Carattere.ttf", .absent = true},
-                                   {.path = payload + "Ultimo.txt", .absent = true}}}),
-            "");
-  testsupport::RemoveTree(installDir_);
 }
 
 // The shell component that will not register ends the installation before
@@ -538,7 +485,6 @@ TEST_F(Installation, AShellComponentThatDoesNotRegisterEndsTheInstallation) {
     EXPECT_EQ(host_.boxes[0].beepsBefore, 0);
     EXPECT_FALSE(ReadFileBytes(installDir_ + "\\Demo.exe").has_value());
     EXPECT_FALSE(testsupport::ListNames(installDir_).size() > 0);
-    FrmSetup().Unload();
   }
   // Leave the good component in the system folder for whoever follows.
   CopyFileA(QX_SHELL_DLL_PATH, (ProgramManager::GetSystemDir() + "\\qx_shell.dll").c_str(), FALSE);

@@ -135,16 +135,17 @@ TEST(PaintProgress, TheSamePercentageAgainLeavesTheBoxAloneUntilSomethingElseDre
   EXPECT_EQ(At(g.box, 60, 10), kBlack);
 }
 
-TEST(PaintProgress, WizardAndLauncherEntriesPaintTheirRegisteredBoxesAlike) {
+// The wizard's bars are drawn by DrawProgressBox through its setup view, the
+// launcher's through its registered boxes: the same pixels.
+TEST(PaintProgress, WizardAndLauncherEntriesPaintTheirBoxesAlike) {
   ProgressForm wizard, launcher;
   wizard.Show();
   launcher.Show();
-  SetWizardProgressBoxes({nullptr, &wizard.box});
   SetLaunchProgressBoxes({&launcher.box, nullptr});
-  DrawProgress(1, 37, 100);
+  DrawProgressBox(wizard.box, 37, 100);
   DrawLaunchProgress(0, 37, 100);
-  DrawProgress(0, 50, 100);        // no box registered there: nothing happens
-  DrawLaunchProgress(2, 50, 100);  // no such member
+  DrawLaunchProgress(1, 50, 100);   // no box registered there: nothing happens
+  DrawLaunchProgress(2, 50, 100);   // no such member
   DrawLaunchProgress(-1, 50, 100);
   EXPECT_EQ(wizard.box.BorderStyle(), 0);
   int differing = 0;
@@ -152,7 +153,6 @@ TEST(PaintProgress, WizardAndLauncherEntriesPaintTheirRegisteredBoxesAlike) {
     for (int x = 0; x < 287; ++x) differing += At(wizard.box, x, y) != At(launcher.box, x, y);
   EXPECT_EQ(differing, 0);
   EXPECT_EQ(At(launcher.box, 20, 10), kBlack);
-  SetWizardProgressBoxes({});
   SetLaunchProgressBoxes({});
 }
 

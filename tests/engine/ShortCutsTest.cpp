@@ -12,12 +12,12 @@
 #include "engine/ShortCuts.h"
 #include "engine/SpecialFolder.h"
 #include "tests/engine/HelpersTestFolder.h"
+#include "tests/engine/RecordingView.h"
 #include "tests/support/LinkReader.h"
 #include "tests/support/Driver.h"
 #include "toolkit/Files.h"
 #include "toolkit/Owners.h"
 #include "toolkit/Win.h"
-#include "wizard/FrmSetup.h"
 
 namespace {
 
@@ -60,8 +60,10 @@ class ShortCutsTest : public ::testing::Test {
     const std::string id = std::to_string(::GetCurrentProcessId());
     group_ = "Gruppo prova " + id;
     app_ = "Gestione prova " + id;
+    SetSetupView(&view_);
   }
   void TearDown() override {
+    SetSetupView(nullptr);
     testsupport::RemoveTree(programs_ + "\\" + group_);
     ::DeleteFileA((programs_ + "\\" + app_ + ".Lnk").c_str());
     ::DeleteFileA((desktop_ + "\\" + app_ + ".Lnk").c_str());
@@ -72,6 +74,7 @@ class ShortCutsTest : public ::testing::Test {
   std::string In(const std::string& name) const { return install_.path() + "\\" + name; }
 
   tk::ComApartment com_;
+  testsupport::RecordingView view_;
   helpers_test::ScratchFolder install_{"shortcuts-install"};
   std::string programs_, desktop_, group_, app_;
 };
@@ -132,7 +135,7 @@ TEST_F(ShortCutsTest, PlainExecutableWithoutDesktopBox) {
   SetupInfo.ProgramGroup = group_;
   SetupInfo.ExtraShortcutCount = 1;
   SetupInfo.ExtraShortcuts[1] = {"Leggimi", "Leggimi.txt", "app.ico"};
-  FrmSetup().DeskShort.SetValue(0);
+  view_.deskShort = 0;
   ShortCuts::MakeShortcuts();
 
   const std::string group = programs_ + "\\" + group_ + "\\";
@@ -177,7 +180,7 @@ TEST_F(ShortCutsTest, DatabaseApplicationWithDesktopBoxOnMajorVersion5) {
   SetupInfo.IconName = "app.ico";
   SetupInfo.ApplicationName = app_;
   SetupInfo.ProgramGroup = group_;
-  FrmSetup().DeskShort.SetValue(1);
+  view_.deskShort = 1;
   ShortCuts::MakeShortcuts();
 
   const std::string runtime = SpecialFolder::GetSpecialFolder(38) + "\\OfficeRT\\MSACCESS.EXE";

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "engine/SetupState.h"
+#include "engine/SetupView.h"
 #include "engine/SpecialFolder.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
+#include "wizard/FrmRegistry.h"
 #include "wizard/FrmSetup.h"
 #include "wizard/SetupLayout.h"
 
@@ -202,6 +204,50 @@ TEST_F(WizardStart, ProposesTheFolderByTheWindowsVersion) {
   host_.version = {true, 6, 1, 7601, 2};
   FrmSetup().Show();
   EXPECT_EQ(SetupInfo.InstallDir, programFiles.substr(0, 2) + "\\Demo");
+}
+
+// The wizard as the installation's setup view: the engine's progress goes
+// into the status labels, the progress boxes, the timer, the quit pictures
+// and the please-wait window; the two check boxes answer its questions.
+TEST_F(WizardStart, TheSetupViewWritesTheWindowsControls) {
+  FrmSetupWindow& w = FrmSetup();
+  w.Show();
+  SetupView& view = FrmSetupView();
+
+  view.ShowCopyCaption("Copia di demo.exe");
+  view.ShowBytesCopied("Bytes copiati: 32.000");
+  EXPECT_EQ(w.lblStatus(0).Caption(), "Copia di demo.exe");
+  EXPECT_EQ(w.lblStatus(1).Caption(), "Bytes copiati: 32.000");
+
+  const uint64_t file = w.picStatus(0).Revision();
+  view.DrawProgress(1, 37, 100);
+  view.DrawProgress(2, 50, 100);  // no such bar
+  view.DrawProgress(-1, 50, 100);
+  EXPECT_EQ(w.picStatus(0).Revision(), file);
+  EXPECT_EQ(w.picStatus(1).BorderStyle(), 0);
+  EXPECT_EQ(w.picStatus(1).Point(10 * 15.0, 10 * 15.0), 0x000000u);  // inside the bar
+  EXPECT_EQ(w.picStatus(1).Point(200 * 15.0, 10 * 15.0), 0xFFFFFFu);  // beyond it
+
+  w.tmrTime.SetEnabled(true);
+  view.StopClock();
+  EXPECT_FALSE(w.tmrTime.Enabled());
+  view.DisableQuitPictures();
+  EXPECT_FALSE(w.EndSetup.Enabled() || w.EndSetup_giallo.Enabled() || w.ESCI_ORA.Enabled());
+
+  view.ShowPleaseWait();
+  EXPECT_TRUE(FrmRegistry().Loaded());
+  view.SetPleaseWaitCaption("Creazione del gruppo di icone...");
+  view.RefreshPleaseWait();
+  EXPECT_EQ(FrmRegistry().Attesa.Caption(), "Creazione del gruppo di icone...");
+  view.UnloadPleaseWait();
+  EXPECT_FALSE(FrmRegistry().Loaded());
+
+  EXPECT_EQ(view.AutoEseguiValue(), 1);
+  EXPECT_EQ(view.DeskShortValue(), 1);
+  w.AutoEsegui.SetValue(2);
+  w.DeskShort.SetValue(0);
+  EXPECT_EQ(view.AutoEseguiValue(), 2);
+  EXPECT_EQ(view.DeskShortValue(), 0);
 }
 
 }  // namespace

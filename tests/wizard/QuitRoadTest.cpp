@@ -12,9 +12,12 @@
 
 #include "engine/BlockCopy.h"
 #include "engine/SetupState.h"
+#include "engine/SetupView.h"
 #include "tests/support/PendingReplacements.h"
 #include "tests/support/ScriptedHost.h"
+#include "tests/support/WizardDriver.h"
 #include "tests/support/WorkFolder.h"
+#include "toolkit/Events.h"
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmQuit.h"
@@ -378,6 +381,37 @@ TEST_F(QuitRoadTest, TheWizardsExitPicturesAndTheSystemCloseOpenTheDialog) {
   EXPECT_TRUE(host.boxes.empty());
   EXPECT_TRUE(w.Unload());
   EXPECT_FALSE(FrmQuit().Loaded());
+}
+
+// Once the installation has copied its payload (it disables the quit
+// pictures through the wizard's setup view) no quit road leads to the quit
+// dialog: the highlighted Exit that the resting mouse shows, the small close
+// cross and the system's close command open nothing and take nothing away.
+TEST_F(QuitRoadTest, AfterTheCopyTheQuitPicturesAndTheSystemCloseOpenNothing) {
+  ScriptedHost host;
+  ShowWizard();
+  FrmSetupWindow& w = FrmSetup();
+  w.Step = 6;
+  w.ShowStep(w.Step);
+  const RECT r = w.EndSetup.PixelRect();
+  PostMessageA(w.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+  tk::DoEvents();
+  EXPECT_TRUE(w.EndSetup_giallo.Visible() && !w.EndSetup.Visible());
+  InstallStarted = true;
+  FrmSetupView().DisableQuitPictures();
+
+  ModalAnswer answer({Back});
+  for (const tk::Image* picture : {&w.EndSetup_giallo, &w.ESCI_ORA}) {
+    testsupport::ClickAt(w.hwnd(), {static_cast<int>(picture->Left()), static_cast<int>(picture->Top()),
+                                    static_cast<int>(picture->Width()), static_cast<int>(picture->Height())});
+    tk::DoEvents();
+  }
+  PostMessageA(w.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  tk::DoEvents();
+  EXPECT_EQ(answer.shows(), 0);
+  EXPECT_FALSE(QuitConfirmed);
+  EXPECT_TRUE(w.Loaded());
+  EXPECT_TRUE(host.boxes.empty());
 }
 
 }  // namespace
