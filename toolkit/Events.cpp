@@ -3,14 +3,13 @@
 #include <cstdint>
 
 #include "toolkit/Form.h"
+#include "toolkit/Frames.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/Win.h"
 
 namespace tk {
 
 namespace {
-
-constexpr int64_t kBurstYieldMicroseconds = 5000;
 
 int64_t g_lastProcessed = 0;  // performance counter ticks
 
@@ -32,7 +31,7 @@ int64_t TicksPerSecond() {
 }  // namespace
 
 void DoEventsInBurst() {
-  if (Ticks() - g_lastProcessed < TicksPerSecond() / 1000000.0 * kBurstYieldMicroseconds) return;
+  if (Ticks() - g_lastProcessed < TicksPerSecond() / 1000000.0 * kYieldFrameMicroseconds) return;
   DoEvents();
 }
 

@@ -8,11 +8,9 @@ namespace tk {
 // A WM_QUIT met here is posted again so that the outer loop still sees it.
 void DoEvents();
 
-// A yield inside a burst of work (a progress bar drawn before every block of
-// a copy): does what DoEvents does when 5 ms or more have passed since
-// events were last processed, and nothing otherwise. Asking the system
-// whether anything is pending costs as much as processing it, and nothing
-// that waits a few milliseconds longer is noticed.
+// A yield inside a burst of work (before every block of a copy): does what
+// DoEvents does when a yield frame (toolkit/Frames.h) or more has passed
+// since events were last processed, and nothing otherwise.
 void DoEventsInBurst();
 
 // Runs the thread's message loop until WM_QUIT; returns its exit code.

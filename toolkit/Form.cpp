@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "toolkit/Events.h"
+#include "toolkit/Frames.h"
 #include "toolkit/Screen.h"
 
 namespace tk {
@@ -12,8 +13,6 @@ namespace {
 
 constexpr char kClassName[] = "VelmarindForm";
 constexpr char kFormProp[] = "VelmarindForm.this";
-// Marked changes reach the window at most this often (milliseconds).
-constexpr DWORD kFrameMs = 30;
 constexpr UINT_PTR kFrameTimerId = 0x5646;
 
 void StylesOf(FormBorder border, DWORD& style, DWORD& exStyle) {
@@ -302,10 +301,10 @@ void Form::Invalidate(const RECT& pixels) {
   invalid_ = joined;
   if (frameTimer_) return;  // the timer hands it over
   const DWORD since = ::GetTickCount() - lastFlush_;  // right across a wrap too
-  if (since >= kFrameMs) return FlushInvalid();
+  if (since >= kRepaintFrameMs) return FlushInvalid();
   // Soon after the last repaint: wait for the rest of the frame. Without a
   // timer the change goes to the window at once.
-  if (::SetTimer(hwnd_, kFrameTimerId, static_cast<UINT>(kFrameMs - since), nullptr) == 0) return FlushInvalid();
+  if (::SetTimer(hwnd_, kFrameTimerId, static_cast<UINT>(kRepaintFrameMs - since), nullptr) == 0) return FlushInvalid();
   frameTimer_ = true;
 }
 

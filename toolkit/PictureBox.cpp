@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
+#include "toolkit/Frames.h"
 #include "toolkit/Screen.h"
 
 namespace tk {
 namespace {
 
 constexpr char kClassName[] = "VelmarindPictureBox";
-// The least time between two showings of the boxes' drawing, as for forms.
-constexpr DWORD kFrameMs = 30;
 
 DWORD ExStyleOf(int borderStyle) { return borderStyle ? WS_EX_CLIENTEDGE : 0; }
 
@@ -190,10 +189,10 @@ void PictureBox::PresentPending() {
   Presenting& presenting = ThePresenting();
   if (PendingBoxes().empty() || presenting.timer) return;  // nothing new, or the timer shows it
   const DWORD since = ::GetTickCount() - presenting.last;  // right across a wrap too
-  if (since >= kFrameMs) return PresentNow();
+  if (since >= kRepaintFrameMs) return PresentNow();
   // Soon after the last showing: wait for the rest of the frame. Without a
   // timer the drawing is shown at once.
-  presenting.timer = ::SetTimer(nullptr, 0, static_cast<UINT>(kFrameMs - since), &PictureBox::PresentTimer);
+  presenting.timer = ::SetTimer(nullptr, 0, static_cast<UINT>(kRepaintFrameMs - since), &PictureBox::PresentTimer);
   if (!presenting.timer) PresentNow();
 }
 
