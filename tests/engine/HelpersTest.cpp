@@ -10,6 +10,7 @@
 #include "engine/SpecialFolder.h"
 #include "tests/engine/HelpersTestFolder.h"
 #include "toolkit/Host.h"
+#include "toolkit/Owners.h"
 
 using helpers_test::Exists;
 using helpers_test::ScratchFolder;
@@ -51,9 +52,8 @@ std::pair<uint64_t, uint64_t> TimesOf(const std::string& path) {
 }
 
 void SetOldTimes(const std::string& path) {
-  HANDLE h = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_TRUE(h != INVALID_HANDLE_VALUE && ::SetFileTime(h, &kOldTime, &kOldTime, &kOldTime));
-  ::CloseHandle(h);
+  const tk::FileHandle h(::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(h.valid() && ::SetFileTime(h.get(), &kOldTime, &kOldTime, &kOldTime));
 }
 
 }  // namespace
@@ -136,7 +136,7 @@ TEST_F(Helpers, PathExistsCreatesMissingLevelsAndCreatePathReportsWhatItCouldNot
 }
 
 TEST_F(Helpers, ProgramGroupsCountOnlyVisibleSubFolders) {
-  const std::string programs = SpecialFolder::GetSpecialFolder(CSIDL_PROGRAMS);
+  const std::string programs = SpecialFolder::GetSpecialFolder(Csidl::Programs);
   ASSERT_FALSE(programs.empty());
   const std::string tag = "h3grp" + std::to_string(::GetCurrentProcessId());
   ScratchFolder visible1(programs + "\\" + tag + "_one", false), visible2(programs + "\\" + tag + "_two", false),
@@ -178,7 +178,7 @@ TEST_F(Helpers, SystemAndShellFoldersAndTheWindowsFamily) {
   ::GetSystemDirectoryA(system, MAX_PATH);
   EXPECT_EQ(::lstrcmpiA(system, ProgramManager::GetSystemDir().c_str()), 0);
 
-  const std::string programFiles = SpecialFolder::GetSpecialFolder(CSIDL_PROGRAM_FILES);
+  const std::string programFiles = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles);
   ASSERT_FALSE(programFiles.empty());
   EXPECT_NE(programFiles.back(), '\\');
   EXPECT_TRUE(Gest_File::PathExists(programFiles, false, false));

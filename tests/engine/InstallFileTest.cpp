@@ -11,10 +11,12 @@
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "registry/RegAccess.h"
+#include "tests/support/PendingReplacements.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace {
@@ -33,11 +35,10 @@ std::string DateSeparator() {
 }
 
 void SetWritten(const std::string& path, uint64_t ticks) {
-  HANDLE h = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
+  const tk::FileHandle h(::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(h.valid()) << path;
   const FILETIME t{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-  EXPECT_TRUE(::SetFileTime(h, nullptr, nullptr, &t));
-  ::CloseHandle(h);
+  EXPECT_TRUE(::SetFileTime(h.get(), nullptr, nullptr, &t));
 }
 
 // 5 March 2004 09:07:03 UTC.
@@ -252,10 +253,9 @@ TEST_F(InstallFileTest, AFailedDeferralBeepsAndIsNotInstalled) {
   {
     WininitBlocked blocked;
     ASSERT_TRUE(blocked.made());
-    HANDLE held = ::CreateFileA(Target("Busy.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const testsupport::HeldOpen held(Target("Busy.txt"));
+    ASSERT_TRUE(held.held());
     EXPECT_FALSE(Gest_File::InstallFile("files\\Busy.txt", Target("Busy.txt"), true, existed));
-    ::CloseHandle(held);
   }
   EXPECT_TRUE(existed);
   EXPECT_FALSE(RestartNeeded);

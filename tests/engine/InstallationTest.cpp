@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Csidl.h"
 #include "engine/BlockCopy.h"
 #include "engine/Installation.h"
 #include "engine/Misc.h"
@@ -30,6 +31,7 @@
 #include "tests/support/Wait.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 #include "wizard/SetupDip.h"
 
@@ -91,7 +93,6 @@ class AtNextYield {
 class Installation : public ::testing::Test {
  protected:
   void SetUp() override {
-    CoInitialize(nullptr);
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     name_ = info->name();
     work_ = std::make_unique<ScratchWork>("engine-install", name_);
@@ -115,10 +116,9 @@ class Installation : public ::testing::Test {
     SetCurrentDirectoryA("C:\\");
     RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Velmarind Test\\" + name_).c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmarind Test");
-    testsupport::RemoveTree(SpecialFolder::GetSpecialFolder(23) + "\\" + group_);
-    DeleteFileA((SpecialFolder::GetSpecialFolder(25) + "\\" + AppName() + ".Lnk").c_str());
+    testsupport::RemoveTree(SpecialFolder::GetSpecialFolder(Csidl::CommonPrograms) + "\\" + group_);
+    DeleteFileA((SpecialFolder::GetSpecialFolder(Csidl::CommonDesktopDirectory) + "\\" + AppName() + ".Lnk").c_str());
     work_.reset();
-    CoUninitialize();
   }
 
   // The setup's own files, as the launcher leaves them in the work folder
@@ -183,6 +183,8 @@ class Installation : public ::testing::Test {
 
   std::string Read(const std::string& path) const { return ReadFileBytes(path).value_or("<missing>"); }
 
+  // Links are written through the shell's objects in this thread.
+  tk::ComApartment apartment_;
   InstallHost host_;
   testsupport::RecordingView view_;
   std::unique_ptr<ScratchWork> work_;
@@ -260,10 +262,10 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
 
   // The records, line for line: the head and links, the date of the
   // installation, the registry section.
-  const std::string groupFolder = SpecialFolder::GetSpecialFolder(23) + "\\" + group_ + "\\";
+  const std::string groupFolder = SpecialFolder::GetSpecialFolder(Csidl::CommonPrograms) + "\\" + group_ + "\\";
   const std::string head = Lines(
       {"....." + AppName(), ".................descrizione", ".............Velmarind",
-       "Program Group: " + SpecialFolder::GetSpecialFolder(2) + "\\" + group_, "........1.5",
+       "Program Group: " + SpecialFolder::GetSpecialFolder(Csidl::Programs) + "\\" + group_, "........1.5",
        "LNK=" + groupFolder + AppName() + ".Lnk", "LNK=" + groupFolder + "Leggimi.Lnk",
        "LNK=" + groupFolder + "Rimuovi dal sistema.Lnk", "", ";[REMOVE]"});
   const std::string tail =
@@ -308,13 +310,13 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.mde;§§QX_App_Path§§;1", "Demo.mdw;§§QX_App_Path§§;1",
                                                "Demo.ico;§§QX_App_Path§§;1"})));
   // The Access runtime's stand-in records its command line.
-  const std::string runtimeFolder = SpecialFolder::GetSpecialFolder(38) + "\\OfficeRT";
+  const std::string runtimeFolder = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles) + "\\OfficeRT";
   CreateDirectoryA(runtimeFolder.c_str(), nullptr);
   ASSERT_TRUE(CopyFileA(MSACCESS_STANDIN_PATH, (runtimeFolder + "\\MSACCESS.EXE").c_str(), FALSE));
   DeleteFileA((runtimeFolder + "\\MSACCESS.log").c_str());
   // Major version 5: the Quick Launch link too, into a folder that exists.
   const std::string quickLaunch =
-      SpecialFolder::GetSpecialFolder(26) + "\\Microsoft\\Internet Explorer\\Quick Launch";
+      SpecialFolder::GetSpecialFolder(Csidl::AppData) + "\\Microsoft\\Internet Explorer\\Quick Launch";
   SHCreateDirectoryExA(nullptr, quickLaunch.c_str(), nullptr);
   host_.overrideVersion = true;
   host_.version = {true, 5, 1, 2600, 2};
@@ -332,8 +334,8 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   const std::string T = runtimeFolder + "\\MSACCESS.EXE";
   const std::string A = " /wrkgrp \"" + I + "Demo.mdw\" \"" + I + "Demo.mde\" /user utente /runtime";
   EXPECT_EQ(RunCommand, "\"" + T + "\" " + A);
-  const std::string groupFolder = SpecialFolder::GetSpecialFolder(23) + "\\" + group_ + "\\";
-  const std::string desktop = SpecialFolder::GetSpecialFolder(25) + "\\" + AppName() + ".Lnk";
+  const std::string groupFolder = SpecialFolder::GetSpecialFolder(Csidl::CommonPrograms) + "\\" + group_ + "\\";
+  const std::string desktop = SpecialFolder::GetSpecialFolder(Csidl::CommonDesktopDirectory) + "\\" + AppName() + ".Lnk";
   const std::string quick = quickLaunch + "\\" + AppName() + ".Lnk";
   InstalledMachine expected;
   expected.files = {{I + "Install.Log", ""}};

@@ -183,7 +183,7 @@ TEST_F(ShortCutsTest, DatabaseApplicationWithDesktopBoxOnMajorVersion5) {
   view_.deskShort = 1;
   ShortCuts::MakeShortcuts();
 
-  const std::string runtime = SpecialFolder::GetSpecialFolder(38) + "\\OfficeRT\\MSACCESS.EXE";
+  const std::string runtime = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles) + "\\OfficeRT\\MSACCESS.EXE";
   const std::string i = install_.path() + "\\";
   const std::string args = " /wrkgrp \"" + i + "Gestione.mdw\" \"" + i + "Gestione.mde\" /user utente /runtime";
   EXPECT_EQ(RunCommand, "\"" + runtime + "\" " + args);

@@ -7,6 +7,7 @@
 
 #include "tests/engine/HelpersTestFolder.h"
 #include "tests/support/Driver.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
 namespace {
@@ -43,9 +44,8 @@ TEST(Standins, AccessRuntimeAndUninstallerRecordTheirCommandLines) {
 }
 
 TEST(Standins, RuntimeLibraryLoads) {
-  HMODULE lib = ::LoadLibraryA(MSVBVM50_STANDIN_PATH);
-  ASSERT_NE(lib, nullptr);
-  ::FreeLibrary(lib);
+  const tk::Library lib(::LoadLibraryA(MSVBVM50_STANDIN_PATH));
+  ASSERT_TRUE(lib.valid());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/Driver.h"
+#include "toolkit/Owners.h"
 #include "toolkit/SystemLibrary.h"
 
 namespace {
@@ -37,31 +38,27 @@ class SystemLibraryTest : public ::testing::Test {
 };
 
 TEST_F(SystemLibraryTest, LoadsOnlyFromTheSystemFolder) {
-  const HMODULE version = tk::LoadSystemLibrary("version.dll");
-  ASSERT_NE(version, nullptr);
-  EXPECT_EQ(Lower(FolderOf(version)), Lower(tk::SystemFolderPath()));
-  EXPECT_NE(tk::ProcAddress<FARPROC>(version, "GetFileVersionInfoA"), nullptr);
-  EXPECT_EQ(tk::ProcAddress<FARPROC>(version, "NoSuchExport"), nullptr);
-  FreeLibrary(version);
+  const tk::Library version(tk::LoadSystemLibrary("version.dll"));
+  ASSERT_TRUE(version.valid());
+  EXPECT_EQ(Lower(FolderOf(version.get())), Lower(tk::SystemFolderPath()));
+  EXPECT_NE(tk::ProcAddress<FARPROC>(version.get(), "GetFileVersionInfoA"), nullptr);
+  EXPECT_EQ(tk::ProcAddress<FARPROC>(version.get(), "NoSuchExport"), nullptr);
 
   // The search order would find this one beside the program; the system
   // folder has none.
-  EXPECT_EQ(tk::LoadSystemLibrary(name_.c_str()), nullptr);
+  EXPECT_FALSE(tk::Library(tk::LoadSystemLibrary(name_.c_str())).valid());
   EXPECT_FALSE(Exists(beside_ + ".ran"));
 }
 
 TEST_F(SystemLibraryTest, TheLimitedSearchNoLongerLooksBesideTheProgram) {
   // Without the limit a bare name is looked for beside the program first.
-  const HMODULE before = LoadLibraryA(name_.c_str());
-  ASSERT_NE(before, nullptr);
-  FreeLibrary(before);
+  ASSERT_TRUE(tk::Library(LoadLibraryA(name_.c_str())).valid());
 
   ASSERT_TRUE(tk::LimitLibrarySearchToSystemFolder());
-  EXPECT_EQ(LoadLibraryA(name_.c_str()), nullptr);
-  const HMODULE system = LoadLibraryA("version.dll");
-  ASSERT_NE(system, nullptr);
-  EXPECT_EQ(Lower(FolderOf(system)), Lower(tk::SystemFolderPath()));
-  FreeLibrary(system);
+  EXPECT_FALSE(tk::Library(LoadLibraryA(name_.c_str())).valid());
+  const tk::Library system(LoadLibraryA("version.dll"));
+  ASSERT_TRUE(system.valid());
+  EXPECT_EQ(Lower(FolderOf(system.get())), Lower(tk::SystemFolderPath()));
 }
 
 }  // namespace

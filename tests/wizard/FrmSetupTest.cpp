@@ -2,6 +2,7 @@
 // the Wine prefix, with a scripted host for its message boxes.
 #include <gtest/gtest.h>
 
+#include "engine/Csidl.h"
 #include "engine/SetupState.h"
 #include "engine/SetupView.h"
 #include "engine/SpecialFolder.h"
@@ -192,7 +193,7 @@ TEST_F(WizardStart, AShortSettingsFileIsTheStartUpFailureAndKeepsTheWindow) {
 }
 
 TEST_F(WizardStart, ProposesTheFolderByTheWindowsVersion) {
-  const std::string programFiles = SpecialFolder::GetSpecialFolder(38);
+  const std::string programFiles = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles);
   ASSERT_FALSE(programFiles.empty());
   host_.overrideVersion = true;
   host_.version = {true, 5, 1, 2600, 2};

@@ -20,6 +20,7 @@
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/WorkFolder.h"
 #include "toolkit/Files.h"
+#include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmQuit.h"
 #include "wizard/FrmSetup.h"
@@ -61,7 +62,7 @@ class BlockWatch final : public testsupport::ForwardingView {
 // user's own files stay, those the folder listing does not show too,
 // whether kept by the flag or replaced by a newer version.
 TEST(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
-  CoInitialize(nullptr);
+  const tk::ComApartment apartment;
   const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
   testsupport::ScriptedHost host;
   testsupport::ScratchWork work("wizard-install-quit", name);
@@ -130,7 +131,6 @@ TEST(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
   FrmSetup().Unload();
   tk::Reset();
   testsupport::RemoveTree("C:\\wizard-install-quit\\" + name + "\\Programmi");
-  CoUninitialize();
 }
 
 }  // namespace
