@@ -3,6 +3,7 @@
 #include <set>
 #include <vector>
 
+#include "engine/Csidl.h"
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
 #include "engine/ProgramManager.h"

@@ -3,42 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/WindowOrder.h"
+#include "tests/toolkit/RecordingForm.h"
 #include "toolkit/Events.h"
 #include "toolkit/Form.h"
 #include "toolkit/Screen.h"
 
 namespace {
 
-// A form that records its events; a test may make a handler cancel, unload
-// the form while it loads, or swallow keys.
-class RecordingForm : public tk::Form {
- public:
-  std::vector<std::string> events;
-  int cancelQueryUnload = 0;
-  bool unloadWhileLoading = false;
-
- protected:
-  void Form_Initialize() override { events.push_back("Initialize"); }
-  void Form_Load() override {
-    events.push_back("Load");
-    if (unloadWhileLoading) Unload();
-  }
-  void Form_QueryUnload(int& cancel, int mode) override {
-    events.push_back("QueryUnload" + std::to_string(mode));
-    cancel = cancelQueryUnload;
-  }
-  void Form_Unload(int&) override { events.push_back("Unload"); }
-  void Form_MouseDown(int button, int shift, float x, float y) override {
-    events.push_back("MouseDown " + std::to_string(button) + " " + std::to_string(static_cast<int>(x)) + "," +
-                     std::to_string(static_cast<int>(y)));
-  }
-  void Form_KeyPress(int& key) override {
-    events.push_back("KeyPress " + std::to_string(key));
-    if (key == 'x') key = 0;
-    if (key == 'a') key = 'b';
-  }
-};
+using testsupport::RecordingForm;
 
 TEST(Form, FixedSingleFormHasItsClientSizeAndPositionInTwips) {
   ASSERT_EQ(tk::TwipsPerPixelX(), 15);
@@ -105,61 +77,6 @@ TEST(Form, LifecycleRunsInitializeOnceAndLoadPerWindowAndHonoursCancel) {
   gone.unloadWhileLoading = true;
   gone.Show();
   EXPECT_FALSE(gone.Loaded());
-}
-
-// The windows the system activates on this thread, in order.
-std::vector<HWND> g_activated;
-LRESULT CALLBACK RecordActivation(int code, WPARAM wp, LPARAM lp) {
-  if (code == HCBT_ACTIVATE) g_activated.push_back(reinterpret_cast<HWND>(wp));
-  return CallNextHookEx(nullptr, code, wp, lp);
-}
-
-// Inside the modal loop a thread timer looks at the owner, raises it, and
-// unloads or hides the dialog, noting the activations that this brings.
-struct ModalProbe {
-  HWND owner = nullptr;
-  tk::Form* dialog = nullptr;
-  bool hide = false;
-  bool ownerDisabled = false;
-  bool dialogStaysAbove = false;
-  std::vector<HWND> activatedAsItWent;
-} g_probe;
-
-void CALLBACK ProbeModal(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  g_probe.ownerDisabled = !IsWindowEnabled(g_probe.owner);
-  SetWindowPos(g_probe.owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  g_probe.dialogStaysAbove = testsupport::Above(g_probe.dialog->hwnd(), g_probe.owner);
-  // Active as it goes, as when the user answers it (a program of a test
-  // running beside this one may have taken the activation meanwhile).
-  SetActiveWindow(g_probe.dialog->hwnd());
-  g_activated.clear();
-  if (g_probe.hide) g_probe.dialog->Hide();
-  else g_probe.dialog->Unload();
-  // What the going itself activated; a window of another program taking the
-  // foreground later (a test running beside this one) is no part of it.
-  g_probe.activatedAsItWent = g_activated;
-}
-
-TEST(Form, ShowModalKeepsItsOwnerDisabledAndBelowItThenHandsItTheActivation) {
-  RecordingForm owner, dialog;
-  owner.Show();
-  HHOOK hook = SetWindowsHookExA(WH_CBT, &RecordActivation, nullptr, GetCurrentThreadId());
-  ASSERT_NE(hook, nullptr);
-  for (bool hide : {false, true}) {
-    SCOPED_TRACE(hide ? "hidden" : "unloaded");
-    g_probe = {owner.hwnd(), &dialog, hide};
-    ASSERT_NE(SetTimer(nullptr, 0, 20, &ProbeModal), 0u);
-    dialog.ShowModal();
-    EXPECT_TRUE(g_probe.ownerDisabled);
-    EXPECT_TRUE(g_probe.dialogStaysAbove);
-    EXPECT_EQ(dialog.Loaded(), hide);
-    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
-    // As the dialog went, the system gave the activation to its owner.
-    EXPECT_EQ(g_probe.activatedAsItWent, std::vector<HWND>{owner.hwnd()});
-    dialog.Unload();
-  }
-  UnhookWindowsHookEx(hook);
 }
 
 TEST(Form, MouseDownOnTheFaceAndKeysReachTheFormInTwips) {
