@@ -15,39 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/FloorWindow.h"
+
 namespace {
 
-LRESULT CALLBACK FaceProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(hwnd, &ps);
-    ::TextOutA(dc, 10, 10, "wine_floor", 10);
-    ::EndPaint(hwnd, &ps);
-    return 0;
-  }
-  return ::DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-// Shows the window and handles what is pending; null when it cannot.
-HWND ShowFace() {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = FaceProc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-  wc.lpszClassName = "wine_floor";
-  if (!::RegisterClassA(&wc)) return nullptr;
-  HWND hwnd = ::CreateWindowA("wine_floor", "wine_floor", WS_OVERLAPPED | WS_CAPTION, 100, 100, 368, 106, nullptr,
-                              nullptr, wc.hInstance, nullptr);
-  if (!hwnd) return nullptr;
-  ::ShowWindow(hwnd, SW_SHOWNORMAL);
-  ::UpdateWindow(hwnd);
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-  return hwnd;
-}
-
 int ShowWindowThenMark(const char* marker) {
-  if (!ShowFace()) return 1;
+  if (!floorwindow::ShowFace("wine_floor")) return 1;
   HANDLE h = ::CreateFileA(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return 1;
   ::CloseHandle(h);
@@ -58,7 +31,7 @@ int ShowWindowThenMark(const char* marker) {
 
 int CreateFiles(const std::string& folder, int count, size_t bytes) {
   // The loop runs with the window up, as the launcher's does.
-  if (!ShowFace()) return 1;
+  if (!floorwindow::ShowFace("wine_floor")) return 1;
   ::CreateDirectoryA(folder.c_str(), nullptr);
   const std::vector<char> data(bytes, 'x');
   LARGE_INTEGER frequency, start, end;
