@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Progress.h"
+#include "tests/support/Wait.h"
 #include "toolkit/Events.h"
 #include "toolkit/Form.h"
 #include "toolkit/PictureBox.h"
@@ -95,8 +96,7 @@ TEST(PaintProgress, FullBarInvertsTheLabelAndAShorterBarErasesTheLonger) {
   EXPECT_EQ(Count(b, 2, 2, 110, 19, kBlack), 0);
 
   // What the window shows is the drawing, once the burst's last reached it.
-  for (int i = 0; i < 6; ++i, ::Sleep(10)) tk::DoEvents();
-  tk::DoEvents();
+  testsupport::PumpFor(std::chrono::milliseconds(60));
   tk::Canvas shot;
   ASSERT_TRUE(shot.CaptureClient(f.box.hwnd()));
   for (int x : {0, 1, 50, 143, 285, 286})

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/Wait.h"
 #include "toolkit/Events.h"
 #include "toolkit/Form.h"
 #include "toolkit/PictureBox.h"
@@ -22,13 +23,7 @@ class BoxForm : public tk::Form {
 
 // Lets the last drawing of a burst reach the windows: boxes show it within
 // about 15 ms.
-void Settle() {
-  for (int i = 0; i < 6; ++i) {
-    tk::DoEvents();
-    ::Sleep(10);
-  }
-  tk::DoEvents();
-}
+void Settle() { testsupport::PumpFor(std::chrono::milliseconds(60)); }
 
 // The pixel column x (in pixels) of the drawing.
 tk::Color At(const tk::PictureBox& b, int x, int y) { return b.Point(x * 15.0, y * 15.0); }

@@ -1,21 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
 
+#include "tests/support/Wait.h"
 #include "toolkit/Events.h"
+#include "toolkit/Frames.h"
 #include "toolkit/Timer.h"
 
 namespace {
 
-// Pumps events until done() or rounds of 10 ms have gone by.
-template <class Done>
-bool PumpUntil(Done done, int rounds = 200) {
-  for (int i = 0; i < rounds && !done(); ++i) {
-    tk::DoEvents();
-    Sleep(10);
-  }
-  return done();
-}
+using testsupport::PumpFor;
+
+// Pumps events until done(), for at most a few seconds.
+bool PumpUntil(const std::function<bool()>& done) { return testsupport::PumpUntil(done, std::chrono::seconds(5)); }
 
 TEST(TimerControl, FiresWhileEnabledAndStopsWhenDisabledOrWithoutInterval) {
   tk::TimerControl t;
@@ -28,7 +27,7 @@ TEST(TimerControl, FiresWhileEnabledAndStopsWhenDisabledOrWithoutInterval) {
     stop(t);
     EXPECT_FALSE(t.Running());
     int stopped = ticks;
-    PumpUntil([] { return false; }, 15);
+    PumpFor(std::chrono::milliseconds(150));
     EXPECT_EQ(ticks, stopped);
     t.SetEnabled(true);
     t.SetInterval(20);
@@ -41,7 +40,7 @@ TEST(TimerControl, AHandlerThatYieldsIsNotEnteredAgain) {
   int depth = 0, deepest = 0, ticks = 0;
   t.Timer = [&] {
     deepest = std::max(deepest, ++depth);
-    if (++ticks == 1) PumpUntil([] { return false; }, 15);
+    if (++ticks == 1) PumpFor(std::chrono::milliseconds(150));
     --depth;
   };
   t.SetInterval(10);
@@ -73,9 +72,9 @@ struct Counter {
 };
 
 // Inside a burst, a yield right after events were processed leaves what
-// came since for later; once 5 ms have passed it processes it, and a plain
-// DoEvents always does.
-TEST(BurstYield, ProcessesWhatIsPendingOnceFiveMillisecondsHavePassed) {
+// came since for later; once a yield frame has passed it processes it, and a
+// plain DoEvents always does.
+TEST(BurstYield, ProcessesWhatIsPendingOnceAYieldFrameHasPassed) {
   Counter counter;
   ASSERT_NE(counter.hwnd, nullptr);
   int posted = 0;
@@ -85,11 +84,11 @@ TEST(BurstYield, ProcessesWhatIsPendingOnceFiveMillisecondsHavePassed) {
     PostMessageA(counter.hwnd, WM_APP, 0, 0);
     ++posted;
     tk::DoEventsInBurst();
-    // Under a heavy load the 5 ms may already have gone: try again.
+    // Under a heavy load the frame may already have gone: try again.
     left = counter.count < posted;
   }
   ASSERT_TRUE(left) << "every yield in the burst processed at once";
-  Sleep(6);
+  Sleep(static_cast<DWORD>(tk::kYieldFrameMicroseconds / 1000 + 1));
   tk::DoEventsInBurst();
   EXPECT_EQ(counter.count, posted);
 

@@ -1,6 +1,7 @@
 // Dragging the wizard, in this process, by real mouse input: a press on the
 // face and on the title label moves the window, a press on another label
 // does not.
+#include "tests/support/Wait.h"
 #include "tests/wizard/NavigationTestFixture.h"
 
 namespace {
@@ -25,10 +26,7 @@ POINT DragFrom(HWND window, POINT client, int dx, int dy) {
   input[1].mi.dy = (at.y + dy) * 65535 / cy;
   input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(3, input, sizeof(INPUT));
-  for (int i = 0; i < 20; ++i) {
-    tk::DoEvents();
-    Sleep(10);
-  }
+  testsupport::PumpFor(std::chrono::milliseconds(200));
   RECT after;
   GetWindowRect(window, &after);
   return {after.left - before.left, after.top - before.top};

@@ -1,6 +1,7 @@
 // Back from the quit dialog, by real keyboard input: the wizard is the
 // active window again and the Enter key reaches it.
 #include "engine/SetupState.h"
+#include "tests/support/Wait.h"
 #include "tests/support/WindowOrder.h"
 #include "tests/wizard/NavigationTestFixture.h"
 #include "wizard/FrmQuit.h"
@@ -65,10 +66,7 @@ TEST_F(WizardPages, BackFromTheQuitDialogLeavesTheWizardActiveAndEnterMovesItOn)
   EXPECT_EQ(GetActiveWindow(), w().hwnd());
   EXPECT_EQ(GetForegroundWindow(), w().hwnd());
   TypeEnter();
-  for (int i = 0; i < 100 && w().Step == 0; ++i) {
-    tk::DoEvents();
-    Sleep(10);
-  }
+  testsupport::PumpUntil([&] { return w().Step != 0; }, std::chrono::seconds(1));
   EXPECT_EQ(w().Step, 1);
 }
 
