@@ -23,7 +23,9 @@ bool ReadAt(int64_t offset, size_t length, std::string& out) {
 }
 
 // Copies one member's bytes to its destination, opened (and cut) under
-// number 2.
+// number 2, and gives it the setup program's times through the open file (a
+// new file has the archive attribute alone already): the work folder's
+// files are stamped as they are written, not opened again by name.
 ExtractResult WriteMember(const ArchiveMember& member, const std::string& target, std::string& buffer) {
   if (tk::Open(target, tk::OpenMode::Output, kMemberFile) != 0) return ExtractResult::WriteFailed;
   ExtractResult result = ExtractResult::Done;
@@ -42,6 +44,9 @@ ExtractResult WriteMember(const ArchiveMember& member, const std::string& target
       }
       left -= static_cast<int64_t>(chunk);
     }
+    uint64_t times[3];
+    if (result == ExtractResult::Done && Gest_File::ReadSetupFileTimes(times))
+      tk::SetFileTimes(kMemberFile, times[0], times[1], times[2]);
   }
   // A member that could not be written whole leaves nothing behind.
   if (result != ExtractResult::Done) tk::Kill(target);
@@ -78,8 +83,5 @@ ExtractResult ExtractSetupArchive(const std::string& package) {
     if (written != ExtractResult::Done) return written;
   }
   if (!IsArchiveEndNormal(plan.end)) return ExtractResult::BadEntry;
-
-  const std::string installer = GetExtractPath(WorkDir, "INSTALLER.EXE");
-  if (SetFileAttributesA(installer.c_str(), FILE_ATTRIBUTE_NORMAL)) Gest_File::SetFileTimesFromSetup(installer);
   return ExtractResult::Done;
 }

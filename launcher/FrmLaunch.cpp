@@ -2,7 +2,6 @@
 
 #include "assets/resource.h"
 #include "engine/EndOfProgram.h"
-#include "engine/Gest_File.h"
 #include "engine/Misc.h"
 #include "engine/ProgramManager.h"
 #include "engine/Progress.h"
@@ -37,16 +36,6 @@ bool AllSetupFilesIn(const std::string& folder) {
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
   }
   return true;
-}
-
-// Gives every file (not folder) of a listing the archive attribute alone and
-// the setup program's times.
-void StampFiles(const std::string& folder) {
-  tk::ForEachFileIn(folder, [&](const std::string& name) {
-    const std::string path = folder + "\\" + name;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-    Gest_File::SetFileTimesFromSetup(path);
-  });
 }
 
 // Makes folder the current drive and folder. A bare drive ("C:", what the
@@ -139,10 +128,6 @@ void FrmLaunch::Form_Load() {
                tk::vbCritical, "Setup");
     Misc::CleanUpAndExit();
   }
-
-  StampFiles(WorkDir + "\\files");
-  StampFiles(WorkDir);
-  tk::DoEvents();
 
   MakeCurrent(WorkDir);
   tk::SetMousePointer(tk::vbDefault);

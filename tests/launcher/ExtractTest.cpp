@@ -78,20 +78,25 @@ TEST_F(Extraction, StopsAtTheFirstMemberItCannotWrite) {
   EXPECT_FALSE(tk::IsOpen(2));
 }
 
-TEST_F(Extraction, GivesInstallerExeTheNormalAttributeAndTheProgramsTimes) {
-  ASSERT_TRUE(WriteFileBytes(package_, BuildPackage({{"INSTALLER.EXE", "MZ"}})));
+// Every member, the setup's own files and the payload alike, leaves the
+// extraction with the archive attribute alone and the setup program's times.
+TEST_F(Extraction, StampsEveryMemberWithTheArchiveAttributeAndTheProgramsTimes) {
+  ASSERT_TRUE(WriteFileBytes(package_, BuildPackage({{"INSTALLER.EXE", "MZ"}, {"Setup.dip", "dip"},
+                                                      {"Dati.bin", std::string(3 << 20, 'x')}})));
   EXPECT_EQ(ExtractSetupArchive(package_), ExtractResult::Done);
-  const std::string installer = WorkDir + "\\INSTALLER.EXE";
-  // Windows shows the normal attribute as 128, Wine as 32: neither has
-  // read-only, hidden or system.
-  EXPECT_EQ(GetFileAttributesA(installer.c_str()) & ~DWORD{FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_ARCHIVE}, 0u);
   char self[MAX_PATH];
   GetModuleFileNameA(nullptr, self, sizeof self);
   const auto mine = testsupport::GetTimes(self);
-  const auto its = testsupport::GetTimes(installer);
-  ASSERT_TRUE(mine && its);
-  EXPECT_EQ(its->write, mine->write);
-  EXPECT_EQ(its->creation, mine->creation);
+  ASSERT_TRUE(mine);
+  for (const std::string name : {"INSTALLER.EXE", "Setup.dip", "files\\Dati.bin"}) {
+    SCOPED_TRACE(name);
+    const std::string path = WorkDir + "\\" + name;
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), DWORD{FILE_ATTRIBUTE_ARCHIVE});
+    const auto its = testsupport::GetTimes(path);
+    ASSERT_TRUE(its);
+    EXPECT_EQ(its->write, mine->write);
+    EXPECT_EQ(its->creation, mine->creation);
+  }
 }
 
 TEST_F(Extraction, AMissingOrMalformedPackageWritesNothing) {
