@@ -194,10 +194,18 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
 
   const int64_t written = tk::Lof(targetNumber);
   const bool same = written >= 0 && written == tk::Lof(sourceNumber);
-  if (same && request.times)
-    request.timesGiven =
-        tk::SetFileTimes(targetNumber, request.times[0], request.times[1], request.times[2]) == tk::errNone;
-  if (same && request.plainAttributes) request.attributesGiven = tk::ClearAttributes(targetNumber) == tk::errNone;
+  // Times and plain attributes together go in one request where the system
+  // takes it; else each on its own.
+  if (same && request.times && request.plainAttributes &&
+      tk::SetTimesAndClearAttributes(targetNumber, request.times[0], request.times[1], request.times[2]) ==
+          tk::errNone) {
+    request.timesGiven = request.attributesGiven = true;
+  } else {
+    if (same && request.times)
+      request.timesGiven =
+          tk::SetFileTimes(targetNumber, request.times[0], request.times[1], request.times[2]) == tk::errNone;
+    if (same && request.plainAttributes) request.attributesGiven = tk::ClearAttributes(targetNumber) == tk::errNone;
+  }
   tk::Close(targetNumber);
   tk::Close(sourceNumber);
   return same;

@@ -305,12 +305,17 @@ SetByHandleFn SetByHandle() {
 
 }  // namespace
 
-int ClearAttributes(int n) {
+int ClearAttributes(int n) { return SetTimesAndClearAttributes(n, 0, 0, 0); }
+
+int SetTimesAndClearAttributes(int n, uint64_t created, uint64_t accessed, uint64_t written) {
   NumberedFile* f = nullptr;
   if (const int error = Lookup(n, f)) return error;
   const SetByHandleFn set = SetByHandle();
   if (!set) return errInvalidCall;
   BasicFacts facts{};
+  facts.created.QuadPart = static_cast<LONGLONG>(created);
+  facts.accessed.QuadPart = static_cast<LONGLONG>(accessed);
+  facts.written.QuadPart = static_cast<LONGLONG>(written);
   facts.attributes = FILE_ATTRIBUTE_NORMAL;
   return set(f->handle.get(), kBasicFactsClass, &facts, sizeof facts) ? errNone : LastError();
 }

@@ -92,6 +92,10 @@ int SetFileTimes(int n, uint64_t created, uint64_t accessed, uint64_t written);
 // named again once it is closed.
 int ClearAttributes(int n);
 
+// SetFileTimes and ClearAttributes in one request to the system, where it
+// can (Windows Vista on); errInvalidCall where it cannot, and neither is done.
+int SetTimesAndClearAttributes(int n, uint64_t created, uint64_t accessed, uint64_t written);
+
 // Moves the position of the next read or write to position1 (1 = the first
 // byte; past the end is allowed). Below 1: errBadRecordNumber.
 int Seek(int n, int64_t position1);

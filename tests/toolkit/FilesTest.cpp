@@ -166,6 +166,27 @@ TEST_F(Files, AnOpenFileLosesItsAttributes) {
   EXPECT_EQ(tk::ClearAttributes(4), tk::errBadFileNameOrNumber);
 }
 
+// Times and plain attributes in one request: both stand once the file is
+// closed, the times too after the bytes written before them.
+TEST_F(Files, AnOpenFileTakesItsTimesAndLosesItsAttributesInOneRequest) {
+  WriteRaw("both.bin", "x");
+  ASSERT_TRUE(::SetFileAttributesA(Path("both.bin").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  const uint64_t created = 0x01BF000000000000ull, accessed = 0x01C0000012345670ull,
+                 written = 0x01C2000012345670ull;
+  ASSERT_EQ(tk::Open(Path("both.bin"), OpenMode::Binary, 4), 0);
+  EXPECT_EQ(tk::Put(4, "abc", 3), 0);
+  EXPECT_EQ(tk::SetTimesAndClearAttributes(4, created, accessed, written), 0);
+  EXPECT_EQ(tk::Close(4), 0);
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  ASSERT_TRUE(::GetFileAttributesExA(Path("both.bin").c_str(), GetFileExInfoStandard, &data));
+  auto ticks = [](FILETIME t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+  EXPECT_EQ(ticks(data.ftLastWriteTime), written);
+  EXPECT_EQ(ticks(data.ftLastAccessTime), accessed);
+  EXPECT_EQ(data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY), 0u);
+  EXPECT_EQ(ReadRaw("both.bin"), "abc");
+  EXPECT_EQ(tk::SetTimesAndClearAttributes(4, created, accessed, written), tk::errBadFileNameOrNumber);
+}
+
 TEST_F(Files, BinaryOpenFallsBackToReadingAFileOthersHoldForReading) {
   WriteRaw("held.bin", "tenuto");
   const tk::FileHandle reader(::CreateFileA(Path("held.bin").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
