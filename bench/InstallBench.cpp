@@ -203,8 +203,7 @@ void TimeLookups(const std::string& folder, size_t entries) {
   const double found = MillisecondsSince(start) / kCount;
   start = Clock::now();
   for (int i = 0; i < kCount; ++i) {
-    const HANDLE h = ::FindFirstFileA((folder + "\\missing" + std::to_string(i)).c_str(), &entry);
-    if (h != INVALID_HANDLE_VALUE) ::FindClose(h);
+    const tk::FindHandle h(::FindFirstFileA((folder + "\\missing" + std::to_string(i)).c_str(), &entry));
   }
   const double listing = MillisecondsSince(start) / kCount;
   start = Clock::now();

@@ -16,14 +16,14 @@
 #include <vector>
 
 #include "bench/FloorWindow.h"
+#include "toolkit/Owners.h"
 
 namespace {
 
 int ShowWindowThenMark(const char* marker) {
   if (!floorwindow::ShowFace("wine_floor")) return 1;
-  HANDLE h = ::CreateFileA(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return 1;
-  ::CloseHandle(h);
+  if (!tk::FileHandle(::CreateFileA(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)))
+    return 1;
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
   return 0;
@@ -39,13 +39,11 @@ int CreateFiles(const std::string& folder, int count, size_t bytes) {
   ::QueryPerformanceCounter(&start);
   for (int i = 0; i < count; ++i) {
     const std::string path = folder + "\\m" + std::to_string(i);
-    HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return 1;
+    const tk::FileHandle h(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h) return 1;
     DWORD written = 0;
-    const bool ok = ::WriteFile(h, data.data(), static_cast<DWORD>(bytes), &written, nullptr) && written == bytes;
-    ::CloseHandle(h);
-    if (!ok) return 1;
+    if (!::WriteFile(h.get(), data.data(), static_cast<DWORD>(bytes), &written, nullptr) || written != bytes) return 1;
   }
   ::QueryPerformanceCounter(&end);
   for (int i = 0; i < count; ++i) ::DeleteFileA((folder + "\\m" + std::to_string(i)).c_str());

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Csidl.h"
 #include "engine/EndOfProgram.h"
 #include "engine/Installation.h"
 #include "engine/Misc.h"
@@ -118,7 +119,7 @@ TEST_F(VersionFacts, TheShellComponentsFailureTextFitsTheVersion) {
   FrmSetup().Show();
   ASSERT_TRUE(FrmSetup().Loaded());
   // The folder proposed from the version the start-up read.
-  const std::string programFiles = SpecialFolder::GetSpecialFolder(38);
+  const std::string programFiles = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles);
   EXPECT_EQ(SetupInfo.InstallDir,
             (expected_->programFilesFolder ? programFiles : programFiles.substr(0, 2)) + "\\Demo");
   SetupInfo.InstallDir = installDir;
@@ -141,7 +142,7 @@ TEST_F(VersionFacts, TheShellComponentsFailureTextFitsTheVersion) {
           : "";
   EXPECT_EQ(host_.boxes[0].text, "QXSHELL#1 Si è verificato un errore per il file QX_SHELL.DLL\r\n" + hint +
                                      "L'installazione sarà terminata.");
-  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].style, tk::vbCritical);
   EXPECT_EQ(testsupport::Differences({.files = {{.path = installDir + "\\Demo.exe", .absent = true}}}), "");
   // Nothing asked for a restart on the way out.
   EXPECT_TRUE(host_.calls.empty());

@@ -221,7 +221,7 @@ TEST_F(InstallFileTest, AFailureAfterTheCopyIsToldAndTheFileStaysInstalled) {
   EXPECT_EQ(host_.beeps, 1);
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "Invalid procedure call or argument");
-  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].style, tk::vbCritical);
   EXPECT_EQ(host_.boxes[0].title, "Velmarind setup");
 }
 

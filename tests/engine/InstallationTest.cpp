@@ -253,7 +253,7 @@ TEST_F(Installation, InstallsAPlainExecutableWithEveryRecord) {
             "Installazione completata.\r\n\r\nAlcuni file NON sono stati installati.\r\n"
             "L'elenco si trova nel file:\r\n" +
                 payload + "Install.Log");
-  EXPECT_EQ(host_.boxes[0].style, 48);
+  EXPECT_EQ(host_.boxes[0].style, tk::vbExclamation);
   EXPECT_EQ(host_.boxes[0].title, "Velmarind setup");
   ASSERT_EQ(host_.rollbackListAtBox.size(), 1u);
   EXPECT_EQ(host_.rollbackListAtBox[0].value_or("<missing>"),
@@ -328,7 +328,7 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   // Nothing failed: the end message is the plain one.
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
-  EXPECT_EQ(host_.boxes[0].style, 64);
+  EXPECT_EQ(host_.boxes[0].style, tk::vbInformation);
 
   const std::string I = installDir_ + "\\";
   const std::string T = runtimeFolder + "\\MSACCESS.EXE";
@@ -442,7 +442,7 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
               withFailure ? prompt + "\r\n\r\nAlcuni file NON sono stati installati.\r\n"
                                      "L'elenco si trova nel file:\r\n" + installDir_ + "\\Install.Log"
                           : prompt);
-    EXPECT_EQ(host_.boxes[0].style, 49);
+    EXPECT_EQ(host_.boxes[0].style, tk::vbOKCancel | tk::vbExclamation);
     EXPECT_EQ(host_.restartRequests.size(), answer == tk::vbOK ? 1u : 0u);
     EXPECT_EQ(RestartNeeded, answer == tk::vbOK);
     EXPECT_EQ(Differences({.files = {{target, "vecchio"},
@@ -483,7 +483,7 @@ TEST_F(Installation, AShellComponentThatDoesNotRegisterEndsTheInstallation) {
     EXPECT_EQ(host_.boxes[0].text,
               "QXSHELL#1 Si è verificato un errore per il file QX_SHELL.DLL\r\n" + hint +
                   "L'installazione sarà terminata.");
-    EXPECT_EQ(host_.boxes[0].style, 16);
+    EXPECT_EQ(host_.boxes[0].style, tk::vbCritical);
     EXPECT_EQ(host_.boxes[0].beepsBefore, 0);
     EXPECT_FALSE(ReadFileBytes(installDir_ + "\\Demo.exe").has_value());
     EXPECT_FALSE(testsupport::ListNames(installDir_).size() > 0);
@@ -504,7 +504,7 @@ TEST_F(Installation, AShellComponentMissingFromTheSystemFolderEndsTheInstallatio
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text,
             "QXSHELL#2 Si è verificato un errore per il file QX_SHELL.DLL. L'installazione sarà terminata.");
-  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].style, tk::vbCritical);
   EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
   EXPECT_EQ(GetFileAttributesA(installDir_.c_str()), INVALID_FILE_ATTRIBUTES);
   CopyFileA(QX_SHELL_DLL_PATH, installed.c_str(), FALSE);

@@ -1,17 +1,16 @@
 // SetRegionalFormats on the Wine user's locale. The prefix is shared by the
-// whole test run, so the four values are saved first and put back after.
+// whole test run, so the four values are put aside first and back after.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 
 #include "engine/Regional.h"
+#include "tests/support/Locale.h"
 #include "toolkit/Win.h"
 
 namespace {
 
-constexpr std::array<LCTYPE, 4> kItems = {LOCALE_SSHORTDATE, LOCALE_SCURRENCY, LOCALE_ICURRDIGITS,
-                                          LOCALE_SMONDECIMALSEP};
 using Values = std::array<std::string, 4>;
 
 std::string Read(LCTYPE item) {
@@ -22,23 +21,22 @@ std::string Read(LCTYPE item) {
 
 Values ReadAll() {
   Values v;
-  for (std::size_t i = 0; i < kItems.size(); ++i) v[i] = Read(kItems[i]);
+  std::size_t i = 0;
+  for (LCTYPE item : testsupport::kInstallationFormats) v[i++] = Read(item);
   return v;
 }
 
 void WriteAll(const Values& v) {
-  for (std::size_t i = 0; i < kItems.size(); ++i)
-    ASSERT_TRUE(::SetLocaleInfoA(LOCALE_USER_DEFAULT, kItems[i], v[i].c_str())) << v[i];
+  std::size_t i = 0;
+  for (LCTYPE item : testsupport::kInstallationFormats)
+    ASSERT_TRUE(::SetLocaleInfoA(LOCALE_USER_DEFAULT, item, v[i++].c_str())) << v[i - 1];
   ASSERT_EQ(ReadAll(), v) << "the prefix did not keep the values written";
 }
 
+// The four values are put back after each case.
 class Regional : public ::testing::Test {
- protected:
-  void SetUp() override { saved_ = ReadAll(); }
-  void TearDown() override { WriteAll(saved_); }
-
  private:
-  Values saved_;
+  const testsupport::LocaleAside saved_;
 };
 
 }  // namespace

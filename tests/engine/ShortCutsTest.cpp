@@ -121,7 +121,7 @@ TEST_F(ShortCutsTest, EmptySubFolderPutsTheLinkInTheShellFolderItself) {
 TEST_F(ShortCutsTest, ShellFolderWithoutPathRecordsAndMakesNothing) {
   // The Control Panel has no folder on disk.
   const std::string root = "C:\\" + group_;
-  ShortCuts::CreateShortcut(3, group_, In("Gestione.exe"), app_, "", In("app.ico"), true);
+  ShortCuts::CreateShortcut(CSIDL_CONTROLS, group_, In("Gestione.exe"), app_, "", In("app.ico"), true);
   EXPECT_EQ(Lines(Ini()), std::vector<std::string>{"[head]"});
   EXPECT_FALSE(Exists(root));
   EXPECT_FALSE(Exists("C:\\" + app_ + ".Lnk"));

@@ -253,9 +253,11 @@ TEST_F(LauncherRun, HandsOverToTheWizardsFirstPage) {
   for (HWND w : p.TopWindows(""))
     if (testsupport::WindowTitle(w) == "Velmarind Installer") wizard.push_back(w);
   ASSERT_EQ(wizard.size(), 1u) << "the wizard window did not come up";
-  // The start-up's messages come before the first page shows.
+  // The start-up's messages come before the first page shows, and the
+  // first page stands once the wizard's thread is back in its message loop:
+  // any message would be up by then.
   EXPECT_TRUE(driver.WaitPage(0, 30s)) << "the first page did not show";
-  EXPECT_FALSE(p.WaitDialog(500ms).has_value()) << "a message came up";
+  EXPECT_TRUE(p.TopWindows("#32770").empty()) << "a message came up";
   // The launcher's window is gone, the wizard is shaped.
   for (HWND w : p.TopWindows("")) EXPECT_NE(testsupport::WindowTitle(w), "Installazione");
   HRGN region = CreateRectRgn(0, 0, 0, 0);

@@ -33,7 +33,7 @@ struct RecordingHost : tk::Host {
   uintptr_t nextToken = 0x100;
 
   int ShowMessageBox(const std::string& text, int style, const std::string& title) override {
-    EXPECT_EQ(style, 48) << text;
+    EXPECT_EQ(style, tk::vbExclamation) << text;
     EXPECT_EQ(title, kTitle) << text;
     calls.push_back(text);
     return tk::vbOK;

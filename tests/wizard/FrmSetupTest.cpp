@@ -143,7 +143,7 @@ TEST_F(WizardStart, NamesTheFirstMissingSetupFileAndEnds) {
   EXPECT_EQ(host_.boxes[0].text,
             "Impossibile trovare Setup.ftc. Il file è necessario per eseguire l'installazione.");
   EXPECT_EQ(host_.boxes[0].title, "Errore critico");
-  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].style, tk::vbCritical);
   EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
   // The end of the program emptied the work folder.
   EXPECT_TRUE(testsupport::ListNames(work_->work() + "\\*").empty());
@@ -163,7 +163,7 @@ TEST_F(WizardStart, AsksInSafeModeAndEndsOnCancel) {
   FrmSetup().Show();
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "Windows è in modalità provvisoria. Continuare comunque con l'installazione?");
-  EXPECT_EQ(host_.boxes[0].style, 49);
+  EXPECT_EQ(host_.boxes[0].style, tk::vbOKCancel | tk::vbExclamation);
   EXPECT_EQ(host_.boxes[0].title, "Setup");
   EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
   EXPECT_EQ(SetupInfo.SoftwareHouseName, "Velmarind");
@@ -185,7 +185,7 @@ TEST_F(WizardStart, AShortSettingsFileIsTheStartUpFailureAndKeepsTheWindow) {
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "Errore critico di installazione #410#.");
   EXPECT_EQ(host_.boxes[0].title, "Casa setup");
-  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].style, tk::vbCritical);
   EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
   EXPECT_TRUE(FrmSetup().Loaded());
   EXPECT_EQ(SetupInfo.ExeName, "Demo.exe");

@@ -61,7 +61,7 @@ TEST_F(WizardPages, WalksForwardPageByPage) {
   EXPECT_EQ(w().Step, 1);
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "Per procedere OCCORRE accettare la LICENZA D'USO.");
-  EXPECT_EQ(host_.boxes[0].style, 16);
+  EXPECT_EQ(host_.boxes[0].style, tk::vbCritical);
   EXPECT_EQ(host_.boxes[0].title, "Velmarind Installer");
   EXPECT_EQ(Shown(w()), kPages[1]);
   Click(w().Lic_Accetto_txt);

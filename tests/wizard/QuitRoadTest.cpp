@@ -225,7 +225,7 @@ TEST_F(QuitRoadTest, AQuitBeforeTheInstallationEndsWithoutRollBack) {
   EXPECT_TRUE(QuitConfirmed);
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.boxes[0].text, kQuitMessage);
-  EXPECT_EQ(host.boxes[0].style, 16);
+  EXPECT_EQ(host.boxes[0].style, tk::vbCritical);
   EXPECT_EQ(host.boxes[0].title, "Velmarind setup");
   EXPECT_EQ(host.boxes[0].beepsBefore, 0);
   EXPECT_FALSE(host.waitShownAtMessage);

@@ -13,7 +13,8 @@ namespace {
 using testsupport::ScriptedHost;
 using testsupport::ShownBox;
 
-constexpr int kExclamation = 48, kYesNoExclamation = 52, kYesNoQuestion = 36, kCritical = 16;
+constexpr int kExclamation = tk::vbExclamation, kYesNoExclamation = tk::vbYesNo | tk::vbExclamation,
+              kYesNoQuestion = tk::vbYesNo | tk::vbQuestion, kCritical = tk::vbCritical;
 
 bool IsFolder(const std::string& path) {
   const DWORD a = GetFileAttributesA(path.c_str());
