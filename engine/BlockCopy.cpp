@@ -69,9 +69,9 @@ struct Display {
     // A total of 0 or below cannot be divided by: the bar then shows all done.
     const int32_t total = SetupInfo.TotalBytes;
     const int overallPercent = total > 0 ? WholePercent(BytesCopied / total * 100.0) : 100;
-    TheCopyPresenter().ShowBlock(TheSetupView(), fileCaption,
-                                 "Bytes copiati: " + tk::FormatPattern(BytesCopied, "#,###", thousandsSeparator),
-                                 filePercent, overallPercent);
+    CopyPresenter::ShowBlock(TheSetupView(), fileCaption,
+                             "Bytes copiati: " + tk::FormatPattern(BytesCopied, "#,###", thousandsSeparator),
+                             filePercent, overallPercent);
   }
 };
 

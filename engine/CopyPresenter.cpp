@@ -3,10 +3,10 @@
 #include "engine/SetupView.h"
 #include "toolkit/Events.h"
 
-namespace Gest_File {
+namespace Gest_File::CopyPresenter {
 
-void CopyPresenter::ShowBlock(SetupView& view, const std::string& fileCaption, const std::string& bytesCaption,
-                              int filePercent, int overallPercent) {
+void ShowBlock(SetupView& view, const std::string& fileCaption, const std::string& bytesCaption,
+               int filePercent, int overallPercent) {
   tk::DoEventsInBurst();
   if (!fileCaption.empty()) view.ShowCopyCaption(fileCaption);
   view.DrawProgress(0, filePercent, 100);
@@ -14,15 +14,10 @@ void CopyPresenter::ShowBlock(SetupView& view, const std::string& fileCaption, c
   view.DrawProgress(1, overallPercent, 100);
 }
 
-void CopyPresenter::ShowAllCopied(SetupView& view) {
+void ShowAllCopied(SetupView& view) {
   tk::DoEventsInBurst();
   view.DrawProgress(0, 100, 100);
   view.DrawProgress(1, 100, 100);
 }
 
-CopyPresenter& TheCopyPresenter() {
-  static CopyPresenter presenter;
-  return presenter;
-}
-
-}  // namespace Gest_File
+}  // namespace Gest_File::CopyPresenter

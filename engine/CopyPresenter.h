@@ -10,26 +10,20 @@
 
 class SetupView;
 
-namespace Gest_File {
+namespace Gest_File::CopyPresenter {
 
-class CopyPresenter {
- public:
-  // Before a block: yields when a yield frame has passed since events were
-  // last handled (the yield may run any handler: a quit confirmed there
-  // ends the process inside it), then shows the file's caption (unless
-  // `fileCaption` is empty: the label then keeps what it shows), bar 0 at
-  // filePercent, the bytes' caption and bar 1 at overallPercent. The yield
-  // comes first, so that nothing is handled between the last block's
-  // display and its bytes: a click then waits for the first yield after
-  // the copy, when the quit pictures are already disabled.
-  void ShowBlock(SetupView& view, const std::string& fileCaption, const std::string& bytesCaption,
-                 int filePercent, int overallPercent);
-  // Once the payload is copied: yields when a frame has passed, then draws
-  // both bars full.
-  void ShowAllCopied(SetupView& view);
-};
+// Before a block: yields when a yield frame has passed since events were
+// last handled (the yield may run any handler: a quit confirmed there
+// ends the process inside it), then shows the file's caption (unless
+// `fileCaption` is empty: the label then keeps what it shows), bar 0 at
+// filePercent, the bytes' caption and bar 1 at overallPercent. The yield
+// comes first, so that nothing is handled between the last block's
+// display and its bytes: a click then waits for the first yield after
+// the copy, when the quit pictures are already disabled.
+void ShowBlock(SetupView& view, const std::string& fileCaption, const std::string& bytesCaption,
+               int filePercent, int overallPercent);
+// Once the payload is copied: yields when a frame has passed, then draws
+// both bars full.
+void ShowAllCopied(SetupView& view);
 
-// The presenter of this process's copies.
-CopyPresenter& TheCopyPresenter();
-
-}  // namespace Gest_File
+}  // namespace Gest_File::CopyPresenter

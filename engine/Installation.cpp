@@ -190,7 +190,7 @@ void RunInstallation(SetupView& view) {
   // From here on a quit would undo a finished copy: no picture leads to it,
   // not even a click that the next yield delivers.
   view.DisableQuitPictures();
-  TheCopyPresenter().ShowAllCopied(view);
+  CopyPresenter::ShowAllCopied(view);
 
   view.StopClock();
   view.ShowPleaseWait();

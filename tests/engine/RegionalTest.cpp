@@ -2,6 +2,7 @@
 // whole test run, so the four values are put aside first and back after.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -19,17 +20,23 @@ std::string Read(LCTYPE item) {
   return buffer;
 }
 
+static_assert(testsupport::kInstallationFormats.size() == 4, "one value for each format");
+// The formats in the order of Values.
+const std::array<LCTYPE, 4> kItems = [] {
+  std::array<LCTYPE, 4> items{};
+  std::copy(testsupport::kInstallationFormats.begin(), testsupport::kInstallationFormats.end(), items.begin());
+  return items;
+}();
+
 Values ReadAll() {
   Values v;
-  std::size_t i = 0;
-  for (LCTYPE item : testsupport::kInstallationFormats) v[i++] = Read(item);
+  for (std::size_t i = 0; i < kItems.size(); ++i) v[i] = Read(kItems[i]);
   return v;
 }
 
 void WriteAll(const Values& v) {
-  std::size_t i = 0;
-  for (LCTYPE item : testsupport::kInstallationFormats)
-    ASSERT_TRUE(::SetLocaleInfoA(LOCALE_USER_DEFAULT, item, v[i++].c_str())) << v[i - 1];
+  for (std::size_t i = 0; i < kItems.size(); ++i)
+    ASSERT_TRUE(::SetLocaleInfoA(LOCALE_USER_DEFAULT, kItems[i], v[i].c_str())) << v[i];
   ASSERT_EQ(ReadAll(), v) << "the prefix did not keep the values written";
 }
 
