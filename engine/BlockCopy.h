@@ -42,6 +42,12 @@ bool NothingNamed(const std::string& path, unsigned long& attributes);
 struct CopyRequest {
   // The target was found missing just before: it is not looked for again.
   bool targetAbsent = false;
+  // Missing by a listing of its folder taken earlier (engine/KnownNames.h),
+  // not by looking just before: the copy creates the target only if
+  // nothing is there, and otherwise sets targetAppeared and gives False
+  // without having changed anything, for the caller to decide again.
+  bool targetUnseen = false;
+  bool targetAppeared = false;
   // Times to give the target once its bytes are written, before it is
   // closed (creation, last access, last write; FILETIME values), or null.
   const uint64_t* times = nullptr;

@@ -7,11 +7,13 @@
 #include "engine/BlockCopy.h"
 #include "engine/DateText.h"
 #include "engine/Gest_File.h"
+#include "engine/KnownNames.h"
 #include "engine/Misc.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "engine/VersionText.h"
 #include "registry/RegAccess.h"
+#include "toolkit/Files.h"
 #include "toolkit/Host.h"
 #include "toolkit/Owners.h"
 #include "toolkit/Shell.h"
@@ -22,8 +24,6 @@ namespace Gest_File {
 
 namespace {
 
-constexpr int kAlreadyExists = 58;
-constexpr int kPathFileAccess = 75;
 constexpr const char* kFontsKey = "HKEY_LOCAL_MACHINE\\Software\\microsoft\\windows\\currentversion\\fonts";
 
 // The classic runtime's descriptions of the failures the installer can meet.
@@ -52,7 +52,7 @@ std::string FailureDescription(int failure) {
 // counts as installed whatever failed after it.
 bool Fail(int failure, bool installed) {
   tk::Beep();
-  if (failure != kAlreadyExists && failure != kPathFileAccess)
+  if (failure != tk::errFileAlreadyExists && failure != tk::errPathFileAccess)
     tk::MsgBox(FailureDescription(failure), tk::vbCritical, SetupInfo.SoftwareHouseName + " setup");
   return installed;
 }
@@ -112,14 +112,16 @@ bool InstalledIsNewer(const std::string& extension, const std::string& source, c
 
 }  // namespace
 
-bool InstallFile(const std::string& source, const std::string& target, bool replace, bool& existed) {
+bool InstallFile(const std::string& source, const std::string& target, bool replace, bool& existed,
+                 KnownNames* known) {
   existed = false;
   const std::string extension = DateText::InstallExtension(source);
   // Most targets are new: a name its folder does not hold (or a folder yet
   // to be made) is no file, and the copy need not look for it again.
   CopyRequest request;
-  DWORD attributes = 0;
-  request.targetAbsent = NothingNamed(target, attributes);
+  DWORD attributes = INVALID_FILE_ATTRIBUTES;
+  request.targetUnseen = known && known->Absent(target);
+  request.targetAbsent = request.targetUnseen || NothingNamed(target, attributes);
   // A hidden or system file is the user's file all the same: the listing
   // would pass over it, its attributes do not.
   const bool isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -137,6 +139,10 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
   if (ReadSetupFileTimes(times)) request.times = times;
   request.plainAttributes = true;
   const bool copied = CopyFileWithProgress(source, target, failure, request);
+  // Something was put under the name since its folder was listed: decided
+  // on again, by looking.
+  if (request.targetAppeared) return InstallFile(source, target, replace, existed);
+  if (known && copied) known->Add(target);
   if (failure) return Fail(failure, copied);
   // A target that the copy did not leave (a missing source) has no
   // attributes to set; that is no failure of its own.

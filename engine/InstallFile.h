@@ -6,6 +6,8 @@
 
 namespace Gest_File {
 
+class KnownNames;
+
 // Installs one payload file: `source` relative to the work folder
 // ("files\" & name), `target` the full path. `existed` tells whether a
 // file (hidden and system ones included) was there before. True when the
@@ -14,8 +16,11 @@ namespace Gest_File {
 // after a copy that put the file in place (its times, its registration, the
 // fonts step) is reported to the user, and the file still counts as
 // installed.
+// With `known`, a target its folder did not hold when first listed is not
+// looked for again (a target that has appeared since is found at its
+// creation and decided on as if looked for), and an installed file is added.
 bool InstallFile(const std::string& source, const std::string& target, bool replace,
-                 bool& existed);
+                 bool& existed, KnownNames* known = nullptr);
 
 // The numeric reading of the "FileVersion" string of the file's version
 // resource; 0 when the file has none or lacks any of the eight names.

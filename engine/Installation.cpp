@@ -10,6 +10,7 @@
 #include "engine/Gest_File.h"
 #include "engine/Import.h"
 #include "engine/InstallFile.h"
+#include "engine/KnownNames.h"
 #include "engine/Misc.h"
 #include "engine/ProgramManager.h"
 #include "engine/Regional.h"
@@ -119,6 +120,7 @@ int InstallPayload(const std::string& installDrive) {
   const Misc::TokenValues values = Misc::CurrentTokenValues();
   std::string line;
   std::string folderMade;  // the previous entry's folder, made or found there
+  KnownNames known;        // what the target folders held, listed once each
   int failed = 0;
   while (listOpen && !tk::Eof(kFirst)) {
     if (tk::LineInput(kFirst, line) != tk::errNone) break;
@@ -129,7 +131,7 @@ int InstallPayload(const std::string& installDrive) {
     }
     bool existed = false;
     const size_t deferredBefore = DeferredReplacements.size();
-    const bool installed = InstallFile(entry->Source, entry->Target, entry->Replace, existed);
+    const bool installed = InstallFile(entry->Source, entry->Target, entry->Replace, existed, &known);
     if (!installed) {
       if (DeferredReplacements.size() == deferredBefore) ++failed;
       if (logOpen) tk::PrintLine(kSecond, "File non copiato: " + entry->FileName);

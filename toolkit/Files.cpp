@@ -13,9 +13,11 @@ namespace tk {
 namespace {
 
 constexpr int kHighestNumber = 255;
-// Input files read ahead in blocks of this size; reads and writes of other
-// modes go to the system in pieces of at most this many bytes.
+// Input files read ahead in blocks of this size.
 constexpr DWORD kBlock = 64 * 1024;
+// Reads and writes of other modes go to the system in pieces of at most this
+// many bytes (some network redirectors refuse much larger ones).
+constexpr DWORD kPiece = 1024 * 1024;
 
 struct NumberedFile {
   FileHandle handle;
@@ -135,7 +137,7 @@ bool LengthOf(const NumberedFile& f, int64_t& length) {
 int ReadBytes(NumberedFile& f, char* buffer, size_t len, size_t& got) {
   got = 0;
   while (got < len) {
-    const DWORD piece = static_cast<DWORD>(std::min<size_t>(len - got, kBlock));
+    const DWORD piece = static_cast<DWORD>(std::min<size_t>(len - got, kPiece));
     DWORD read = 0;
     if (!::ReadFile(f.handle.get(), buffer + got, piece, &read, nullptr)) return LastError();
     if (read == 0) break;
@@ -147,7 +149,7 @@ int ReadBytes(NumberedFile& f, char* buffer, size_t len, size_t& got) {
 int WriteBytes(NumberedFile& f, const char* data, size_t len) {
   size_t done = 0;
   while (done < len) {
-    const DWORD piece = static_cast<DWORD>(std::min<size_t>(len - done, kBlock));
+    const DWORD piece = static_cast<DWORD>(std::min<size_t>(len - done, kPiece));
     DWORD written = 0;
     if (!::WriteFile(f.handle.get(), data + done, piece, &written, nullptr)) return LastError();
     if (written != piece) return errDiskFull;
@@ -182,7 +184,11 @@ int FreeFile() {
 
 bool IsOpen(int n) { return n >= 1 && n <= kHighestNumber && Table()[n] != nullptr; }
 
-int Open(const std::string& path, OpenMode mode, int n) {
+namespace {
+
+// Opens under number n in mode the handle that create makes.
+template <typename Create>
+int OpenUnder(const std::string& path, OpenMode mode, int n, Create create) {
   if (n < 1 || n > kHighestNumber || path.empty()) return errBadFileNameOrNumber;
   if (Table()[n]) return errFileAlreadyOpen;
 
@@ -193,7 +199,7 @@ int Open(const std::string& path, OpenMode mode, int n) {
     file->readAhead.reset(new (std::nothrow) char[kBlock]);
     if (!file->readAhead) return errOutOfMemory;
   }
-  const HANDLE h = CreateForMode(path, mode);
+  const HANDLE h = create();
   if (h == INVALID_HANDLE_VALUE) return LastError();
   file->handle.reset(h);
   if (mode == OpenMode::Append) {
@@ -201,6 +207,44 @@ int Open(const std::string& path, OpenMode mode, int n) {
   }
   Table()[n] = std::move(file);
   return errNone;
+}
+
+}  // namespace
+
+int Open(const std::string& path, OpenMode mode, int n) {
+  return OpenUnder(path, mode, n, [&] { return CreateForMode(path, mode); });
+}
+
+int OpenAnew(const std::string& path, int n) {
+  return OpenUnder(path, OpenMode::Binary, n,
+                   [&] { return CreateShared(path, GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS); });
+}
+
+int OpenNew(const std::string& path, int n) {
+  int taken = errNone;
+  const int error = OpenUnder(path, OpenMode::Binary, n, [&] {
+    FileHandle file(CreateShared(path, GENERIC_READ | GENERIC_WRITE, CREATE_NEW));
+    if (!file.valid()) {
+      const DWORD code = ::GetLastError();
+      if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) taken = errFileAlreadyExists;
+      return file.release();
+    }
+    ::SetEndOfFile(file.get());  // nothing to cut: only the system's cue
+    return file.release();
+  });
+  return error != errNone && taken != errNone ? taken : error;
+}
+
+int OpenScratchOutput(const std::string& path, int n) {
+  return OpenUnder(path, OpenMode::Output, n, [&] {
+    FileHandle file(CreateShared(path, GENERIC_WRITE, OPEN_ALWAYS));
+    if (file.valid() && ::GetLastError() == ERROR_ALREADY_EXISTS && !::SetEndOfFile(file.get())) {
+      const DWORD code = ::GetLastError();
+      file.reset();
+      ::SetLastError(code);
+    }
+    return file.release();
+  });
 }
 
 int Close(int n) {
@@ -410,6 +454,20 @@ void ForEachFileIn(const std::string& folder, const std::function<void(const std
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
     found.cFileName[MAX_PATH - 1] = '\0';
     visit(found.cFileName);
+  } while (::FindNextFileA(listing.get(), &found));
+}
+
+void ForEachNameIn(const std::string& folder,
+                   const std::function<void(const std::string& name, const std::string& shortName)>& visit) {
+  WIN32_FIND_DATAA found;
+  const FindHandle listing(::FindFirstFileA((folder + "\\*").c_str(), &found));
+  if (!listing) return;
+  do {
+    found.cFileName[MAX_PATH - 1] = '\0';
+    found.cAlternateFileName[13] = '\0';
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    visit(name, found.cAlternateFileName);
   } while (::FindNextFileA(listing.get(), &found));
 }
 

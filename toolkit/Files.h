@@ -25,6 +25,7 @@ enum FileError : int {
   errFileNotFound = 53,
   errBadFileMode = 54,       // the call does not suit the mode the file was opened in
   errFileAlreadyOpen = 55,   // the number is in use
+  errFileAlreadyExists = 58,
   errDiskFull = 61,
   errInputPastEnd = 62,
   errBadRecordNumber = 63,   // a Seek position below 1
@@ -56,6 +57,30 @@ bool IsOpen(int n);
 // errPathNotFound, errPathFileAccess, errPermissionDenied, errTooManyFiles,
 // errDiskFull.
 int Open(const std::string& path, OpenMode mode, int n);
+
+// Opens path under number n for Binary access as a file written anew:
+// created, or cut to nothing when it exists, so that a longer file that was
+// there leaves no tail behind what is written. No reading-only fallback: a
+// file that refuses writing fails with errPermissionDenied or
+// errPathFileAccess. Other errors as for Open. Under Wine on Linux a file
+// cut to nothing (even a new one) starts on its way to the disk as soon as
+// it is closed, rather than in the background half a minute later: a file
+// that is to stay has less left to write at the end.
+int OpenAnew(const std::string& path, int n);
+
+// Opens path under number n for Binary access as a file that must be new:
+// errFileAlreadyExists when anything (a file of any attributes, a folder)
+// is there under its name, whatever was looked for before. Like OpenAnew,
+// the new file is cut to nothing, so that under Wine on Linux it starts on
+// its way to the disk when it is closed. Other errors as for OpenAnew.
+int OpenNew(const std::string& path, int n);
+
+// Opens path under number n for Output as a scratch file, one that is
+// deleted before long: created, or cut to nothing when it exists, as Output
+// does, but a file the open creates is not cut, so that under Wine on Linux
+// it is not hurried to the disk when it is closed (see OpenAnew); deleted
+// before the system writes it in the background, it never reaches the disk.
+int OpenScratchOutput(const std::string& path, int n);
 
 // Closes number n; a number that is not open is left alone (0). A number out
 // of range gives errBadFileNameOrNumber.
@@ -150,5 +175,11 @@ class FileNumberGuard {
 // system files included, as the system lists them; a folder that cannot be
 // listed visits nothing.
 void ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& visit);
+
+// Visits every name in folder, files and folders of any attributes alike,
+// with the short name the system also answers to ("" when it has none);
+// "." and ".." are not visited. Nothing when the folder cannot be listed.
+void ForEachNameIn(const std::string& folder,
+                   const std::function<void(const std::string& name, const std::string& shortName)>& visit);
 
 }  // namespace tk

@@ -121,6 +121,36 @@ TEST_F(BlockCopy, ShowsEachBlockBeforeItMoves) {
   EXPECT_EQ(shown_[0], (Shown{"Copia di exact.bin", Copied(132010), 100, 100, Target("MSACCESS.EXE"), false}));
 }
 
+// A file of many blocks: every block is shown, in order, before any of its
+// bytes reach the target, and the target ends as the source.
+TEST_F(BlockCopy, ALongFileIsShownBlockByBlockAndCopiedWhole) {
+  constexpr size_t kBlocks = 70, kLength = kBlocks * 32000 + 1234;
+  SetupInfo.TotalBytes = static_cast<int32_t>(kLength);
+  const std::string source = Bytes(kLength, 'L');
+  ASSERT_TRUE(work_->Write("files\\Long.bin", source));
+  const std::string target = Target("Long.bin");
+  std::vector<int64_t> onDisk;  // the target's length as each block is shown
+  view_.onCall = [&](const std::string& call) {
+    if (!call.starts_with("bar 1 ")) return;
+    shown_.push_back({view_.copyCaption, view_.bytesCaption, view_.bar[0], view_.bar[1], CopyUnderWay,
+                      CopyUnderWayExisted});
+    WIN32_FILE_ATTRIBUTE_DATA facts{};
+    onDisk.push_back(::GetFileAttributesExA(target.c_str(), GetFileExInfoStandard, &facts)
+                         ? static_cast<int64_t>(facts.nFileSizeLow)
+                         : -1);
+  };
+  ASSERT_TRUE(Gest_File::CopyFileWithProgress("files\\Long.bin", target));
+  EXPECT_TRUE(ReadFileBytes(target) == source);
+  ASSERT_EQ(shown_.size(), kBlocks + 1);
+  for (size_t k = 0; k < shown_.size(); ++k) {
+    const double done = k < kBlocks ? (k + 1) * 32000.0 : static_cast<double>(kLength);
+    const int percent = static_cast<int>(tk::RoundHalfEven(done / kLength * 100));
+    EXPECT_EQ(shown_[k], (Shown{"Copia di long.bin", Copied(done), percent, percent, target, false})) << k;
+    EXPECT_LE(onDisk[k], static_cast<int64_t>(k * 32000)) << "block " << k + 1 << " was written before it was shown";
+  }
+  EXPECT_EQ(Gest_File::BytesCopied, static_cast<double>(kLength));
+}
+
 TEST_F(BlockCopy, MissingSourceLeavesTheTargetAndHiddenTargetsAreReplacedWhole) {
   const std::string target = Target("Kept.txt");
   ASSERT_TRUE(WriteFileBytes(target, "old contents"));

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/InstallFile.h"
+#include "engine/KnownNames.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "registry/RegAccess.h"
@@ -72,6 +73,64 @@ class InstallFileTest : public ::testing::Test {
   std::unique_ptr<testsupport::ScratchWork> work_;
   testsupport::ScriptedHost host_;
 };
+
+// What a folder held is listed once: names in any case, short names,
+// folders and hidden files count; a folder not there yet held nothing.
+TEST_F(InstallFileTest, KnownNamesAnswerFromOneListingOfEachFolder) {
+  ASSERT_TRUE(::CreateDirectoryA((work_->work() + "\\app").c_str(), nullptr));
+  ASSERT_TRUE(WriteFileBytes(Target("A Long Name Indeed.txt"), "x"));
+  ASSERT_TRUE(WriteFileBytes(Target("Hidden.ini"), "x"));
+  ASSERT_TRUE(::SetFileAttributesA(Target("Hidden.ini").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(::CreateDirectoryA(Target("Sub").c_str(), nullptr));
+  char shortPath[MAX_PATH] = {};
+  ASSERT_GT(::GetShortPathNameA(Target("A Long Name Indeed.txt").c_str(), shortPath, MAX_PATH), 0u);
+  const std::string shortName = std::string(shortPath).substr(std::string(shortPath).find_last_of('\\') + 1);
+
+  Gest_File::KnownNames known;
+  EXPECT_FALSE(known.Absent(Target("a long name INDEED.TXT")));
+  EXPECT_FALSE(known.Absent(Target(shortName)));
+  EXPECT_FALSE(known.Absent(Target("HIDDEN.INI")));
+  EXPECT_FALSE(known.Absent(Target("sub")));
+  EXPECT_TRUE(known.Absent(Target("New.txt")));
+  // Listed once: what is put there afterwards is not seen unless added.
+  ASSERT_TRUE(WriteFileBytes(Target("Later.txt"), "x"));
+  EXPECT_TRUE(known.Absent(Target("Later.txt")));
+  known.Add(Target("later.TXT"));
+  EXPECT_FALSE(known.Absent(Target("Later.txt")));
+  EXPECT_TRUE(known.Absent(Target("not yet\\Made.txt")));
+  EXPECT_FALSE(known.Absent("C:\\AtTheRoot.txt"));
+}
+
+// A target that its folder's listing did not show but that is there by the
+// time it is created is decided on as a target looked for: kept when it may
+// not be replaced, replaced otherwise, and told as one that existed.
+TEST_F(InstallFileTest, ATargetThatAppearsAfterTheListingIsNeverTakenForANewFile) {
+  ASSERT_TRUE(work_->Write("files\\Config.ini", "package"));
+  ASSERT_TRUE(::CreateDirectoryA((work_->work() + "\\app").c_str(), nullptr));
+  Gest_File::KnownNames known;
+  ASSERT_TRUE(known.Absent(Target("Config.ini")));
+  ASSERT_TRUE(known.Absent(Target("Other.ini")));
+  ASSERT_TRUE(WriteFileBytes(Target("Config.ini"), "the user's settings"));
+  bool existed = false;
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Config.ini", Target("Config.ini"), false, existed, &known));
+  EXPECT_TRUE(existed);
+  EXPECT_EQ(ReadFileBytes(Target("Config.ini")), "the user's settings");
+
+  ASSERT_TRUE(WriteFileBytes(Target("Other.ini"), "an older and longer file"));
+  ASSERT_TRUE(::SetFileAttributesA(Target("Other.ini").c_str(), FILE_ATTRIBUTE_HIDDEN));
+  existed = false;
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Config.ini", Target("Other.ini"), true, existed, &known));
+  EXPECT_TRUE(existed);
+  EXPECT_EQ(ReadFileBytes(Target("Other.ini")), "package");
+
+  // A new one is created and known from then on.
+  existed = true;
+  EXPECT_TRUE(Gest_File::InstallFile("files\\Config.ini", Target("Fresh.ini"), true, existed, &known));
+  EXPECT_FALSE(existed);
+  EXPECT_EQ(ReadFileBytes(Target("Fresh.ini")), "package");
+  EXPECT_FALSE(known.Absent(Target("Fresh.ini")));
+  EXPECT_TRUE(host_.boxes.empty());
+}
 
 TEST_F(InstallFileTest, ReadsTheFileVersionOfRealResources) {
   EXPECT_DOUBLE_EQ(Gest_File::GetFileVersion(Component("v6_0_81_69")), 6.0);

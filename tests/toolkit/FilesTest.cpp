@@ -132,6 +132,63 @@ TEST_F(Files, BinaryRoundTripsEveryByteValueAndNeverCutsTheFile) {
   EXPECT_TRUE(tk::Eof(1));
 }
 
+// A file written anew keeps nothing of what was there, one that must be
+// new is made only where nothing is, and a scratch file is cut when it is
+// there and created when it is not, as Output does.
+TEST_F(Files, OpensForNewFilesCreateCutOrRefuseAsTheySay) {
+  WriteRaw("anew.bin", "an older and longer file");
+  ASSERT_EQ(tk::OpenAnew(Path("anew.bin"), 1), 0);
+  EXPECT_EQ(tk::Lof(1), 0);
+  EXPECT_EQ(tk::Put(1, "new", 3), 0);
+  EXPECT_EQ(tk::Seek(1, 1), 0);
+  std::string back;
+  EXPECT_EQ(tk::ReadAll(1, back), 0);
+  EXPECT_EQ(back, "new");
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(ReadRaw("anew.bin"), "new");
+  ASSERT_EQ(tk::OpenAnew(Path("fresh.bin"), 1), 0);
+  EXPECT_EQ(tk::Put(1, "made", 4), 0);
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(ReadRaw("fresh.bin"), "made");
+  EXPECT_EQ(tk::OpenAnew(Path("no such folder\\x.bin"), 1), tk::errPathNotFound);
+  EXPECT_FALSE(tk::IsOpen(1));
+
+  WriteRaw("scratch.txt", "an older and longer file");
+  ASSERT_EQ(tk::OpenScratchOutput(Path("scratch.txt"), 2), 0);
+  EXPECT_EQ(tk::PrintText(2, "short"), 0);
+  EXPECT_EQ(tk::Put(2, "x", 1), tk::errBadFileMode);
+  EXPECT_EQ(tk::Close(2), 0);
+  EXPECT_EQ(ReadRaw("scratch.txt"), "short");
+  ASSERT_EQ(tk::OpenScratchOutput(Path("new.txt"), 2), 0);
+  EXPECT_EQ(tk::PrintText(2, "created"), 0);
+  EXPECT_EQ(tk::Close(2), 0);
+  EXPECT_EQ(ReadRaw("new.txt"), "created");
+  ASSERT_EQ(tk::OpenScratchOutput(Path("empty.txt"), 2), 0);
+  EXPECT_EQ(tk::Close(2), 0);
+  EXPECT_EQ(ReadRaw("empty.txt"), "");
+
+  // A file that must be new is created only where nothing is.
+  EXPECT_EQ(tk::OpenNew(Path("anew.bin"), 1), tk::errFileAlreadyExists);
+  EXPECT_EQ(tk::OpenNew(folder_, 1), tk::errFileAlreadyExists);
+  EXPECT_FALSE(tk::IsOpen(1));
+  EXPECT_EQ(ReadRaw("anew.bin"), "new");
+  ASSERT_EQ(tk::OpenNew(Path("brand new.bin"), 1), 0);
+  EXPECT_EQ(tk::Put(1, "first", 5), 0);
+  EXPECT_EQ(tk::Close(1), 0);
+  EXPECT_EQ(ReadRaw("brand new.bin"), "first");
+
+  // None falls back to reading a file that another program lets others
+  // only read.
+  WriteRaw("held.bin", "held");
+  const tk::FileHandle reader(::CreateFileA(Path("held.bin").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(reader.valid());
+  EXPECT_EQ(tk::OpenAnew(Path("held.bin"), 1), tk::errPermissionDenied);
+  EXPECT_EQ(tk::OpenScratchOutput(Path("held.bin"), 2), tk::errPermissionDenied);
+  EXPECT_EQ(tk::OpenNew(Path("held.bin"), 3), tk::errFileAlreadyExists);
+  EXPECT_EQ(ReadRaw("held.bin"), "held");
+}
+
 // Times given through the open file stay once it is closed; a number that
 // is not open has none to give.
 TEST_F(Files, TimesGivenToAnOpenFileOutliveItsClosing) {
