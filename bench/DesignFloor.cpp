@@ -2,9 +2,11 @@
 // benchmark's floor rows. A benchmark tool, not a test.
 //   design_floor.exe PACKED COUNT BYTES WORK TARGET SETTINGS LINKS
 // Shows one window, then reads the file PACKED from its start as COUNT files
-// of BYTES bytes, one after the other (as a package is read), and for each:
-// creates and writes it in the folder WORK, creates and writes it in the
-// folder TARGET from that copy, and deletes the copy in WORK; then runs the
+// of BYTES bytes, one after the other (as a package is read), creating and
+// writing each in the folder WORK; then creates and writes each in the
+// folder TARGET from its copy in WORK; then deletes the copies in WORK (the
+// design unpacks the whole package before the wizard and installs from the
+// work folder, so every copy is there at once, as in ours); then runs the
 // system's registry editor once on the file SETTINGS and waits for it; then
 // makes LINKS links to the first file through the system's shell link
 // object, in TARGET. Exit code 0 when all of it was done.
@@ -91,17 +93,20 @@ int Run(const std::string& packed, int count, uint64_t bytes, const std::string&
   ::CreateDirectoryA(work.c_str(), nullptr);
   ::CreateDirectoryA(target.c_str(), nullptr);
   std::vector<char> block(kBlock);
-  char name[16];
-  for (int i = 0; i < count; ++i) {
-    std::snprintf(name, sizeof name, "m%04d", i);
-    const std::string unpacked = work + "\\" + name;
-    if (!WriteFrom(package.get(), bytes, unpacked, block)) return 1;
-    if (!CopyByBlocks(unpacked, target + "\\" + name, bytes, block)) return 1;
-    if (!::DeleteFileA(unpacked.c_str())) return 1;
-  }
+  auto name = [](int i) {
+    char text[16];
+    std::snprintf(text, sizeof text, "\\m%04d", i);
+    return std::string(text);
+  };
+  for (int i = 0; i < count; ++i)
+    if (!WriteFrom(package.get(), bytes, work + name(i), block)) return 1;
+  for (int i = 0; i < count; ++i)
+    if (!CopyByBlocks(work + name(i), target + name(i), bytes, block)) return 1;
+  for (int i = 0; i < count; ++i)
+    if (!::DeleteFileA((work + name(i)).c_str())) return 1;
   ::RemoveDirectoryA(work.c_str());
   if (!RunRegistryEditor(settings)) return 1;
-  if (!MakeLinks(target + "\\m0000", target, links)) return 1;
+  if (!MakeLinks(target + name(0), target, links)) return 1;
   return 0;
 }
 

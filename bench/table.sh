@@ -4,7 +4,8 @@
 # bytes and against an uncompressed, silent NSIS installer of the same
 # payload under the same Wine, side by side in one run on the same disk, each
 # side followed by sync; prints the median wall time of RUNS runs (default 3),
-# the ratios and the peak memory, each target with met / not met.
+# the ratios and the peak memory, each target with met / not met. Ours and
+# the design's floor are timed in alternation (see alternate below).
 #   large: 8 files of 32 MiB of random bytes (256 MiB)
 #   small: 1000 files of 4 KiB
 # Ours is install_bench.exe --whole: the launcher and the wizard of Setup.exe
@@ -107,20 +108,80 @@ check_installed() {  # DATA FOLDER WHO
     cmp -s "$f" "$2/$(basename "$f")" || { echo "bench: $3 did not install $(basename "$f")" >&2; exit 1; }
   done
 }
+# alternate NAME: ours and the floor in alternation, each run timed by
+# hyperfine on its own, after one warm-up run of each: ours, floor; floor,
+# ours; ours, floor; ... so that neither side always follows the other, and
+# the machine's drift over the minutes of a run (a third and more here)
+# weighs on both alike. Sets the medians of the RUNS timed runs.
+alternate() {  # NAME
+  local name=$1 i side order
+  local -A times=()
+  for i in $(seq 0 "$runs"); do
+    if ((i % 2 == 0)); then order="ours floor"; else order="floor ours"; fi
+    for side in $order; do
+      hyperfine --runs 1 --style none --export-json "$table/$name.$side.run.json" \
+        --prepare "${prepare[$side]}" -n "$side" "${command[$side]}" >/dev/null
+      ((i == 0)) || times[$side]+="$(jq -r '.results[0].times[0]' "$table/$name.$side.run.json") "
+    done
+  done
+  rm -f "$table/$name".*.run.json
+  for side in ours floor; do
+    median[$name.$side]=$(printf '%s\n' ${times[$side]} | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
+    echo "$name, $side: $(printf '%s\n' ${times[$side]} | awk '{ printf "%s%.0f", (NR > 1 ? " " : ""), $1 * 1000 }') ms"
+  done
+}
+
 bench() {  # NAME
   local name=$1 scratch=$table/$1 data=$out/data/install-$1
   mkdir -p "$scratch"
   make_package "$name"
   local install=$scratch/install copy=$scratch/copy nsis_dir=$scratch/nsis-install nsis_exe=$scratch/nsis.exe
-  local ours="bench/table-once.sh '$prefix' '$scratch' '$install'"
   local cp2="cp -r '$data' '$copy.1' && cp -r '$copy.1' '$copy.2' && sync"
   local nsis=
-  local sides=(--prepare "rm -rf $workdirs '$install'" -n ours "$ours"
-               --prepare "rm -rf '$copy.1' '$copy.2'" -n cp "$cp2")
-
   count[$name]=$(ls "$data" | wc -l)
   echo "== $name: ${count[$name]} files, $(du -cb "$data"/m* | tail -n 1 | cut -f1) bytes"
-  hyperfine --runs "$runs" --warmup 1 --export-json "$table/$name.json" --style basic "${sides[@]}"
+
+  # Ours once under /usr/bin/time -v for its peak memory, checking that it
+  # put every file in place; its links tell the floor how many to make.
+  rm -rf $workdirs "$install"
+  if ! bench/table-once.sh "$prefix" "$scratch" "$install" "$table/$name.ours.time" \
+      >"$table/$name.ours.log" 2>&1; then
+    echo "bench: the unpack and install failed (see $table/$name.ours.log)" >&2
+    exit 1
+  fi
+  check_installed "$data" "$install" "the program"
+  if [ "$(grep -c 'message box' "$table/$name.ours.log")" != 1 ] ||
+     ! grep -q 'message box: Installazione completata\.' "$table/$name.ours.log"; then
+    echo "bench: unexpected messages (see $table/$name.ours.log)" >&2
+    exit 1
+  fi
+  peak[$name.ours]=$(peak_of "$table/$name.ours.time")
+  pieces[$name]=$(sed -n 's/^install_bench: phases: //p' "$table/$name.ours.log")
+  links[$name]=$(grep -c '^LNK=' "$install/Uninstall.ini" || true)
+  rm -rf $workdirs "$install"
+
+  # The design's floor: the same payload read from one packed file, each
+  # file written into a work folder of the prefix, then into the target
+  # folder, then deleted from the work folder; one run of the registry
+  # editor on a settings file; as many links as the installation made.
+  local packed=$out/data/install-$name.packed floor_dir=$scratch/floor-install
+  [ -f "$packed" ] || cat "$data"/m* >"$packed"
+  crlf "REGEDIT4" "" "[HKEY_CURRENT_USER\\Software\\Velmarind Bench Floor]" \
+    "\"Cartella\"=\"Bench\"" >"$scratch/floor.reg"
+  local floor="'$(wine_loader_for "$floor_exe")' '$floor_exe' '$(winpath "$packed")' ${count[$name]} \
+$(stat -c %s "$(ls "$data"/m* | head -n 1)") 'C:\\design-floor-work' '$(winpath "$floor_dir")' \
+'$(winpath "$scratch/floor.reg")' ${links[$name]} && sync"
+
+  # Ours against the floor, in alternation.
+  local -A command=([ours]="bench/table-once.sh '$prefix' '$scratch' '$install'" [floor]="$floor")
+  local -A prepare=([ours]="rm -rf $workdirs '$install'" [floor]="rm -rf '$floor_dir'")
+  alternate "$name"
+  rm -rf $workdirs "$install" "$floor_dir"
+
+  # The reference columns: two cp passes, the NSIS installer.
+  hyperfine --runs "$runs" --warmup 1 --export-json "$table/$name.json" --style basic \
+    --prepare "rm -rf '$copy.1' '$copy.2'" -n cp "$cp2"
+  median[$name.cp]=$(jq -r '.results[] | select(.command=="cp") | .median' "$table/$name.json")
   rm -f "$table/$name.nsis.json"
   if [ -z "$nsis_why" ]; then
     makensis -V1 -DPAYLOAD="$data" -DOUTFILE="$nsis_exe" "$root/bench/nsis/payload.nsi" >/dev/null
@@ -138,62 +199,23 @@ bench() {  # NAME
     [ -f "$table/$name.nsis.json" ] || nsis_failed+="$name "
   fi
 
-  # Once more each under /usr/bin/time -v for the peak memory, checking
-  # that every side put every file in place.
-  rm -rf $workdirs "$install" "$copy".* "$nsis_dir"
-  if ! bench/table-once.sh "$prefix" "$scratch" "$install" "$table/$name.ours.time" \
-      >"$table/$name.ours.log" 2>&1; then
-    echo "bench: the unpack and install failed (see $table/$name.ours.log)" >&2
-    exit 1
-  fi
-  check_installed "$data" "$install" "the program"
-  if [ "$(grep -c 'message box' "$table/$name.ours.log")" != 1 ] ||
-     ! grep -q 'message box: Installazione completata\.' "$table/$name.ours.log"; then
-    echo "bench: unexpected messages (see $table/$name.ours.log)" >&2
-    exit 1
-  fi
+  # The others once more each under /usr/bin/time -v for the peak memory,
+  # checking that every side put every file in place.
+  rm -rf "$copy".* "$nsis_dir" "$floor_dir"
   /usr/bin/time -v -o "$table/$name.cp.time" sh -c "$cp2"
   check_installed "$data" "$copy.2" "cp"
-  peak[$name.ours]=$(peak_of "$table/$name.ours.time")
   peak[$name.cp]=$(peak_of "$table/$name.cp.time")
-  pieces[$name]=$(sed -n 's/^install_bench: phases: //p' "$table/$name.ours.log")
   if [ -f "$table/$name.nsis.json" ]; then
-    rm -rf "$nsis_dir"
     /usr/bin/time -v -o "$table/$name.nsis.time" sh -c "$nsis" ||
       /usr/bin/time -v -o "$table/$name.nsis.time" sh -c "rm -rf '$nsis_dir' && $nsis"
     check_installed "$data" "$nsis_dir" "the NSIS installer"
     peak[$name.nsis]=$(peak_of "$table/$name.nsis.time")
+    median[$name.nsis]=$(jq -r '.results[] | select(.command=="nsis") | .median' "$table/$name.nsis.json")
   fi
-  links[$name]=$(grep -c '^LNK=' "$install/Uninstall.ini" || true)
-  rm -rf $workdirs "$install" "$copy".* "$nsis_dir"
-
-  # The design's floor: the same payload read from one packed file, each
-  # file written into a work folder of the prefix, then into the target
-  # folder, then deleted from the work folder; one run of the registry
-  # editor on a settings file; as many links as the installation made.
-  local packed=$out/data/install-$name.packed floor_dir=$scratch/floor-install
-  [ -f "$packed" ] || cat "$data"/m* >"$packed"
-  crlf "REGEDIT4" "" "[HKEY_CURRENT_USER\\Software\\Velmarind Bench Floor]" \
-    "\"Cartella\"=\"Bench\"" >"$scratch/floor.reg"
-  local floor="'$(wine_loader_for "$floor_exe")' '$floor_exe' '$(winpath "$packed")' ${count[$name]} \
-$(stat -c %s "$(ls "$data"/m* | head -n 1)") 'C:\\design-floor-work' '$(winpath "$floor_dir")' \
-'$(winpath "$scratch/floor.reg")' ${links[$name]} && sync"
-  hyperfine --runs "$runs" --warmup 1 --export-json "$table/$name.floor.json" --style basic \
-    --prepare "rm -rf '$floor_dir'" -n floor "$floor"
-  rm -rf "$floor_dir"
   /usr/bin/time -v -o "$table/$name.floor.time" sh -c "$floor"
   check_installed "$data" "$floor_dir" "the design's floor"
   peak[$name.floor]=$(peak_of "$table/$name.floor.time")
-  rm -rf "$floor_dir"
-  median[$name.floor]=$(jq -r '.results[] | select(.command=="floor") | .median' "$table/$name.floor.json")
-
-  local side
-  for side in ours cp; do
-    median[$name.$side]=$(jq -r ".results[] | select(.command==\"$side\") | .median" "$table/$name.json")
-  done
-  if [ -f "$table/$name.nsis.json" ]; then
-    median[$name.nsis]=$(jq -r '.results[] | select(.command=="nsis") | .median' "$table/$name.nsis.json")
-  fi
+  rm -rf "$copy".* "$nsis_dir" "$floor_dir"
 }
 bench large
 bench small
