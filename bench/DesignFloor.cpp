@@ -3,13 +3,14 @@
 //   design_floor.exe PACKED COUNT BYTES WORK TARGET SETTINGS LINKS
 // Shows one window, then reads the file PACKED from its start as COUNT files
 // of BYTES bytes, one after the other (as a package is read), creating and
-// writing each in the folder WORK; then creates and writes each in the
-// folder TARGET from its copy in WORK; then deletes the copies in WORK (the
-// design unpacks the whole package before the wizard and installs from the
-// work folder, so every copy is there at once, as in ours); then runs the
-// system's registry editor once on the file SETTINGS and waits for it; then
-// makes LINKS links to the first file through the system's shell link
-// object, in TARGET. Exit code 0 when all of it was done.
+// writing each in the folder WORK as a scratch file (see Kept); then creates
+// and writes each in the folder TARGET from its copy in WORK; then deletes
+// the copies in WORK (the design unpacks the whole package before the
+// wizard and installs from the work folder, so every copy is there at once,
+// as in ours); then runs the system's registry editor once on the file
+// SETTINGS and waits for it; then makes LINKS links to the first file
+// through the system's shell link object, in TARGET. Exit code 0 when all
+// of it was done.
 #include <windows.h>
 #include <objidl.h>
 #include <shlobj.h>
@@ -28,11 +29,20 @@ namespace {
 
 constexpr DWORD kBlock = 1 << 20;
 
+// How a new file is created. Under Wine on Linux a file cut to nothing
+// (CREATE_ALWAYS does, even a new one) starts on its way to the disk when it
+// is closed: what stays should, so that the end's sync finds little left;
+// what is deleted before long should not, so that it never reaches the disk.
+enum class Kept { Stays, Deleted };
+
 // Writes count bytes read from in into a new file path, block by block.
-bool WriteFrom(HANDLE in, uint64_t count, const std::string& path, std::vector<char>& block) {
-  const tk::FileHandle out(
-      ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+bool WriteFrom(HANDLE in, uint64_t count, const std::string& path, std::vector<char>& block, Kept kept) {
+  const tk::FileHandle out(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                         kept == Kept::Stays ? CREATE_ALWAYS : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                         nullptr));
   if (!out.valid()) return false;
+  // A scratch file left by a run that broke off is cut all the same.
+  if (kept == Kept::Deleted && ::GetLastError() == ERROR_ALREADY_EXISTS && !::SetEndOfFile(out.get())) return false;
   while (count > 0) {
     const DWORD want = static_cast<DWORD>(std::min<uint64_t>(count, kBlock));
     DWORD read = 0, written = 0;
@@ -47,7 +57,7 @@ bool WriteFrom(HANDLE in, uint64_t count, const std::string& path, std::vector<c
 bool CopyByBlocks(const std::string& from, const std::string& to, uint64_t bytes, std::vector<char>& block) {
   const tk::FileHandle in(
       ::CreateFileA(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  return in.valid() && WriteFrom(in.get(), bytes, to, block);
+  return in.valid() && WriteFrom(in.get(), bytes, to, block, Kept::Stays);
 }
 
 bool RunRegistryEditor(const std::string& settings) {
@@ -99,7 +109,7 @@ int Run(const std::string& packed, int count, uint64_t bytes, const std::string&
     return std::string(text);
   };
   for (int i = 0; i < count; ++i)
-    if (!WriteFrom(package.get(), bytes, work + name(i), block)) return 1;
+    if (!WriteFrom(package.get(), bytes, work + name(i), block, Kept::Deleted)) return 1;
   for (int i = 0; i < count; ++i)
     if (!CopyByBlocks(work + name(i), target + name(i), bytes, block)) return 1;
   for (int i = 0; i < count; ++i)
