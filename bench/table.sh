@@ -130,7 +130,10 @@ alternate() {  # NAME
   done
   rm -f "$table/$name".*.run.json
   for side in ours floor; do
-    median[$name.$side]=$(printf '%s\n' ${times[$side]} | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
+    # The median as hyperfine takes it: the mean of the middle two of an
+    # even count.
+    median[$name.$side]=$(printf '%s\n' ${times[$side]} | sort -g |
+      awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
     echo "$name, $side: $(printf '%s\n' ${times[$side]} | awk '{ printf "%s%.0f", (NR > 1 ? " " : ""), $1 * 1000 }') ms"
   done
 }

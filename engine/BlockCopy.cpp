@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -63,7 +64,7 @@ struct Display {
   int64_t length;
   int64_t done = 0;
 
-  void BeforeBlock(int64_t bytes) {
+  void BeforeBlock(int64_t bytes, const std::function<bool()>& beforeYield) {
     done += bytes;
     BytesCopied += static_cast<double>(bytes);
     const int filePercent = WholePercent(static_cast<double>(done) / static_cast<double>(length) * 100.0);
@@ -72,7 +73,7 @@ struct Display {
     const int overallPercent = total > 0 ? WholePercent(BytesCopied / total * 100.0) : 100;
     CopyPresenter::ShowBlock(TheSetupView(), fileCaption,
                              "Bytes copiati: " + tk::FormatPattern(BytesCopied, "#,###", thousandsSeparator),
-                             filePercent, overallPercent);
+                             filePercent, overallPercent, beforeYield);
   }
 };
 
@@ -170,7 +171,11 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
       request.targetAppeared = true;
       return false;
     }
-    return InUse(error) ? DeferReplacement(source, target, failure) : false;
+    // A new file refused where nothing is (a folder or a medium that takes
+    // no new files) is no file in use: nothing waits to be replaced.
+    DWORD left = INVALID_FILE_ATTRIBUTES;
+    if (!InUse(error) || NothingNamed(target, left)) return false;
+    return DeferReplacement(source, target, failure);
   }
   tk::FileNumberGuard targetGuard(targetNumber);
 
@@ -185,23 +190,56 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
   Display display{source.find("MSACCESS") == std::string::npos ? "Copia di " + LowerCase(Misc::GetFileName(source))
                                                                  : std::string(),
                   tk::UserThousandsSeparator(), length};
-  // Each block is shown before its bytes move, as ever; the bytes go from
-  // the source to the target a run of blocks at a time, in one read and one
-  // write, which under Wine take about half as long as block-sized ones.
+  // Each block is shown before its bytes move, and nothing is handled
+  // meanwhile without the bytes of every block shown before it in the
+  // target, as when each block moved on its own. The bytes themselves go a
+  // run of blocks at a time: read at once, and written at once before a
+  // yield and at the run's end, which under Wine takes about half as long as
+  // block-sized reads and writes.
   std::vector<char> buffer(static_cast<size_t>(std::min(length, kRun)));
-  for (int64_t left = length; left > 0;) {
-    const int64_t run = std::min(left, kRun);
-    for (int64_t shown = 0; shown < run; shown += kBlock) display.BeforeBlock(std::min(run - shown, kBlock));
+  for (int64_t start = 0; start < length; start += kRun) {
+    const int64_t run = std::min(length - start, kRun);
     size_t got = 0;
-    if (tk::Get(sourceNumber, buffer.data(), static_cast<size_t>(run), got) || got != static_cast<size_t>(run))
-      return abandon();
-    if (const int error = tk::Put(targetNumber, buffer.data(), static_cast<size_t>(run))) {
-      if (!InUse(error)) return abandon();
-      tk::Close(targetNumber);
-      tk::Close(sourceNumber);
-      return DeferReplacement(source, target, failure);
+    const int64_t readable = tk::Get(sourceNumber, buffer.data(), static_cast<size_t>(run), got) == tk::errNone
+                                 ? static_cast<int64_t>(got)
+                                 : std::min(static_cast<int64_t>(got), run - 1);
+    int64_t shown = 0, written = 0, failedAt = 0;
+    int writeError = tk::errNone;
+    // Writes the bytes of the blocks shown before the one being shown: at
+    // once, or, when the system refuses that, again block by block from
+    // where that began, so that a failure is met at the block where it would
+    // have been met had each block moved on its own (failedAt: its end).
+    auto writeShown = [&] {
+      if (writeError) return false;
+      if (written == shown) return true;
+      if (tk::Put(targetNumber, buffer.data() + written, static_cast<size_t>(shown - written)) == tk::errNone) {
+        written = shown;
+        return true;
+      }
+      writeError = tk::Seek(targetNumber, start + written + 1);
+      while (!writeError && written < shown) {
+        const int64_t bytes = std::min(shown - written, kBlock);
+        if (!(writeError = tk::Put(targetNumber, buffer.data() + written, static_cast<size_t>(bytes)))) written += bytes;
+      }
+      failedAt = std::min(written + kBlock, shown);
+      return !writeError;
+    };
+    int64_t displayed = 0;  // the run's bytes whose blocks have been shown
+    while (displayed < run && !writeError) {
+      const int64_t bytes = std::min(run - displayed, kBlock);
+      displayed += bytes;
+      display.BeforeBlock(bytes, writeShown);
+      // A block that cannot be read whole ends the copy once it is shown.
+      if (displayed > readable) return abandon();
+      if (!writeError) shown = displayed;
     }
-    left -= run;
+    if (writeShown()) continue;
+    // Shown only up to the block the write failed at.
+    BytesCopied -= static_cast<double>(displayed - failedAt);
+    if (!InUse(writeError)) return abandon();
+    tk::Close(targetNumber);
+    tk::Close(sourceNumber);
+    return DeferReplacement(source, target, failure);
   }
 
   const int64_t written = tk::Lof(targetNumber);

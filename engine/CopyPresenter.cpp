@@ -6,8 +6,8 @@
 namespace Gest_File::CopyPresenter {
 
 void ShowBlock(SetupView& view, const std::string& fileCaption, const std::string& bytesCaption,
-               int filePercent, int overallPercent) {
-  tk::DoEventsInBurst();
+               int filePercent, int overallPercent, const std::function<bool()>& beforeYield) {
+  tk::DoEventsInBurst(beforeYield);
   if (!fileCaption.empty()) view.ShowCopyCaption(fileCaption);
   view.DrawProgress(0, filePercent, 100);
   view.ShowBytesCopied(bytesCaption);

@@ -6,6 +6,7 @@
 // yields. Windows build only.
 #pragma once
 
+#include <functional>
 #include <string>
 
 class SetupView;
@@ -20,8 +21,11 @@ namespace Gest_File::CopyPresenter {
 // comes first, so that nothing is handled between the last block's
 // display and its bytes: a click then waits for the first yield after
 // the copy, when the quit pictures are already disabled.
+// When a yield is due, beforeYield runs first (the copy writes there the
+// bytes of every block shown before this one) and the yield is skipped when
+// it returns false.
 void ShowBlock(SetupView& view, const std::string& fileCaption, const std::string& bytesCaption,
-               int filePercent, int overallPercent);
+               int filePercent, int overallPercent, const std::function<bool()>& beforeYield = {});
 // Once the payload is copied: yields when a frame has passed, then draws
 // both bars full.
 void ShowAllCopied(SetupView& view);

@@ -42,7 +42,7 @@ bool KnownNames::Absent(const std::string& path) {
 
 void KnownNames::Add(const std::string& path) {
   const auto [folder, name] = Split(path);
-  if (folder.empty() || name.empty()) return;
+  if (folder.empty() || folder.back() == ':' || name.empty()) return;
   Listed(folder).insert(Upper(name));
 }
 

@@ -23,9 +23,10 @@ bool ReadAt(int64_t offset, size_t length, std::string& out) {
 }
 
 // Copies one member's bytes to its destination, opened (and cut when it is
-// there already) under number 2 as a scratch file, and gives it the setup program's times through the open file (a
-// new file has the archive attribute alone already): the work folder's
-// files are stamped as they are written, not opened again by name.
+// there already) under number 2 as a scratch file, and gives it the setup
+// program's times through the open file (a new file has the archive
+// attribute alone already): the work folder's files are stamped as they
+// are written, not opened again by name.
 ExtractResult WriteMember(const ArchiveMember& member, const std::string& target, std::string& buffer) {
   if (tk::OpenScratchOutput(target, kMemberFile) != 0) return ExtractResult::WriteFailed;
   ExtractResult result = ExtractResult::Done;

@@ -30,9 +30,18 @@ int64_t TicksPerSecond() {
 
 }  // namespace
 
+namespace {
+
+bool YieldDue() { return Ticks() - g_lastProcessed >= TicksPerSecond() / 1000000.0 * kYieldFrameMicroseconds; }
+
+}  // namespace
+
 void DoEventsInBurst() {
-  if (Ticks() - g_lastProcessed < TicksPerSecond() / 1000000.0 * kYieldFrameMicroseconds) return;
-  DoEvents();
+  if (YieldDue()) DoEvents();
+}
+
+void DoEventsInBurst(const std::function<bool()>& ready) {
+  if (YieldDue() && (!ready || ready())) DoEvents();
 }
 
 void DoEvents() {

@@ -1,6 +1,8 @@
 // Yielding to pending window events, and the program's message loop.
 #pragma once
 
+#include <functional>
+
 namespace tk {
 
 // Processes every message pending for this thread and returns. Safe to call
@@ -12,6 +14,12 @@ void DoEvents();
 // DoEvents does when a yield frame (toolkit/Frames.h) or more has passed
 // since events were last processed, and nothing otherwise.
 void DoEventsInBurst();
+
+// The same, calling ready() first when a yield is due, and yielding only
+// when it returns true: the work brings its state up to date for whatever
+// the handlers of the yield may see, and may withhold the yield when it
+// could not.
+void DoEventsInBurst(const std::function<bool()>& ready);
 
 // Runs the thread's message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();

@@ -62,10 +62,11 @@ int Open(const std::string& path, OpenMode mode, int n);
 // created, or cut to nothing when it exists, so that a longer file that was
 // there leaves no tail behind what is written. No reading-only fallback: a
 // file that refuses writing fails with errPermissionDenied or
-// errPathFileAccess. Other errors as for Open. Under Wine on Linux a file
-// cut to nothing (even a new one) starts on its way to the disk as soon as
-// it is closed, rather than in the background half a minute later: a file
-// that is to stay has less left to write at the end.
+// errPathFileAccess. Other errors as for Open. Under Wine on Linux's ext4
+// (and file systems that guard replaced files alike) a file cut to nothing,
+// even a new one, starts on its way to the disk as soon as it is closed,
+// rather than in the background half a minute later: a file that is to stay
+// has less left to write at the end.
 int OpenAnew(const std::string& path, int n);
 
 // Opens path under number n for Binary access as a file that must be new:
@@ -76,10 +77,12 @@ int OpenAnew(const std::string& path, int n);
 int OpenNew(const std::string& path, int n);
 
 // Opens path under number n for Output as a scratch file, one that is
-// deleted before long: created, or cut to nothing when it exists, as Output
-// does, but a file the open creates is not cut, so that under Wine on Linux
-// it is not hurried to the disk when it is closed (see OpenAnew); deleted
-// before the system writes it in the background, it never reaches the disk.
+// deleted before long: created, or cut to nothing when it exists (unlike
+// Output, an existing hidden or system file is opened too and keeps its
+// attributes), but a file the open creates is not cut, so that under Wine on
+// Linux's ext4 it is not hurried to the disk when it is closed (see
+// OpenAnew); deleted before the system writes it in the background (after
+// half a minute or under a shortage of memory), it never reaches the disk.
 int OpenScratchOutput(const std::string& path, int n);
 
 // Closes number n; a number that is not open is left alone (0). A number out

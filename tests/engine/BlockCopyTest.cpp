@@ -151,6 +151,74 @@ TEST_F(BlockCopy, ALongFileIsShownBlockByBlockAndCopiedWhole) {
   EXPECT_EQ(Gest_File::BytesCopied, static_cast<double>(kLength));
 }
 
+// What a handler run by one of the copy's yields finds: the target holds
+// the bytes of every block shown before, whatever the copy keeps back in
+// between (a quit confirmed there leaves exactly that much).
+struct YieldWatch {
+  std::string target;
+  std::vector<std::pair<int64_t, int64_t>> seen;  // blocks shown before, bytes in the target
+};
+YieldWatch* g_watch = nullptr;
+
+LRESULT CALLBACK WatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_APP || !g_watch) return ::DefWindowProcA(window, message, wParam, lParam);
+  WIN32_FILE_ATTRIBUTE_DATA facts{};
+  const bool there = ::GetFileAttributesExA(g_watch->target.c_str(), GetFileExInfoStandard, &facts);
+  g_watch->seen.emplace_back(static_cast<int64_t>(wParam), there ? static_cast<int64_t>(facts.nFileSizeLow) : -1);
+  return 0;
+}
+
+TEST_F(BlockCopy, AYieldFindsEveryBlockShownBeforeItInTheTarget) {
+  constexpr size_t kBlocks = 80, kLength = kBlocks * 32000 + 777;
+  SetupInfo.TotalBytes = static_cast<int32_t>(kLength);
+  const std::string source = Bytes(kLength, 'Y');
+  ASSERT_TRUE(work_->Write("files\\Yield.bin", source));
+  YieldWatch watch{Target("Yield.bin"), {}};
+  g_watch = &watch;
+  WNDCLASSA type{};
+  type.lpfnWndProc = WatchProc;
+  type.hInstance = ::GetModuleHandleA(nullptr);
+  type.lpszClassName = "BlockCopyYieldWatch";
+  ::RegisterClassA(&type);
+  struct MessageWindow {
+    HWND h;
+    ~MessageWindow() { ::DestroyWindow(h); }
+  } watcher{::CreateWindowExA(0, type.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, type.hInstance,
+                              nullptr)};
+  ASSERT_NE(watcher.h, nullptr);
+  // After every seventh block a message waits, and the next block's yield
+  // is due.
+  size_t blocks = 0;
+  view_.onCall = [&](const std::string& call) {
+    if (!call.starts_with("bar 1 ") || ++blocks % 7 != 0) return;
+    ::PostMessageA(watcher.h, WM_APP, blocks, 0);
+    ::Sleep(6);
+  };
+  ASSERT_TRUE(Gest_File::CopyFileWithProgress("files\\Yield.bin", watch.target));
+  g_watch = nullptr;
+  EXPECT_TRUE(ReadFileBytes(watch.target) == source);
+  ASSERT_GE(watch.seen.size(), kBlocks / 7 - 1);
+  for (const auto& [shownBefore, inTarget] : watch.seen)
+    EXPECT_EQ(inTarget, shownBefore * 32000) << "a yield after block " << shownBefore;
+}
+
+// A folder that takes no new files refuses a target where nothing is:
+// nothing there is in use, so nothing is deferred and the copy fails
+// without a failure to tell. (Linux's /sys refuses new files even to
+// root, under whom the tests may run.)
+TEST_F(BlockCopy, ATargetRefusedWhereNothingIsIsNotDeferred) {
+  const DWORD sys = ::GetFileAttributesA("Z:\\sys");
+  if (sys == INVALID_FILE_ATTRIBUTES || !(sys & FILE_ATTRIBUTE_DIRECTORY)) GTEST_SKIP() << "no /sys on drive Z:";
+  WininitAside wininit;
+  PendingRenamesAside pendingRenames;
+  ASSERT_TRUE(work_->Write("files\\New.txt", "new"));
+  int failure = -1;
+  EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\New.txt", "Z:\\sys\\New.txt", failure));
+  EXPECT_EQ(failure, 0);
+  EXPECT_FALSE(RestartNeeded);
+  EXPECT_FALSE(ReadFileBytes(wininit.path()).has_value());
+}
+
 TEST_F(BlockCopy, MissingSourceLeavesTheTargetAndHiddenTargetsAreReplacedWhole) {
   const std::string target = Target("Kept.txt");
   ASSERT_TRUE(WriteFileBytes(target, "old contents"));
@@ -195,8 +263,8 @@ TEST_F(BlockCopy, TargetsInUseAreReplacedAtTheNextStart) {
                                                Target("Foo.001") + "\r\n");
   EXPECT_EQ(CopyUnderWay, "");
 
-  // A target that others let only be read opens for reading, and its first
-  // write is refused: deferred as well.
+  // A target that others let only be read survives its deletion: deferred
+  // as well.
   ASSERT_TRUE(work_->Write("files\\Bar.exe", std::string(40000, 'b')));
   ASSERT_TRUE(WriteFileBytes(Target("Bar.exe"), "running"));
   {
