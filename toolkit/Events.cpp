@@ -28,17 +28,9 @@ int64_t TicksPerSecond() {
   return frequency;
 }
 
-}  // namespace
-
-namespace {
-
 bool YieldDue() { return Ticks() - g_lastProcessed >= TicksPerSecond() / 1000000.0 * kYieldFrameMicroseconds; }
 
 }  // namespace
-
-void DoEventsInBurst() {
-  if (YieldDue()) DoEvents();
-}
 
 void DoEventsInBurst(const std::function<bool()>& ready) {
   if (YieldDue() && (!ready || ready())) DoEvents();

@@ -446,29 +446,32 @@ int RemoveFolder(const std::string& folder) {
   return ::RemoveDirectoryA(folder.c_str()) ? errNone : errPathFileAccess;
 }
 
-void ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& visit) {
-  WIN32_FIND_DATAA found;
-  const FindHandle listing(::FindFirstFileA((folder + "\\*.*").c_str(), &found));
-  if (!listing) return;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    found.cFileName[MAX_PATH - 1] = '\0';
-    visit(found.cFileName);
-  } while (::FindNextFileA(listing.get(), &found));
-}
+namespace {
 
-void ForEachNameIn(const std::string& folder,
-                   const std::function<void(const std::string& name, const std::string& shortName)>& visit) {
+// Calls visit with what the system lists under pattern, "." and ".." left
+// out.
+void ForEachFound(const std::string& pattern, const std::function<void(WIN32_FIND_DATAA& found)>& visit) {
   WIN32_FIND_DATAA found;
-  const FindHandle listing(::FindFirstFileA((folder + "\\*").c_str(), &found));
+  const FindHandle listing(::FindFirstFileA(pattern.c_str(), &found));
   if (!listing) return;
   do {
     found.cFileName[MAX_PATH - 1] = '\0';
     found.cAlternateFileName[13] = '\0';
-    const std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
-    visit(name, found.cAlternateFileName);
+    if (std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0) visit(found);
   } while (::FindNextFileA(listing.get(), &found));
+}
+
+}  // namespace
+
+void ForEachFileIn(const std::string& folder, const std::function<void(const std::string& name)>& visit) {
+  ForEachFound(folder + "\\*.*", [&](WIN32_FIND_DATAA& found) {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) visit(found.cFileName);
+  });
+}
+
+void ForEachNameIn(const std::string& folder,
+                   const std::function<void(const std::string& name, const std::string& shortName)>& visit) {
+  ForEachFound(folder + "\\*", [&](WIN32_FIND_DATAA& found) { visit(found.cFileName, found.cAlternateFileName); });
 }
 
 }  // namespace tk
