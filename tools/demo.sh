@@ -18,8 +18,8 @@ root=$PWD
 tools/install-deps.sh
 
 # The Windows build Wine can run here (see README: 32-bit programs need a
-# kernel that starts 32-bit Linux programs).
-if /lib/ld-linux.so.2 --help >/dev/null 2>&1; then preset=windows; else preset=windows64; fi
+# kernel that starts 32-bit Linux programs, and Wine's 32-bit half).
+if wine_runs_32bit; then preset=windows; else preset=windows64; fi
 native=${DEMO_NATIVE_DIR:-$root/build/native}
 windows=${DEMO_WINDOWS_DIR:-$root/build/$preset}
 [ -n "${DEMO_NATIVE_DIR:-}" ] || cmake --preset native >/dev/null

@@ -3,6 +3,14 @@
 WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 
+# kernel_runs_32bit: whether the kernel can start 32-bit Linux programs,
+# Wine's 32-bit loader among them (SETUP_LD32 names another loader to try).
+kernel_runs_32bit() { "${SETUP_LD32:-/lib/ld-linux.so.2}" --help >/dev/null 2>&1; }
+
+# wine_runs_32bit: whether Wine can run 32-bit Windows programs here: the
+# kernel starts 32-bit programs and Wine's 32-bit half (wine32) is there.
+wine_runs_32bit() { kernel_runs_32bit && [ -x "${SETUP_WINE32:-/usr/lib/wine/wine}" ]; }
+
 # wine_loader_for EXE: the Wine loader for the program's machine type.
 wine_loader_for() {
   # The PE header's offset lies at 0x3c; the machine word follows "PE\0\0".
@@ -41,6 +49,25 @@ wine_set_unmanaged() {
     /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&- || true
 }
 
+# wine_set_fonts DIR: the faces of Windows' own windows for the prefix.
+# Wine's system faces (Debian's fonts-wine: MS Sans Serif, Tahoma, ...) go
+# into the prefix's font folder, where Wine finds them (it does not look in
+# the folder the package puts them in); Arial, Times New Roman and Courier
+# New are drawn with their metric-compatible Liberation faces. Without them
+# Wine draws every face with DejaVu Sans, wider than Windows' fonts.
+wine_set_fonts() {
+  fonts="$1/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  for f in /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon; do
+    [ -f "$f" ] && [ ! -f "$fonts/${f##*/}" ] && cp "$f" "$fonts/"
+  done
+  key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+  for pair in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" "Courier New=Liberation Mono"; do
+    WINEPREFIX="$1" /usr/lib/wine/wine64 reg add "$key" /v "${pair%%=*}" /d "${pair#*=}" /f \
+      >/dev/null 2>&1 </dev/null 9>&- || true
+  done
+}
+
 # wine_prepare_prefix DIR: makes the prefix once (under a lock, since tests
 # run side by side) and starts its persistent wineserver when none runs.
 # With WINE_VERSION set, the prefix reports that Windows version.
@@ -60,10 +87,12 @@ wine_prepare_prefix() {
         /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null 9>&- || true
       wine_set_unmanaged "$1"
       wine_set_version "$1"
+      wine_set_fonts "$1"
     else
       # A prefix made earlier: its server (if any) writes user.reg later.
       grep -q '^\[Software\\\\Wine\\\\X11 Driver\]' "$1/user.reg" 2>/dev/null || wine_set_unmanaged "$1"
       [ "$(wine_prefix_version "$1")" = "${WINE_VERSION:-}" ] || wine_set_version "$1"
+      [ -f "$1/drive_c/windows/Fonts/tahoma.ttf" ] || [ ! -f /usr/share/wine/fonts/tahoma.ttf ] || wine_set_fonts "$1"
     fi
     # The server daemonises once its socket is ready; a second one for the
     # same prefix exits at once by itself.

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "launcher/Extract.h"
+#include "launcher/FrmLaunch.h"
 #include "launcher/WorkFolder.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Package.h"
+#include "tests/support/Texts.h"
 #include "toolkit/Files.h"
 #include "toolkit/Win.h"
 
@@ -112,6 +114,14 @@ TEST_F(Extraction, AMissingOrMalformedPackageWritesNothing) {
   EXPECT_EQ(ExtractSetupArchive(package_), ExtractResult::BadEntry);
   EXPECT_TRUE(testsupport::ListNames(WorkDir + "\\files\\*").empty());
   EXPECT_FALSE(tk::IsOpen(1));
+}
+
+// The start-up window's message stands whole in its face, and its bar's
+// figures are drawn with their own face.
+TEST(LaunchWindow, ItsTextStandsWholeInItsFace) {
+  FrmLaunch window;
+  EXPECT_TRUE(testsupport::ShowsItsCaptionWhole(window.Label1));
+  EXPECT_TRUE(testsupport::DrawnWithItsFace(window.picStatus[0].Font()));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Texts.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmQuit.h"
@@ -104,6 +105,7 @@ TEST_F(QuitDialog, OpensInItsCreatedStateEachTime) {
       EXPECT_EQ(row.label->Back(), tk::BackStyle::Transparent);
       EXPECT_EQ(row.label->Font(), (tk::FontSpec{"MS Sans Serif", 8.25, true}));
       EXPECT_TRUE(row.label->Visible());
+      EXPECT_TRUE(testsupport::ShowsItsCaptionWhole(*row.label));
     }
 
     struct PictureRow {

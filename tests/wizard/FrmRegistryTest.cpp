@@ -1,6 +1,7 @@
 // The please-wait window: its label, its frame, its place, and a second show.
 #include <gtest/gtest.h>
 
+#include "tests/support/Texts.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmRegistry.h"
 
@@ -9,6 +10,7 @@ TEST(FrmRegistry, OpensCentredWithItsCaptionAndStartsFromItEachTime) {
   w.Show();
   ASSERT_TRUE(w.Loaded());
   EXPECT_EQ(w.Attesa.Caption(), "Attendere: aggiornamento del registro in corso...");
+  EXPECT_TRUE(testsupport::ShowsItsCaptionWhole(w.Attesa));
   const LONG style = GetWindowLongA(w.hwnd(), GWL_STYLE);
   EXPECT_TRUE(style & WS_THICKFRAME);
   EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION);
@@ -27,6 +29,7 @@ TEST(FrmRegistry, OpensCentredWithItsCaptionAndStartsFromItEachTime) {
   w.Show();
   EXPECT_EQ(w.hwnd(), first);
   EXPECT_EQ(w.Attesa.Caption(), "Annullamento dell'installazione...");
+  EXPECT_TRUE(testsupport::ShowsItsCaptionWhole(w.Attesa));
 
   // Unloaded and shown anew: its created state.
   w.Unload();
