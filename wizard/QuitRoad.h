@@ -24,10 +24,10 @@ void EndSetup_Click();
 
 // The system-close road (the wizard's Form_Unload). Shows FrmQuit modally
 // and sets cancel to 1, so the wizard window is never closed this way; when
-// the user confirms, cancels the deferred replacements and ends the process
-// without a roll-back, also while the payload is being copied. Once the
-// payload is copied (the wizard's Exit pictures disabled) it shows nothing
-// and only keeps the window.
+// the user confirms, it ends as the Exit road does: after the installation
+// started, with the same roll-back. Once the payload is copied (the
+// wizard's Exit pictures disabled) it shows nothing and only keeps the
+// window.
 void Form_Unload(int16_t& cancel);
 
 // While the dialog is already up (one road asked first and a close command
