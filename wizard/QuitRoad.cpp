@@ -63,9 +63,11 @@ void RollBack() {
 }
 
 // The end of a confirmed quit: nothing the installation deferred to the
-// next start of Windows happens then, nor does the restart.
+// next start of Windows happens then, nor does the restart; the folders
+// this run made for it go when nothing is left in them.
 [[noreturn]] void EndQuit() {
   Gest_File::CancelDeferredReplacements();
+  Gest_File::RemoveFoldersMade();
   Misc::CleanUpAndExit();
 }
 

@@ -19,7 +19,10 @@ namespace QuitRoad {
 // deleted too with its folder once empty. Failures along the roll-back are
 // passed over; the road still ends the process. Every confirmed quit first
 // cancels the replacements the copy deferred to the next start of Windows
-// (Gest_File::CancelDeferredReplacements), so no restart follows.
+// (Gest_File::CancelDeferredReplacements), so no restart follows, and
+// removes the folders this run made that are empty by then (such as the
+// installation folder that the folder check created;
+// Gest_File::RemoveFoldersMade).
 void EndSetup_Click();
 
 // The system-close road (the wizard's Form_Unload). Shows FrmQuit modally

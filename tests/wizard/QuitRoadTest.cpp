@@ -24,6 +24,7 @@
 #include "wizard/FrmRegistry.h"
 #include "wizard/FrmSetup.h"
 #include "wizard/QuitRoad.h"
+#include "wizard/TargetPath.h"
 
 namespace {
 
@@ -293,6 +294,27 @@ TEST_F(QuitRoadTest, AQuitDuringTheCopyRollsBackWhatTheInstallationCreated) {
   EXPECT_FALSE(tk::IsOpen(3));
   EXPECT_FALSE(tk::IsOpen(5));
   EXPECT_TRUE(ListNames(SourceDir + "\\*").empty());
+}
+
+// A quit before the installation removes the folders that this run's
+// folder check made and that are still empty: the installation folder and
+// the empty ones made above it. A made folder that holds a file stays, and
+// so do the folders that were there before.
+TEST_F(QuitRoadTest, AQuitRemovesTheEmptyFoldersThisRunMade) {
+  ScriptedHost host;
+  host.answers = {tk::vbYes, tk::vbYes};
+  std::string chosen = InApp("Velmarind\\Demo"), other = InApp("Altro\\Demo");
+  ASSERT_FALSE(CheckTargetPath(chosen));
+  ASSERT_FALSE(CheckTargetPath(other));
+  ASSERT_TRUE(WriteFileBytes(InApp("Altro\\nota.txt"), "x"));
+
+  {
+    ModalAnswer answer({Exit});
+    EXPECT_THROW(QuitRoad::EndSetup_Click(), tk::ProcessEnded);
+    EXPECT_FALSE(answer.missed());
+  }
+  EXPECT_EQ(ListNames(app_ + "\\*"), std::vector<std::string>{"Altro"});
+  EXPECT_EQ(ListNames(InApp("Altro\\*")), std::vector<std::string>{"nota.txt"});
 }
 
 TEST_F(QuitRoadTest, AnInterruptedCopyOverAnExistingFileKeepsItAndAMissingListStillEnds) {
