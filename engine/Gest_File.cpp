@@ -1,5 +1,8 @@
 #include "engine/Gest_File.h"
 
+#include <utility>
+#include <vector>
+
 #include "engine/Misc.h"
 #include "engine/SetupState.h"
 #include "toolkit/DirList.h"
@@ -36,6 +39,17 @@ struct SetupTimes {
   bool read = false;
   FILETIME created{}, accessed{}, written{};
 };
+
+// Every folder CreatePath made in this run, in the order it made them.
+std::vector<std::string>& FoldersMade() {
+  static std::vector<std::string> folders;
+  return folders;
+}
+
+// Removes the folders, latest first; one that is not empty stays.
+void RemoveLatestFirst(const std::vector<std::string>& folders) {
+  for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) RemoveFolder(*folder);
+}
 
 SetupTimes& TheSetupTimes() {
   static SetupTimes times;
@@ -92,13 +106,25 @@ void SetFileTimesFromSetup(const std::string& path, int* err) {
 
 void RemoveFolder(const std::string& path) { ::RemoveDirectoryA(path.c_str()); }
 
+void RemoveFoldersMade() { RemoveLatestFirst(std::exchange(FoldersMade(), {})); }
+
 bool CreatePath(const std::string& path, bool showMessage) {
   std::string full = path;
   if (full.empty() || full.back() != '\\') full += '\\';
   // Each prefix up to a "\" in turn; the drive root and folders that exist
   // already simply fail.
-  for (std::size_t at = full.find('\\'); at != std::string::npos; at = full.find('\\', at + 1))
-    ::CreateDirectoryA(full.substr(0, at + 1).c_str(), nullptr);
+  std::vector<std::string> made;
+  for (std::size_t at = full.find('\\'); at != std::string::npos; at = full.find('\\', at + 1)) {
+    if (::CreateDirectoryA(full.substr(0, at + 1).c_str(), nullptr)) made.push_back(full.substr(0, at));
+  }
+  // A path that could not be made whole keeps none of the folders made on
+  // the way to it.
+  const DWORD attributes = ::GetFileAttributesA(full.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    RemoveLatestFirst(made);
+  } else {
+    FoldersMade().insert(FoldersMade().end(), made.begin(), made.end());
+  }
 
   if (showMessage && !PathExists(full, false, false)) {
     tk::Beep();

@@ -26,11 +26,18 @@ bool ReadSetupFileTimes(uint64_t (&times)[3], int* err = nullptr);
 // Removes the folder when it is empty; anything else leaves it, silently.
 void RemoveFolder(const std::string& path);
 
+// Removes, latest first, every folder that CreatePath made in this run and
+// that is empty now: a folder made for an installation that a quit
+// abandons goes, with the empty folders made above it. A folder that holds
+// anything stays, and so do those above it.
+void RemoveFoldersMade();
+
 // Creates every missing folder along `path` (with or without a trailing
-// "\"), ignoring each step's failure. With showMessage, when the folder
-// still does not exist afterwards: a beep, the critical message
-// "Impossibile creare il percorso." titled SoftwareHouseName & " setup", and
-// False. Otherwise True, whatever happened.
+// "\"), ignoring each step's failure. When the folder still does not exist
+// afterwards, the folders made on the way are removed again; with
+// showMessage, then a beep, the critical message "Impossibile creare il
+// percorso." titled SoftwareHouseName & " setup", and False. Otherwise
+// True, whatever happened.
 bool CreatePath(const std::string& path, bool showMessage);
 
 // True when a listing of `path` (a folder path ending in "\") with folders

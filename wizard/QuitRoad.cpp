@@ -63,10 +63,21 @@ void RollBack() {
 }
 
 // The end of a confirmed quit: nothing the installation deferred to the
-// next start of Windows happens then, nor does the restart.
+// next start of Windows happens then, nor does the restart; the folders
+// this run made for it go when nothing is left in them.
 [[noreturn]] void EndQuit() {
   Gest_File::CancelDeferredReplacements();
+  Gest_File::RemoveFoldersMade();
   Misc::CleanUpAndExit();
+}
+
+// After the dialog, whichever road opened it: a confirmed quit rolls back
+// what the installation did so far (when it started) and ends the process;
+// a quit left unconfirmed changes nothing.
+void AfterTheDialog() {
+  if (!QuitConfirmed) return;
+  if (InstallStarted) RollBack();
+  EndQuit();
 }
 
 }  // namespace
@@ -77,11 +88,7 @@ void EndSetup_Click() {
   // the roll-back by the quit already confirmed.
   if (FrmQuit().Loaded() || rollingBack) return;
   FrmQuit().ShowModal();
-  if (InstallStarted && QuitConfirmed) {
-    RollBack();
-    EndQuit();
-  }
-  if (QuitConfirmed) EndQuit();
+  AfterTheDialog();
 }
 
 void Form_Unload(int16_t& cancel) {
@@ -91,7 +98,9 @@ void Form_Unload(int16_t& cancel) {
   // disabled Exit pictures say: a close command asks nothing and ends nothing.
   if (!FrmSetup().EndSetup.Enabled()) return;
   FrmQuit().ShowModal();
-  if (QuitConfirmed) EndQuit();
+  // The dialog promised that the application will not be installed: the
+  // close command rolls back as Exit does.
+  AfterTheDialog();
 }
 
 }  // namespace QuitRoad

@@ -19,15 +19,18 @@ namespace QuitRoad {
 // deleted too with its folder once empty. Failures along the roll-back are
 // passed over; the road still ends the process. Every confirmed quit first
 // cancels the replacements the copy deferred to the next start of Windows
-// (Gest_File::CancelDeferredReplacements), so no restart follows.
+// (Gest_File::CancelDeferredReplacements), so no restart follows, and
+// removes the folders this run made that are empty by then (such as the
+// installation folder that the folder check created;
+// Gest_File::RemoveFoldersMade).
 void EndSetup_Click();
 
 // The system-close road (the wizard's Form_Unload). Shows FrmQuit modally
 // and sets cancel to 1, so the wizard window is never closed this way; when
-// the user confirms, cancels the deferred replacements and ends the process
-// without a roll-back, also while the payload is being copied. Once the
-// payload is copied (the wizard's Exit pictures disabled) it shows nothing
-// and only keeps the window.
+// the user confirms, it ends as the Exit road does: after the installation
+// started, with the same roll-back. Once the payload is copied (the
+// wizard's Exit pictures disabled) it shows nothing and only keeps the
+// window.
 void Form_Unload(int16_t& cancel);
 
 // While the dialog is already up (one road asked first and a close command

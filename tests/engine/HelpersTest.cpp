@@ -120,11 +120,17 @@ TEST_F(Helpers, PathExistsCreatesMissingLevelsAndCreatePathReportsWhatItCouldNot
   const char free = helpers_test::FreeDriveLetter();
   ASSERT_NE(free, '\0');
   const std::string noDrive = std::string(1, free) + ":\\x\\y";
+  // Too long to be made whole: the levels made on the way go again.
+  const std::string level = "\\cartella-di-installazione";
+  std::string tooLong = f.path();
+  while (tooLong.size() < 285) tooLong += level;
   EXPECT_TRUE(Gest_File::PathExists(file + "\\sub", true, false));
   EXPECT_TRUE(Gest_File::CreatePath(noDrive, false));
+  EXPECT_TRUE(Gest_File::CreatePath(tooLong, false));
+  EXPECT_FALSE(Exists(f.path() + level));
   EXPECT_TRUE(host.events.empty());
 
-  for (const std::string& path : {file + "\\sub", noDrive}) {
+  for (const std::string& path : {file + "\\sub", noDrive, tooLong}) {
     host.events.clear();
     EXPECT_FALSE(Gest_File::PathExists(path, true, true)) << path;
     ASSERT_EQ(host.events.size(), 2u) << path;
@@ -134,6 +140,7 @@ TEST_F(Helpers, PathExistsCreatesMissingLevelsAndCreatePathReportsWhatItCouldNot
     EXPECT_EQ(host.events[1].title, "Velmarind setup");
   }
   EXPECT_FALSE(Exists(file + "\\sub"));
+  EXPECT_FALSE(Exists(f.path() + level));
 }
 
 TEST_F(Helpers, ProgramGroupsCountOnlyVisibleSubFolders) {

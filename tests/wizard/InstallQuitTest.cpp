@@ -57,16 +57,27 @@ class BlockWatch final : public testsupport::ForwardingView {
   }
 };
 
-// A quit confirmed during the copy of the last file: what the installation
-// added goes, a file whose fonts step failed after its copy included; the
-// user's own files stay, those the folder listing does not show too,
-// whether kept by the flag or replaced by a newer version.
-TEST(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
+// What is left under a folder: each file's name and size.
+std::vector<std::string> Left(const std::string& folder) {
+  std::vector<std::string> left;
+  for (const auto& file : testsupport::FilesUnder(folder)) left.push_back(file.name + " " + std::to_string(file.size));
+  return left;
+}
+
+// A quit confirmed during the copy of the last file, by Exit or by the
+// system's close command: what the installation added goes, a file whose
+// fonts step failed after its copy included; the user's own files stay,
+// those the folder listing does not show too, whether kept by the flag or
+// replaced by a newer version; the work folder is emptied. `left` gets what
+// stays under the test's folder.
+void QuitDuringTheLastCopy(bool closeCommand, std::vector<std::string>& left) {
+  SCOPED_TRACE(closeCommand ? "the close command" : "Exit");
   const tk::ComApartment apartment;
   const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
   testsupport::ScriptedHost host;
   testsupport::ScratchWork work("wizard-install-quit", name);
-  const std::string installDir = "C:\\wizard-install-quit\\" + name + "\\Programmi\\Demo";
+  const std::string root = "C:\\wizard-install-quit\\" + name;
+  const std::string installDir = root + "\\Programmi\\Demo";
   const std::string payload = installDir + "\\";
   ASSERT_TRUE(work.Write("Welcome.txt", "Benvenuti in @ !"));
   ASSERT_TRUE(work.Write("Licence.txt", "Licenza"));
@@ -112,7 +123,11 @@ TEST(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
     if (CopyUnderWay != payload + "Ultimo.txt") return;
     listAtQuit = ReadFileBytes(work.work() + "\\Uninstall.Tmp");
     ConfirmQuitWhenAsked confirm;
-    QuitRoad::EndSetup_Click();
+    if (closeCommand) {
+      SendMessageA(FrmSetup().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else {
+      QuitRoad::EndSetup_Click();
+    }
   };
   EXPECT_THROW(Gest_File::RunInstallation(view), tk::ProcessEnded);
 
@@ -127,10 +142,20 @@ TEST(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
                                                 {.path = payload + "Carattere.ttf", .absent = true},
                                                 {.path = payload + "Ultimo.txt", .absent = true}}}),
             "");
+  EXPECT_EQ(Left(work.work()), std::vector<std::string>{});
+  left = Left(root);
 
   FrmSetup().Unload();
   tk::Reset();
-  testsupport::RemoveTree("C:\\wizard-install-quit\\" + name + "\\Programmi");
+  testsupport::RemoveTree(root + "\\Programmi");
+}
+
+// The close command confirmed rolls back as a confirmed Exit does.
+TEST(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
+  std::vector<std::string> byExit, byClose;
+  QuitDuringTheLastCopy(false, byExit);
+  QuitDuringTheLastCopy(true, byClose);
+  EXPECT_EQ(byClose, byExit);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "wizard/FrmRegistry.h"
 #include "wizard/FrmSetup.h"
 #include "wizard/QuitRoad.h"
+#include "wizard/TargetPath.h"
 
 namespace {
 
@@ -295,6 +296,27 @@ TEST_F(QuitRoadTest, AQuitDuringTheCopyRollsBackWhatTheInstallationCreated) {
   EXPECT_TRUE(ListNames(SourceDir + "\\*").empty());
 }
 
+// A quit before the installation removes the folders that this run's
+// folder check made and that are still empty: the installation folder and
+// the empty ones made above it. A made folder that holds a file stays, and
+// so do the folders that were there before.
+TEST_F(QuitRoadTest, AQuitRemovesTheEmptyFoldersThisRunMade) {
+  ScriptedHost host;
+  host.answers = {tk::vbYes, tk::vbYes};
+  std::string chosen = InApp("Velmarind\\Demo"), other = InApp("Altro\\Demo");
+  ASSERT_FALSE(CheckTargetPath(chosen));
+  ASSERT_FALSE(CheckTargetPath(other));
+  ASSERT_TRUE(WriteFileBytes(InApp("Altro\\nota.txt"), "x"));
+
+  {
+    ModalAnswer answer({Exit});
+    EXPECT_THROW(QuitRoad::EndSetup_Click(), tk::ProcessEnded);
+    EXPECT_FALSE(answer.missed());
+  }
+  EXPECT_EQ(ListNames(app_ + "\\*"), std::vector<std::string>{"Altro"});
+  EXPECT_EQ(ListNames(InApp("Altro\\*")), std::vector<std::string>{"nota.txt"});
+}
+
 TEST_F(QuitRoadTest, AnInterruptedCopyOverAnExistingFileKeepsItAndAMissingListStillEnds) {
   ScriptedHost host;
   InstallStarted = true;
@@ -310,12 +332,10 @@ TEST_F(QuitRoadTest, AnInterruptedCopyOverAnExistingFileKeepsItAndAMissingListSt
   EXPECT_TRUE(Exists(CopyUnderWay));
 }
 
-TEST_F(QuitRoadTest, TheSystemCloseDuringTheInstallationEndsWithoutRollBack) {
+TEST_F(QuitRoadTest, TheSystemCloseBeforeTheInstallationEndsWithoutRollBack) {
   RollBackWatch host;
-  InstallStarted = true;
   const std::string listed = Make("a.exe");
   ASSERT_TRUE(work_->Write("Uninstall.Tmp", listed + "\r\n"));
-  CopyUnderWay = Make("partial.bin");
 
   int16_t cancel = 0;
   {
@@ -329,7 +349,7 @@ TEST_F(QuitRoadTest, TheSystemCloseDuringTheInstallationEndsWithoutRollBack) {
   EXPECT_FALSE(host.waitShownAtMessage);
   EXPECT_FALSE(FrmRegistry().Loaded());
   EXPECT_TRUE(Exists(listed));
-  EXPECT_TRUE(Exists(CopyUnderWay));
+  EXPECT_TRUE(ListNames(SourceDir + "\\*").empty());
 }
 
 TEST_F(QuitRoadTest, ACloseCommandWhileTheDialogIsUpLeavesTheAnswerToTheExitRoad) {
@@ -476,12 +496,16 @@ TEST_F(QuitRoadTest, AConfirmedQuitCancelsTheDeferredReplacements) {
   }
 }
 
-// A close command that arrives while the roll-back yields before its first
-// deletion neither opens the dialog again nor stops the roll-back.
-TEST_F(QuitRoadTest, ACloseCommandDuringTheRollBackIsPassedOver) {
+// A close command, or a click on the wizard's Exit, that arrives while the
+// roll-back yields before its first deletion neither opens the dialog again
+// nor stops the roll-back.
+TEST_F(QuitRoadTest, ACloseCommandOrAnExitDuringTheRollBackIsPassedOver) {
   struct CloseAtTheMessage : ScriptedHost {
     int ShowMessageBox(const std::string& text, int style, const std::string& title) override {
-      PostMessageA(FrmSetup().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      FrmSetupWindow& w = FrmSetup();
+      PostMessageA(w.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      testsupport::ClickAt(w.hwnd(), {static_cast<int>(w.EndSetup.Left()), static_cast<int>(w.EndSetup.Top()),
+                                      static_cast<int>(w.EndSetup.Width()), static_cast<int>(w.EndSetup.Height())});
       return ScriptedHost::ShowMessageBox(text, style, title);
     }
   } host;
