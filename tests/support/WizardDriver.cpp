@@ -144,9 +144,15 @@ int WizardDriver::Page() const {
     for (const auto& [row, shown] : windows)
       matches = matches && (row->pages[page] == 'w' || shown == (row->pages[page] == 'S'));
     if (!matches) continue;
-    // The welcome and summary pages show the same boxes; the summary's
-    // text begins with an empty line.
-    if (page == 0 || page == 5) return WelcomeText().rfind("\r\n", 0) == 0 ? 5 : 0;
+    // The welcome, summary and drive-report pages (the last without a
+    // warning) show the same boxes; the summary's text begins with an empty
+    // line, the report's with its title.
+    if (page == 0 || page == 3 || page == 5) {
+      const std::string text = WelcomeText();
+      if (text.rfind("\r\n", 0) == 0) return 5;
+      if (text.rfind(" Informazioni sull'unit", 0) == 0) return 3;
+      return 0;
+    }
     return page;
   }
   return -1;
