@@ -107,12 +107,17 @@ void FrmSetupWindow::Form_Load() {
   WizardWindowHandle = reinterpret_cast<uintptr_t>(hwnd());
   HookWelcomeMouseMove();
 
-  // Any failure from here on leaves through this handler: the fields read so
-  // far keep their new values, nothing is undone, the window stays usable.
+  // Any failure from here on leaves through this handler. A package whose
+  // settings cannot be read cannot be installed as it is meant to be: the
+  // program ends as for a missing setup file, before the wizard is shown.
   const auto fail = [] {
     tk::Beep();
     tk::MsgBox(StartupTexts::StartupFailed, StartupTexts::CriticalStyle,
                StartupTexts::StartupFailedTitle(SetupInfo.SoftwareHouseName));
+    // Closed first, so that the clean-up can delete them.
+    tk::Close(kSetupDipFile);
+    tk::Close(kWelcomeFile);
+    Misc::CleanUpAndExit();
   };
 
   tk::Region outline = FormRegion::MakeFormRegion(FormRegion::ShapedWindow::FrmSetup, 1, 1, 0, 0);

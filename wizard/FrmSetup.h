@@ -66,7 +66,8 @@ class FrmSetupWindow final : public tk::Form {
   tk::PictureBox& picStatus(int index) { return index == 0 ? picStatus0 : picStatus1; }
   tk::Label& lblStatus(int index) { return index == 0 ? lblStatus0 : lblStatus1; }
 
-  // The start-up (also run again whenever the welcome page is shown).
+  // The start-up (also run again whenever the welcome page is shown). A
+  // missing setup file or settings that cannot be read end the program.
   void Form_Load() override;
 
   // --- pages and navigation
@@ -105,17 +106,29 @@ class FrmSetupWindow final : public tk::Form {
   void Previous_MouseMove();
   void EndSetup_MouseMove();
   void Browse_MouseMove();
-  // The highlighted twins run their plain picture's handler.
-  void Avanti_Blu_Click() { NextStep_Click(); }
-  void Previus_Blu_Click() { Previous_Click(); }
-  void BrowseColor_Click() { Browse_Click(); }
+  // The highlighted twins run their plain picture's handler, never while
+  // that picture is disabled.
+  void Avanti_Blu_Click() {
+    if (NextStep.Enabled()) NextStep_Click();
+  }
+  void Previus_Blu_Click() {
+    if (Previous.Enabled()) Previous_Click();
+  }
+  void BrowseColor_Click() {
+    if (Browse.Enabled()) Browse_Click();
+  }
+  // Enables or disables Next; disabled, its highlighted twin gives way to
+  // the plain picture, so that nothing acts for it.
+  void SetNextEnabled(bool enabled);
 
   // --- the quit roads
   // Exit: the quit dialog, and on a confirmed quit the roll-back of an
   // installation under way; ends the process then. Also reached from the
   // highlighted twin and from the small close picture.
   void EndSetup_Click();
-  void EndSetup_giallo_Click() { EndSetup_Click(); }
+  void EndSetup_giallo_Click() {
+    if (EndSetup.Enabled()) EndSetup_Click();
+  }
   void ESCI_ORA_Click() { EndSetup_Click(); }
   // The system's close command: the quit dialog; the window stays.
   void Form_QueryUnload(int& cancel, int unloadMode) override;

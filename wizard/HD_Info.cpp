@@ -34,7 +34,10 @@ double DriveInfoReport(const std::string& drive, int32_t required, tk::TextBox& 
   // down it covers the report's empty line and not the text of the next.
   const double line = w.ErroreSpazio.LineHeight();
   if (line > 0) w.ErroreSpazio.SetHeight(w.ErroreSpazio.LineCount() * line);
-  if (r.next != NextButton::Leave) w.NextStep.SetEnabled(r.next == NextButton::Enable);
+  // An empty warning box is not drawn: it would lie as a band of the
+  // panel's colour over the report.
+  w.ErroreSpazio.SetVisible(!w.ErroreSpazio.Text().empty());
+  if (r.next != NextButton::Leave) w.SetNextEnabled(r.next == NextButton::Enable);
   if (r.hideWelcome) w.Welcome.SetVisible(false);
   return r.result;
 }

@@ -17,6 +17,7 @@ namespace HD_Info {
 // read at all, `box` is left alone, FrmSetup's Welcome is hidden, NextStep
 // enabled, ErroreSpazio warns, and the result is 1,000,000,000. Otherwise
 // ErroreSpazio and NextStep are left as they were and the result is 0.
+// ErroreSpazio is shown while it holds a warning and hidden while empty.
 // The drive facts come through the toolkit's host.
 double DriveInfoReport(const std::string& drive, int32_t required, tk::TextBox& box);
 

@@ -62,6 +62,13 @@ void FrmSetupWindow::Browse_MouseMove() {
   BrowseColor.SetVisible(true);
 }
 
+void FrmSetupWindow::SetNextEnabled(bool enabled) {
+  NextStep.SetEnabled(enabled);
+  if (enabled || !Avanti_Blu.Visible()) return;
+  Avanti_Blu.SetVisible(false);
+  NextStep.SetVisible(true);
+}
+
 void FrmSetupWindow::DisableQuitPictures() {
   EndSetup.SetEnabled(false);
   EndSetup_giallo.SetEnabled(false);

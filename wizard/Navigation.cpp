@@ -98,6 +98,10 @@ void PageWork(FrmSetupWindow& w, int16_t step) {
       }
       w.PrgGroup.SetText(SetupInfo.ProgramGroup);
       w.SelPath.SetCaption(Pages::GroupInstruction);
+      // Only a database application is started after the installation:
+      // for any other the box would promise what never happens.
+      w.AutoEsegui.SetVisible(!SetupInfo.MdeName.empty());
+      w.AutoEsegui_txt.SetVisible(!SetupInfo.MdeName.empty());
       return;
     case 5:
       SetupInfo.ProgramGroup = w.PrgGroup.Text();
@@ -115,7 +119,7 @@ void FrmSetupWindow::ShowStep(int16_t& step) {
   // Only the drive report disables the Next picture, for its own page: any
   // other page (the folder page a failed report sends the user back to
   // among them) takes clicks on it again.
-  NextStep.SetEnabled(true);
+  SetNextEnabled(true);
   if (step < 0 || step > 6) return;
   Hourglass busy;
   // Leaving the folder page, the folder is checked before page 3 shows
@@ -128,6 +132,13 @@ void FrmSetupWindow::ShowStep(int16_t& step) {
       step = 2;
       CopyPath.SetFocus();
     }
+  }
+  // Leaving the options page, a group the Programs menu cannot hold keeps
+  // the page as the user left it, with the focus in the group box.
+  if (step == 5 && PrgGroup.Visible() && CheckProgramGroup(PrgGroup.Text())) {
+    step = 4;
+    PrgGroup.SetFocus();
+    return;
   }
   SetupLayout::ShowControls(*this, step);
   PageWork(*this, step);

@@ -138,8 +138,10 @@ inline constexpr Control kControls[] = {
 };
 
 // What each page (0 to 6) does to a control when the page switcher builds
-// it: 'S' shows it, '-' hides it, '.' leaves it as it is. The page's own
-// work runs after these.
+// it: 'S' shows it, '-' hides it, '.' leaves it as it is, 'w' hides it for
+// the page's own work to show when it has something to show (the warning
+// box when it holds a warning, the run-after-install box when something
+// will be run). The page's own work runs after these.
 struct PageShows {
   Member member;
   char pages[8];
@@ -151,7 +153,7 @@ inline constexpr PageShows kPages[] = {
     {&W::CopyPath,                      "--S----"},
     {&W::Browse,                        "--S----"},
     {&W::BrowseColor,                   "..-----"},
-    {&W::ErroreSpazio,                  "..-S-.."},
+    {&W::ErroreSpazio,                  "..-w-.."},
     {&W::Lic_Accetto,                   "-S-...."},
     {&W::Lic_Accetto_txt,               "-S-...."},
     {&W::Lic_NonAccetto,                "-S-...."},
@@ -160,8 +162,8 @@ inline constexpr PageShows kPages[] = {
     {&W::PrgIco,                        "----S--"},
     {&W::DeskShort,                     "...-S-."},
     {&W::DeskShort_txt,                 "...-S-."},
-    {&W::AutoEsegui,                    "...-S-."},
-    {&W::AutoEsegui_txt,                "...-S-."},
+    {&W::AutoEsegui,                    "...-w-."},
+    {&W::AutoEsegui_txt,                "...-w-."},
     {&W::lblStatus0,                    ".....-S"},
     {&W::lblStatus1,                    ".....-S"},
     {&W::picStatus0,                    ".....-S"},

@@ -1,8 +1,12 @@
 #include "wizard/TargetPath.h"
 
+#include <vector>
+
 #include "engine/Gest_File.h"
+#include "engine/Import.h"
 #include "engine/SetupState.h"
 #include "toolkit/DirList.h"
+#include "toolkit/Files.h"
 #include "toolkit/Host.h"
 #include "wizard/TargetPathText.h"
 
@@ -16,6 +20,34 @@ bool Reject(const char* text, bool beep) {
   return true;
 }
 
+// The lines of the work folder's file list; none when it cannot be read.
+std::vector<std::string> FileListLines() {
+  std::vector<std::string> lines;
+  const int list = tk::FreeFile();
+  if (list == 0 || tk::Open(SourceDir + "\\Setup.ftc", tk::OpenMode::Input, list) != tk::errNone) return lines;
+  tk::FileNumberGuard closeList(list);
+  std::string line;
+  while (!tk::Eof(list) && tk::LineInput(list, line) == tk::errNone) lines.push_back(line);
+  return lines;
+}
+
+// Whether a new file can be created in the folder: one is made under a
+// name nothing holds yet, and deleted again.
+bool CanCreateFileIn(const std::string& folder) {
+  const int probe = tk::FreeFile();
+  if (probe == 0) return false;
+  for (int i = 0; i < 100; ++i) {
+    const std::string name = folder + "\\~Setup" + std::to_string(i) + ".tmp";
+    const int err = tk::OpenNew(name, probe);
+    if (err == tk::errFileAlreadyExists) continue;
+    if (err != tk::errNone) return false;
+    tk::Close(probe);
+    tk::Kill(name);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool CheckTargetPath(std::string& path) {
@@ -24,8 +56,11 @@ bool CheckTargetPath(std::string& path) {
 
   const Syntax syntax = CheckSyntax(path);
   if (syntax != Syntax::Ok) return Reject(SyntaxMessage(syntax), true);
+  if (LongestPathBelow(path, FileListLines(), Misc::CurrentTokenValues()) > kLongestPath)
+    return Reject(kTooLong, true);
 
   if (Gest_File::PathExists(path, false, true)) {
+    if (!CanCreateFileIn(path)) return Reject(kNotWritable, true);
     // Only ordinary files count: sub-folders, hidden and system files do not.
     std::string first;
     const int err = tk::Dir(path + "\\*.*", tk::DirNormal, first);
@@ -42,5 +77,10 @@ bool CheckTargetPath(std::string& path) {
   if (tk::MsgBox(kCreateMissing, tk::vbYesNo | tk::vbQuestion, Title()) != tk::vbYes) {
     return Reject(kChooseAnother, false);
   }
-  return !Gest_File::PathExists(path, true, true);
+  if (!Gest_File::PathExists(path, true, true)) return true;
+  return !CanCreateFileIn(path) && Reject(kNotWritable, true);
+}
+
+bool CheckProgramGroup(const std::string& group) {
+  return TargetPathText::HoldsForbiddenCharacter(group) && Reject(TargetPathText::kForbiddenCharacter, true);
 }

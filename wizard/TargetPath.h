@@ -12,6 +12,12 @@
 // - a drive that is not "X:", a character a path cannot hold after the
 //   drive, a network path ("\\"), or a folder relative to a drive's current
 //   folder ("C:Name"): a beep and the message;
+// - a folder so long that a file the installation puts below it (the file
+//   list's, read from the work folder, or its records) would pass the
+//   system's longest path: a beep and "Percorso troppo LUNGO per i file da
+//   installare.", before anything is asked or created;
+// - an existing folder, or one just created, in which no file can be
+//   created: a beep and "Impossibile scrivere nel percorso scelto.";
 // - an existing folder holding ordinary files: a beep and the question
 //   whether to overwrite them; No rejects ("Specificare un altro percorso e
 //   riprovare.");
@@ -23,3 +29,8 @@
 // Returns False when the folder exists (empty, or the user agreed to
 // overwrite) or has just been created.
 bool CheckTargetPath(std::string& path);
+
+// The program group typed or picked on the options page: True (rejected,
+// after a beep and "Il percorso contiene caratteri NON consentiti.", titled
+// as above) when it holds a character that a folder cannot hold.
+bool CheckProgramGroup(const std::string& group);

@@ -134,17 +134,25 @@ bool WizardDriver::Shown(const TwipsRect& rect) const {
 int WizardDriver::Page() const {
   if (!wizard_ || !IsWindow(wizard_)) return -1;
   // A page shows exactly the child windows that its row of the layout's
-  // page table shows: the others are hidden, by it or by an earlier page.
+  // page table shows: the others are hidden, by it or by an earlier page;
+  // those its own work may show or not ('w') are not looked at.
   std::vector<std::pair<const SetupLayout::PageShows*, bool>> windows;
   for (const SetupLayout::PageShows& row : SetupLayout::kPages)
     if (IsChildWindow(row.member)) windows.emplace_back(&row, Shown(At(row.member)));
   for (int page = 0; page <= 6; ++page) {
     bool matches = true;
-    for (const auto& [row, shown] : windows) matches = matches && shown == (row->pages[page] == 'S');
+    for (const auto& [row, shown] : windows)
+      matches = matches && (row->pages[page] == 'w' || shown == (row->pages[page] == 'S'));
     if (!matches) continue;
-    // The welcome and summary pages show the same boxes; the summary's
-    // text begins with an empty line.
-    if (page == 0 || page == 5) return WelcomeText().rfind("\r\n", 0) == 0 ? 5 : 0;
+    // The welcome, summary and drive-report pages (the last without a
+    // warning) show the same boxes; the summary's text begins with an empty
+    // line, the report's with its title.
+    if (page == 0 || page == 3 || page == 5) {
+      const std::string text = WelcomeText();
+      if (text.rfind("\r\n", 0) == 0) return 5;
+      if (text.rfind(" Informazioni sull'unit", 0) == 0) return 3;
+      return 0;
+    }
     return page;
   }
   return -1;

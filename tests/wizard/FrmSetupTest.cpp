@@ -178,18 +178,35 @@ TEST_F(WizardStart, AsksInSafeModeAndEndsOnCancel) {
   EXPECT_EQ(SetupInfo.SoftwareHouseName, "");
 }
 
-TEST_F(WizardStart, AShortSettingsFileIsTheStartUpFailureAndKeepsTheWindow) {
-  ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Demo", "d", "Casa", "Gruppo", "1", "Demo",
-                                                                   "100", "Demo.exe"})));
-  FrmSetup().Show();
-  ASSERT_EQ(host_.boxes.size(), 1u);
-  EXPECT_EQ(host_.boxes[0].text, "Errore critico di installazione #410#.");
-  EXPECT_EQ(host_.boxes[0].title, "Casa setup");
-  EXPECT_EQ(host_.boxes[0].style, tk::vbCritical);
-  EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
-  EXPECT_TRUE(FrmSetup().Loaded());
-  EXPECT_EQ(SetupInfo.ExeName, "Demo.exe");
-  EXPECT_FALSE(tk::IsOpen(1)) << "Setup.dip left open";
+// Settings that cannot be read: the start-up failure, then the end of the
+// program as for a missing setup file, before the wizard is shown.
+TEST_F(WizardStart, SettingsThatCannotBeReadEndTheProgramBeforeTheWizardShows) {
+  std::string binary;
+  for (int i = 0; i < 512; ++i) binary += static_cast<char>((i * 37) % 256 == 10 ? 0 : (i * 37) % 256);
+  const struct {
+    std::string dip, title;
+  } cases[] = {
+      {testsupport::SetupDipText({"Demo", "d", "Casa", "Gruppo", "1"}), "Casa setup"},  // five lines
+      {binary, ""},
+  };
+  for (const auto& c : cases) {
+    SetupInfo = {};
+    host_.boxes.clear();
+    ASSERT_TRUE(work_->WriteSetupFiles());
+    ASSERT_TRUE(work_->Write("Setup.dip", c.dip));
+    ASSERT_TRUE(work_->Write("Welcome.txt", "Benvenuti in @ !"));
+    EXPECT_THROW(FrmSetup().Show(), tk::ProcessEnded);
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(host_.boxes[0].text, "Errore critico di installazione #410#.");
+    if (!c.title.empty()) {
+      EXPECT_EQ(host_.boxes[0].title, c.title);
+    }
+    EXPECT_EQ(host_.boxes[0].style, tk::vbCritical);
+    EXPECT_EQ(host_.boxes[0].beepsBefore, 1);
+    EXPECT_FALSE(FrmSetup().hwnd() && IsWindowVisible(FrmSetup().hwnd())) << "the wizard was shown";
+    EXPECT_TRUE(testsupport::ListNames(work_->work() + "\\*").empty()) << "the work folder was not emptied";
+    FrmSetup().Unload();
+  }
 }
 
 TEST_F(WizardStart, ProposesTheFolderByTheWindowsVersion) {

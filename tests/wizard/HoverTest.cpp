@@ -1,6 +1,7 @@
 // The wizard's picture buttons, in this process: the hover swaps as the
 // mouse moves over the window, the twins' clicks and the pointers.
 #include "tests/wizard/NavigationTestFixture.h"
+#include "wizard/HD_Info.h"
 
 namespace {
 
@@ -81,6 +82,29 @@ TEST_F(WizardPages, HoverSwapsThePicturesAndTheFaceResetsThem) {
                              &w().EndSetup_giallo, &w().Browse, &w().BrowseColor})
     EXPECT_NE(c->MouseIcon(), nullptr);
   EXPECT_EQ(w().ESCI_ORA.MouseIcon(), nullptr);
+}
+
+// The highlighted Next never acts for a disabled Next: a move over Next in
+// the yields of the page change leaves the twin shown when the report then
+// fails, a state built here directly.
+TEST_F(WizardPages, TheNextTwinNeverActsForADisabledNext) {
+  ASSERT_TRUE(SetCursorPos(0, 0));
+  host_.diskNearlyFull = true;
+  GoToDriveReport();
+  w().SetNextEnabled(true);
+  w().NextStep_MouseMove();
+  ASSERT_TRUE(w().Avanti_Blu.Visible());
+  HD_Info::DriveInfoReport("C:\\", SetupInfo.TotalBytes, w().Welcome);
+  EXPECT_FALSE(w().NextStep.Enabled());
+  EXPECT_TRUE(w().NextStep.Visible());
+  EXPECT_FALSE(w().Avanti_Blu.Visible());
+
+  // The twin shown over the disabled picture however it came: its click
+  // does nothing.
+  w().NextStep.SetVisible(false);
+  w().Avanti_Blu.SetVisible(true);
+  Click(w().Avanti_Blu);
+  EXPECT_EQ(w().Step, 3);
 }
 
 }  // namespace

@@ -23,13 +23,14 @@ std::string Shown(FrmSetupWindow& w) {
 }
 
 //   Welcome, SelPath, CopyPath, Browse and its twin, ErroreSpazio, licence x4, PrgGroup, PrgIco, check boxes and
-//   labels x4, status x4, NextStep, disabled Back, Back and its twin, Exit
+//   labels x4, status x4, NextStep, disabled Back, Back and its twin, Exit. Page 3 with a drive that passes (no
+//   warning to show), page 4 for a plain executable (nothing to run after the installation).
 const char* const kPages[] = {
     "S" "----" "-" "----" "--" "----" "----" "SSS-" "S",  // 0: Back lies under the disabled Back
     "S" "----" "-" "SSSS" "--" "----" "----" "S-S-" "S",  // 1
     "-" "SSS-" "-" "----" "--" "----" "----" "S-S-" "S",  // 2
-    "S" "----" "S" "----" "--" "----" "----" "S-S-" "S",  // 3
-    "-" "S---" "-" "----" "SS" "SSSS" "----" "S-S-" "S",  // 4
+    "S" "----" "-" "----" "--" "----" "----" "S-S-" "S",  // 3
+    "-" "S---" "-" "----" "SS" "SS--" "----" "S-S-" "S",  // 4
     "S" "S---" "-" "----" "--" "----" "----" "S-S-" "S",  // 5
     "-" "----" "-" "----" "--" "----" "SSSS" "----" "S",  // 6
 };
@@ -118,14 +119,11 @@ TEST_F(WizardPages, WalksForwardPageByPage) {
   EXPECT_EQ(w().SelPath.Caption(),
             "Digitare il nome del Gruppo di programmi in cui verranno create le icone, oppure scegliere un gruppo "
             "tra quelli già esistenti.");
-  // The check boxes' labels: twice back to the first state; greyed becomes ticked.
+  // The check box's label: twice back to the first state.
   Click(w().DeskShort_txt);
   EXPECT_EQ(w().DeskShort.Value(), 0);
   Click(w().DeskShort_txt);
   EXPECT_EQ(w().DeskShort.Value(), 1);
-  w().AutoEsegui.SetValue(2);
-  Click(w().AutoEsegui_txt);
-  EXPECT_EQ(w().AutoEsegui.Value(), 1);
 
   w().PrgGroup.SetText("Gruppo scelto");
   ClickNext();
@@ -243,7 +241,7 @@ TEST_F(WizardPages, BackFromTheGroupPageMakesNoFolderCheckAndPageZeroStartsAgain
   ASSERT_EQ(w().Step, 3);
   EXPECT_EQ(host_.boxes.size(), 1u) << "no second folder check";
   EXPECT_EQ(w().CopyPath.Text(), target_);
-  EXPECT_TRUE(w().ErroreSpazio.Visible());
+  EXPECT_FALSE(w().ErroreSpazio.Visible()) << "no warning to show";
   EXPECT_NE(w().Welcome.Text().find("C:\\"), std::string::npos);
 
   ClickBack();
@@ -252,6 +250,12 @@ TEST_F(WizardPages, BackFromTheGroupPageMakesNoFolderCheckAndPageZeroStartsAgain
   ClickBack();
   ASSERT_EQ(w().Step, 1);
   EXPECT_TRUE(w().Lic_Accetto.Value()) << "the licence choice survives";
+  // The settings file now names a database application, run after the
+  // installation: page 0 reads it again.
+  ASSERT_TRUE(work_->Write("Setup.dip", testsupport::SetupDipText({"Velmarind Demo v.1.0", "descrizione",
+                                                                   "Velmarind", "Velmarind Demo", "1.0", "Demo",
+                                                                   "1048576", "", "Demo.mde", "Demo.mdw",
+                                                                   "Demo.ico"})));
   ClickBack();
   ASSERT_EQ(w().Step, 0);
   EXPECT_EQ(Shown(w()), kPages[0]);
@@ -274,9 +278,16 @@ TEST_F(WizardPages, BackFromTheGroupPageMakesNoFolderCheckAndPageZeroStartsAgain
   ClickNext();
   ASSERT_EQ(w().Step, 4);
   EXPECT_EQ(w().PrgGroup.Text(), "Velmarind Demo");
+  // The run-after-install box and its label, shown; a greyed box becomes
+  // ticked by its label.
+  EXPECT_TRUE(w().AutoEsegui.Visible());
+  EXPECT_TRUE(w().AutoEsegui_txt.Visible());
+  w().AutoEsegui.SetValue(2);
+  Click(w().AutoEsegui_txt);
+  EXPECT_EQ(w().AutoEsegui.Value(), 1);
 }
 
-TEST_F(WizardPages, ARejectedFolderStaysOnTheFolderPageCleanedUp) {
+TEST_F(WizardPages, ARejectedFolderOrGroupStaysOnItsPage) {
   GoToFolderPage();
   w().CopyPath.SetText("  C:\\dove*finisce\\\\  ");
   ClickNext();
@@ -287,6 +298,31 @@ TEST_F(WizardPages, ARejectedFolderStaysOnTheFolderPageCleanedUp) {
   EXPECT_EQ(w().CopyPath.Text(), "C:\\dove*finisce");
   EXPECT_TRUE(w().CopyPath.HasFocus());
   EXPECT_EQ(tk::MousePointer(), tk::vbDefault);
+
+  // A group the Programs menu cannot hold: the options page stays as the
+  // user left it.
+  w().CopyPath.SetText(target_);
+  ClickNext();
+  ClickNext();
+  ASSERT_EQ(w().Step, 4);
+  w().PrgGroup.SetText("Giochi/Utilità: \"nuovi\"");
+  w().DeskShort.SetValue(0);
+  ClickNext();
+  EXPECT_EQ(w().Step, 4);
+  ASSERT_EQ(host_.boxes.size(), 2u);
+  EXPECT_EQ(host_.boxes[1].text, "Il percorso contiene caratteri NON consentiti.");
+  EXPECT_EQ(host_.boxes[1].style, tk::vbExclamation);
+  EXPECT_EQ(host_.boxes[1].title, "Velmarind setup");
+  EXPECT_EQ(host_.boxes[1].beepsBefore, 1);
+  EXPECT_EQ(Shown(w()), kPages[4]);
+  EXPECT_EQ(w().PrgGroup.Text(), "Giochi/Utilità: \"nuovi\"");
+  EXPECT_EQ(w().DeskShort.Value(), 0);
+  EXPECT_TRUE(w().PrgGroup.HasFocus());
+  EXPECT_EQ(tk::MousePointer(), tk::vbDefault);
+  w().PrgGroup.SetText("Giochi\\Utilità nuovi");
+  ClickNext();
+  EXPECT_EQ(w().Step, 5);
+  EXPECT_EQ(SetupInfo.ProgramGroup, "Giochi\\Utilità nuovi");
 }
 
 TEST_F(WizardPages, ASecondNextOrBackDuringAPageChangeIsDropped) {

@@ -57,3 +57,36 @@ TEST(TargetPathText, ForbiddenCharactersAfterTheDriveThenDoubledBackslashes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TargetPathText, TheLongestPathBelowTheFolderCountsOnlyWhatLiesBelowIt) {
+  using TargetPathText::LongestPathBelow;
+  Misc::TokenValues values;
+  values.InstallDir = "D:\\Altro";  // the folder checked takes its place
+  values.SystemDir = "c:\\windows\\system32";
+  const std::string folder = "C:\\Programmi\\Demo";
+  // Nothing listed: the record the installation writes there.
+  EXPECT_EQ(LongestPathBelow(folder, {}, values), folder.size() + std::string("\\Uninstall.ini").size());
+
+  const std::string name(100, 'n');
+  EXPECT_EQ(LongestPathBelow(folder,
+                             {"Demo.exe;§§qx_app_path§§;1", name + ";§§QX_App_Path§§\\Dati;1",
+                              std::string(300, 's') + ";§§QX_WIN_SYS_PATH§§;0",  // elsewhere
+                              std::string(300, 'r') + ";\\Altrove\\;0", ";§§QX_App_Path§§;1", ""},
+                             values),
+            folder.size() + std::string("\\Dati\\").size() + name.size());
+  // A folder without its drive lies on the folder's drive: below it here.
+  EXPECT_EQ(LongestPathBelow(folder, {name + ";\\PROGRAMMI\\demo\\Sub\\;1"}, values),
+            folder.size() + std::string("\\Sub\\").size() + name.size());
+}
+
+TEST(TargetPathText, AProgramGroupHoldsNoCharacterAFolderCannotHold) {
+  using TargetPathText::HoldsForbiddenCharacter;
+  EXPECT_TRUE(HoldsForbiddenCharacter("Giochi/Utilità: \"nuovi\""));
+  for (const char c : std::string("/:*?\"<>|")) EXPECT_TRUE(HoldsForbiddenCharacter(std::string("G") + c)) << c;
+  EXPECT_FALSE(HoldsForbiddenCharacter("Giochi\\Utilità nuovi"));
+  EXPECT_FALSE(HoldsForbiddenCharacter(""));
+}
+
+}  // namespace

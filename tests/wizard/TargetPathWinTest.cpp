@@ -93,6 +93,8 @@ TEST_F(TargetPath, ExistingFolderWithoutOrdinaryFilesIsAcceptedWithoutQuestion) 
   Check(root_ + "\\subs\\one\\", root_ + "\\subs\\one", false);
   ExpectBoxes({});
   EXPECT_EQ(host_.beeps, 0);
+  // The file that showed the folder can be written in is gone again.
+  EXPECT_EQ(testsupport::ListNames(root_ + "\\subs\\one\\*"), std::vector<std::string>{});
 }
 
 TEST_F(TargetPath, ExistingFolderWithFilesAsksWhetherToOverwrite) {
@@ -153,6 +155,35 @@ TEST_F(TargetPath, DigitBeforeTheColonPassesTheSyntaxButCannotBeCreated) {
   host_.answers = {tk::vbYes};
   Check("1:\\Demo", "1:\\Demo", true);
   ExpectBoxes({{kCreate, kYesNoQuestion, "", 0}, {"Impossibile creare il percorso.", kCritical, "", 1}});
+}
+
+// A folder too long for the file list's longest name below it is refused
+// before anything is asked or created; one character shorter it is not.
+TEST_F(TargetPath, AFolderTooLongForThePayloadsLongestNameIsRefused) {
+  const std::string name = std::string(150, 'n') + ".dat";
+  SourceDir = root_;
+  ASSERT_TRUE(testsupport::WriteFileBytes(root_ + "\\Setup.ftc", "Demo.exe;§§QX_App_Path§§;1\r\n" + name +
+                                                                      ";§§QX_App_Path§§\\Dati;1\r\n"));
+  const std::string head = root_ + "\\";
+  const std::string tooLong = head + std::string(260 - head.size() - name.size() - 6, 'd');
+  ASSERT_EQ((tooLong + "\\Dati\\" + name).size(), 260u);
+  host_.answers = {tk::vbYes};
+  Check(tooLong, tooLong, true);
+  ExpectBoxes({{"Percorso troppo LUNGO per i file da installare.", kExclamation, "", 1}});
+  EXPECT_FALSE(IsFolder(tooLong));
+
+  host_.answers = {tk::vbNo};
+  Check(tooLong.substr(0, tooLong.size() - 1), tooLong.substr(0, tooLong.size() - 1), true);
+  ExpectBoxes({{kCreate, kYesNoQuestion, "", 0}, {kChooseAnother, kExclamation, "", 0}});
+  SourceDir.clear();
+}
+
+// Linux's sysfs, through the prefix's drive of the whole file system: a
+// folder that exists and takes no new file, even from a program run as root.
+TEST_F(TargetPath, AFolderInWhichNoFileCanBeCreatedIsRefused) {
+  ASSERT_TRUE(IsFolder("Z:\\sys\\kernel"));
+  Check("Z:\\sys\\kernel\\", "Z:\\sys\\kernel", true);
+  ExpectBoxes({{"Impossibile scrivere nel percorso scelto.", kExclamation, "", 1}});
 }
 
 }  // namespace
