@@ -6,6 +6,7 @@
 #include "engine/EndOfProgram.h"
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
+#include "engine/SetAside.h"
 #include "engine/SetupState.h"
 #include "toolkit/Events.h"
 #include "toolkit/Files.h"
@@ -66,6 +67,8 @@ void RollBack() {
 // next start of Windows happens then, nor does the restart.
 [[noreturn]] void EndQuit() {
   Gest_File::CancelDeferredReplacements();
+  // What an earlier installation had there, set aside meanwhile, goes back.
+  Gest_File::PutBackAll();
   Misc::CleanUpAndExit();
 }
 
