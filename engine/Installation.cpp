@@ -102,6 +102,8 @@ void WriteUninstallHead() {
     const auto head = UninstallHead(dipLines, SpecialFolder::GetSpecialFolder(Csidl::Programs),
                                     SetupInfo.ProgramGroup);
     for (const auto& line : head) tk::PrintLine(kSecond, line);
+  } else {
+    PutBack(records);
   }
   tk::Close(kFirst);
   tk::Close(kSecond);
@@ -118,6 +120,7 @@ int InstallPayload(const std::string& installDrive) {
   SetAside(SetupInfo.InstallDir + "\\Install.Log");
   const bool logOpen =
       tk::Open(SetupInfo.InstallDir + "\\Install.Log", tk::OpenMode::Output, kSecond) == tk::errNone;
+  if (!logOpen) PutBack(SetupInfo.InstallDir + "\\Install.Log");
   const bool tmpOpen = tk::Open("Uninstall.Tmp", tk::OpenMode::Output, kThird) == tk::errNone;
   // Nothing the values come from changes during the loop: read them once.
   const Misc::TokenValues values = Misc::CurrentTokenValues();
