@@ -11,7 +11,9 @@
 namespace Gest_File {
 namespace {
 
-void Delete(const SetAsideFile& file) { DeleteWithAttributesCleared(file.Aside, ::GetFileAttributesA(file.Aside.c_str())); }
+void Delete(const SetAsideFile& file) {
+  DeleteWithAttributesCleared(file.Aside, ::GetFileAttributesA(file.Aside.c_str()));
+}
 
 void Restore(const SetAsideFile& file) {
   ::MoveFileExA(file.Aside.c_str(), file.Original.c_str(), MOVEFILE_REPLACE_EXISTING);
