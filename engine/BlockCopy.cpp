@@ -13,6 +13,7 @@
 #include "engine/Deferral.h"
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
+#include "engine/SetAside.h"
 #include "engine/SetupState.h"
 #include "engine/SetupView.h"
 #include "engine/TempName.h"
@@ -67,6 +68,17 @@ struct Display {
   void BeforeBlock(int64_t bytes, const std::function<bool()>& beforeYield) {
     done += bytes;
     BytesCopied += static_cast<double>(bytes);
+    Show(beforeYield);
+  }
+
+  // After a failed write: the bytes that reached the target, without a yield.
+  void ShowReached(int64_t reached) {
+    BytesCopied -= static_cast<double>(done - reached);
+    done = reached;
+    Show([] { return false; });
+  }
+
+  void Show(const std::function<bool()>& beforeYield) {
     const int filePercent = WholePercent(static_cast<double>(done) / static_cast<double>(length) * 100.0);
     // A total of 0 or below cannot be divided by: the bar then shows all done.
     const int32_t total = SetupInfo.TotalBytes;
@@ -146,22 +158,27 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
   const int64_t length = tk::Lof(sourceNumber);
   if (length < 0) return false;
 
-  // A target in use survives the deletion. One held open with reading and
-  // writing shared (a database open in shared mode) would open below too,
-  // and the copy would write into the live file: it is deferred as well.
-  // Hidden and system targets go as listed ones do; a target that cannot
-  // be deleted keeps its attributes.
+  // An existing target stays whole aside until the new file is complete
+  // (hidden and system ones as listed ones). A target in use cannot be moved
+  // aside. One held open with reading and writing shared (a database open in
+  // shared mode) would open below too, and the copy would write into the
+  // live file: it is deferred as well. A folder is never replaced.
+  bool setAside = false;
   if (!targetAbsent) {
-    if (!(targetAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteWithAttributesCleared(target, targetAttributes);
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    setAside = SetAside(target);
     DWORD left = INVALID_FILE_ATTRIBUTES;
-    if (!NothingNamed(target, left) && !(left & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (!setAside && !NothingNamed(target, left) && !(left & FILE_ATTRIBUTE_DIRECTORY)) {
       tk::Close(sourceNumber);
       return DeferReplacement(source, target, failure);
     }
   }
 
   const int targetNumber = tk::FreeFile();
-  if (targetNumber == 0) return false;
+  if (targetNumber == 0) {
+    PutBack(target);
+    return false;
+  }
   // A target missing only by an earlier listing must still be missing: one
   // that has appeared since is not touched.
   const int opened = request.targetUnseen ? tk::OpenNew(target, targetNumber) : tk::OpenAnew(target, targetNumber);
@@ -171,19 +188,23 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
       request.targetAppeared = true;
       return false;
     }
-    // A new file refused where nothing is (a folder or a medium that takes
-    // no new files) is no file in use: nothing waits to be replaced.
+    // A new file refused where nothing is (a medium that takes no new
+    // files), or where the copy has just moved the target aside, is no file
+    // in use: nothing waits to be replaced, and the target goes back.
+    PutBack(target);
     DWORD left = INVALID_FILE_ATTRIBUTES;
-    if (!InUse(error) || NothingNamed(target, left)) return false;
+    if (setAside || !InUse(error) || NothingNamed(target, left) || (left & FILE_ATTRIBUTE_DIRECTORY)) return false;
     return DeferReplacement(source, target, failure);
   }
   tk::FileNumberGuard targetGuard(targetNumber);
 
-  // Any later failure leaves no partial target behind: the copy made it.
+  // Any later failure leaves no partial target behind: the copy made it,
+  // and what was there before goes back.
   auto abandon = [&] {
     tk::Close(targetNumber);
     tk::Close(sourceNumber);
     ::DeleteFileA(target.c_str());
+    PutBack(target);
     return false;
   };
 
@@ -203,12 +224,12 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
     const int64_t readable = tk::Get(sourceNumber, buffer.data(), static_cast<size_t>(run), got) == tk::errNone
                                  ? static_cast<int64_t>(got)
                                  : std::min(static_cast<int64_t>(got), run - 1);
-    int64_t shown = 0, written = 0, failedAt = 0;
+    int64_t shown = 0, written = 0;
     int writeError = tk::errNone;
     // Writes the bytes of the blocks shown before the one being shown: at
     // once, or, when the system refuses that, again block by block from
-    // where that began, so that a failure is met at the block where it would
-    // have been met had each block moved on its own (failedAt: its end).
+    // where that began, so that `written` ends at the block where the
+    // failure is met.
     auto writeShown = [&] {
       if (writeError) return false;
       if (written == shown) return true;
@@ -221,7 +242,6 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
         const int64_t bytes = std::min(shown - written, kBlock);
         if (!(writeError = tk::Put(targetNumber, buffer.data() + written, static_cast<size_t>(bytes)))) written += bytes;
       }
-      failedAt = std::min(written + kBlock, shown);
       return !writeError;
     };
     int64_t displayed = 0;  // the run's bytes whose blocks have been shown
@@ -234,31 +254,31 @@ bool CopyFileWithProgress(const std::string& source, const std::string& target, 
       if (!writeError) shown = displayed;
     }
     if (writeShown()) continue;
-    // Shown only up to the block the write failed at.
-    BytesCopied -= static_cast<double>(displayed - failedAt);
-    if (!InUse(writeError)) return abandon();
-    tk::Close(targetNumber);
-    tk::Close(sourceNumber);
-    return DeferReplacement(source, target, failure);
+    // A write refused in the file the copy created is no file in use,
+    // whatever the system says: the copy ends as on a full disk.
+    abandon();
+    display.ShowReached(start + written);
+    return false;
   }
 
   const int64_t written = tk::Lof(targetNumber);
-  const bool same = written >= 0 && written == tk::Lof(sourceNumber);
+  if (written < 0 || written != tk::Lof(sourceNumber)) return abandon();
   // Times and plain attributes together go in one request where the system
   // takes it; else each on its own.
-  if (same && request.times && request.plainAttributes &&
+  if (request.times && request.plainAttributes &&
       tk::SetTimesAndClearAttributes(targetNumber, request.times[0], request.times[1], request.times[2]) ==
           tk::errNone) {
     request.timesGiven = request.attributesGiven = true;
   } else {
-    if (same && request.times)
+    if (request.times)
       request.timesGiven =
           tk::SetFileTimes(targetNumber, request.times[0], request.times[1], request.times[2]) == tk::errNone;
-    if (same && request.plainAttributes) request.attributesGiven = tk::ClearAttributes(targetNumber) == tk::errNone;
+    if (request.plainAttributes) request.attributesGiven = tk::ClearAttributes(targetNumber) == tk::errNone;
   }
   tk::Close(targetNumber);
   tk::Close(sourceNumber);
-  return same;
+  DropSetAside(target);
+  return true;
 }
 
 }  // namespace Gest_File

@@ -14,15 +14,18 @@ extern double BytesCopied;
 // 32000 bytes, showing before each block the file's caption, the bytes
 // copied and both bars through the setup view (engine/SetupView.h), after a
 // yield when one is due (engine/CopyPresenter.h). True when
-// the target ends with the source's length. A target in use (sharing or
-// access refused, or still there after its deletion because another program
-// holds it open) is never written into but deferred: the new file is copied
-// beside it under MakeTempName, its replacement is scheduled for the next
-// start of Windows (ScheduleReplacement, engine/Deferral.h), RestartNeeded
-// becomes True and the result is False. A missing or unreadable source, and any other failure,
-// give False with the target left as it was (or removed when the copy had
-// created it). While the copy runs, CopyUnderWay / CopyUnderWayExisted
-// (engine/SetupState.h) name its target.
+// the target ends with the source's length. An existing target is kept
+// whole aside (engine/SetAside.h) until the new file is complete. A target
+// in use (one that cannot be moved aside because another program holds it
+// open) is never written into but deferred: the new file is copied beside
+// it under MakeTempName, its replacement is scheduled for the next start of
+// Windows (ScheduleReplacement, engine/Deferral.h), RestartNeeded becomes
+// True and the result is False. A folder under the target's name is never
+// replaced: False. A missing or unreadable source, a write refused in the
+// new file (whatever the system's reason), and any other failure give False
+// with the target left as it was: what the copy wrote is removed and what
+// was there goes back. While the copy runs, CopyUnderWay /
+// CopyUnderWayExisted (engine/SetupState.h) name its target.
 bool CopyFileWithProgress(const std::string& source, const std::string& target);
 
 // The same copy, telling the caller in `failure` about a failure that the

@@ -122,6 +122,9 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
   DWORD attributes = INVALID_FILE_ATTRIBUTES;
   request.targetUnseen = known && known->Absent(target);
   request.targetAbsent = request.targetUnseen || NothingNamed(target, attributes);
+  // A folder under the target's name is never replaced: nothing is copied,
+  // deferred or registered.
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
   // A hidden or system file is the user's file all the same: the listing
   // would pass over it, its attributes do not.
   const bool isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

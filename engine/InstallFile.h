@@ -12,10 +12,11 @@ class KnownNames;
 // ("files\" & name), `target` the full path. `existed` tells whether a
 // file (hidden and system ones included) was there before. True when the
 // file was installed, or kept because `replace` is False; False when a newer
-// installed file was kept, or the copy failed or was deferred. A failure
-// after a copy that put the file in place (its times, its registration, the
-// fonts step) is reported to the user, and the file still counts as
-// installed.
+// installed file was kept, or the copy failed or was deferred. A folder
+// under the target's name is never replaced: False, with nothing done. A
+// failure after a copy that put the file in place (its times, its
+// registration, the fonts step) is reported to the user, and the file still
+// counts as installed.
 // With `known`, a target its folder did not hold when first listed is not
 // looked for again (a target that has appeared since is found at its
 // creation and decided on as if looked for), and an installed file is added.

@@ -14,6 +14,7 @@
 #include "engine/Misc.h"
 #include "engine/ProgramManager.h"
 #include "engine/Regional.h"
+#include "engine/SetAside.h"
 #include "engine/SetupState.h"
 #include "engine/SetupView.h"
 #include "engine/ShortCuts.h"
@@ -95,11 +96,14 @@ void WriteUninstallHead() {
     for (int i = 0; i < 5 && tk::LineInput(kFirst, line) == tk::errNone; ++i) dipLines.push_back(line);
   }
   const std::string records = SetupInfo.InstallDir + "\\Uninstall.ini";
+  SetAside(records);  // an earlier installation's, until this one has ended
   const bool created = tk::Open(records, tk::OpenMode::Output, kSecond) == tk::errNone;
   if (created) {
     const auto head = UninstallHead(dipLines, SpecialFolder::GetSpecialFolder(Csidl::Programs),
                                     SetupInfo.ProgramGroup);
     for (const auto& line : head) tk::PrintLine(kSecond, line);
+  } else {
+    PutBack(records);
   }
   tk::Close(kFirst);
   tk::Close(kSecond);
@@ -113,8 +117,10 @@ void WriteUninstallHead() {
 // replacement waits for the next start of Windows (logged all the same).
 int InstallPayload(const std::string& installDrive) {
   const bool listOpen = tk::Open("Setup.ftc", tk::OpenMode::Input, kFirst) == tk::errNone;
+  SetAside(SetupInfo.InstallDir + "\\Install.Log");
   const bool logOpen =
       tk::Open(SetupInfo.InstallDir + "\\Install.Log", tk::OpenMode::Output, kSecond) == tk::errNone;
+  if (!logOpen) PutBack(SetupInfo.InstallDir + "\\Install.Log");
   const bool tmpOpen = tk::Open("Uninstall.Tmp", tk::OpenMode::Output, kThird) == tk::errNone;
   // Nothing the values come from changes during the loop: read them once.
   const Misc::TokenValues values = Misc::CurrentTokenValues();
@@ -204,6 +210,7 @@ void RunInstallation(SetupView& view) {
   view.RefreshPleaseWait();
   ShortCuts::MakeShortcuts();
   WriteUninstallTail();
+  DropAllSetAside();
 
   view.UnloadPleaseWait();
   tk::SetMousePointer(tk::vbDefault);

@@ -11,3 +11,4 @@ uintptr_t WizardWindowHandle = 0;
 std::string CopyUnderWay;
 bool CopyUnderWayExisted = false;
 std::vector<DeferredReplacement> DeferredReplacements;
+std::vector<SetAsideFile> SetAsideFiles;

@@ -67,3 +67,12 @@ struct DeferredReplacement {
   bool RenameScheduled;     // the NT family's list of renames holds it too
 };
 extern std::vector<DeferredReplacement> DeferredReplacements;
+
+// A file of an earlier installation that this run has moved aside, under a
+// temporary name in its own folder, until what replaces it is complete: a
+// quit puts it back (engine/SetAside.h).
+struct SetAsideFile {
+  std::string Original;  // its own full path
+  std::string Aside;     // the full path it has meanwhile
+};
+extern std::vector<SetAsideFile> SetAsideFiles;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "toolkit/Host.h"
 #include "toolkit/Owners.h"
 #include "toolkit/Win.h"
 
@@ -150,8 +151,9 @@ int WriteBytes(NumberedFile& f, const char* data, size_t len) {
   size_t done = 0;
   while (done < len) {
     const DWORD piece = static_cast<DWORD>(std::min<size_t>(len - done, kPiece));
-    DWORD written = 0;
-    if (!::WriteFile(f.handle.get(), data + done, piece, &written, nullptr)) return LastError();
+    uint32_t written = 0;
+    const auto file = reinterpret_cast<uintptr_t>(f.handle.get());
+    if (const uint32_t code = host().WriteToFile(file, data + done, piece, written)) return ErrorFromSystem(code);
     if (written != piece) return errDiskFull;
     done += written;
   }

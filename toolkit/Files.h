@@ -7,7 +7,8 @@
 // may read and write them too (the program reads files it is writing
 // elsewhere); a file that another handle holds without such sharing gives
 // errPermissionDenied. Positions and lengths are 64-bit, so files over 4 GiB
-// work.
+// work. Put, PrintLine and PrintText write through the host
+// (tk::Host::WriteToFile), where a test can make a write fail.
 #pragma once
 
 #include <cstddef>

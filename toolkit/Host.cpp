@@ -36,5 +36,8 @@ void Host::CloseToken(uintptr_t token) { DefaultHost().CloseToken(token); }
 uint32_t Host::DriveType(const std::string& root) { return DefaultHost().DriveType(root); }
 DriveSpace Host::FreeSpace(const std::string& root) { return DefaultHost().FreeSpace(root); }
 VolumeFacts Host::Volume(const std::string& root) { return DefaultHost().Volume(root); }
+uint32_t Host::WriteToFile(uintptr_t file, const void* data, uint32_t length, uint32_t& written) {
+  return DefaultHost().WriteToFile(file, data, length, written);
+}
 
 }  // namespace tk

@@ -76,6 +76,11 @@ class Host {
   virtual uint32_t DriveType(const std::string& root);
   virtual DriveSpace FreeSpace(const std::string& root);
   virtual VolumeFacts Volume(const std::string& root);
+
+  // WriteFile of `length` bytes through the handle of an open file (the
+  // toolkit's files write through here): 0 when the system took them, with
+  // `written` how many; otherwise the system's error code.
+  virtual uint32_t WriteToFile(uintptr_t file, const void* data, uint32_t length, uint32_t& written);
 };
 
 // Thrown by a test host's EndProcess, so that a whole road of the program can

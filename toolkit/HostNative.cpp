@@ -23,6 +23,7 @@ class NoHost final : public Host {
   uint32_t DriveType(const std::string&) override { Fail(); }
   DriveSpace FreeSpace(const std::string&) override { Fail(); }
   VolumeFacts Volume(const std::string&) override { Fail(); }
+  uint32_t WriteToFile(uintptr_t, const void*, uint32_t, uint32_t&) override { Fail(); }
 };
 }  // namespace
 

@@ -97,6 +97,13 @@ class Win32Host final : public Host {
     }
     return v;
   }
+
+  uint32_t WriteToFile(uintptr_t file, const void* data, uint32_t length, uint32_t& written) override {
+    DWORD took = 0;
+    const bool ok = ::WriteFile(reinterpret_cast<HANDLE>(file), data, length, &took, nullptr) != 0;
+    written = took;
+    return ok ? 0 : ::GetLastError();
+  }
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "engine/EndOfProgram.h"
 #include "engine/Gest_File.h"
 #include "engine/Misc.h"
+#include "engine/SetAside.h"
 #include "engine/SetupState.h"
 #include "toolkit/Events.h"
 #include "toolkit/Files.h"
@@ -67,6 +68,8 @@ void RollBack() {
 // this run made for it go when nothing is left in them.
 [[noreturn]] void EndQuit() {
   Gest_File::CancelDeferredReplacements();
+  // What an earlier installation had there, set aside meanwhile, goes back.
+  Gest_File::PutBackAll();
   Gest_File::RemoveFoldersMade();
   Misc::CleanUpAndExit();
 }

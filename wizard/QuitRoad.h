@@ -38,4 +38,9 @@ void Form_Unload(int16_t& cancel);
 // yield delivers a close command), both return at once (Form_Unload with
 // cancel 1) and leave the end to the road already under way.
 
+// A confirmed quit on either road puts back the files of an earlier
+// installation that the installation had set aside meanwhile (the file
+// under copy, the earlier Uninstall.ini and Install.Log), through
+// Gest_File::PutBackAll.
+
 }  // namespace QuitRoad

@@ -33,6 +33,10 @@ struct Shown {
   std::string underWay;
   bool underWayExisted;
   bool operator==(const Shown&) const = default;
+  friend void PrintTo(const Shown& s, std::ostream* out) {
+    *out << s.fileLabel << "|" << s.bytesLabel << "|" << s.filePercent << "|" << s.overallPercent << "|" << s.underWay
+         << "|" << s.underWayExisted;
+  }
 };
 
 std::string Bytes(size_t count, char seed) {
@@ -42,6 +46,21 @@ std::string Bytes(size_t count, char seed) {
 }
 
 std::string Copied(double count) { return "Bytes copiati: " + tk::FormatPattern(count, "#,###", tk::UserThousandsSeparator()); }
+
+// Writes through the toolkit's files that would take a file past `limit`
+// bytes take what fits and fail, as under a limit on file sizes.
+struct LimitedWrites : testsupport::ScriptedHost {
+  int64_t limit = -1;  // none
+  uint32_t WriteToFile(uintptr_t file, const void* data, uint32_t length, uint32_t& written) override {
+    LARGE_INTEGER zero{}, at{};
+    if (limit < 0 || !::SetFilePointerEx(reinterpret_cast<HANDLE>(file), zero, &at, FILE_CURRENT) ||
+        at.QuadPart + length <= limit)
+      return ScriptedHost::WriteToFile(file, data, length, written);
+    written = 0;
+    if (at.QuadPart < limit) ScriptedHost::WriteToFile(file, data, static_cast<uint32_t>(limit - at.QuadPart), written);
+    return ERROR_FILE_TOO_LARGE;
+  }
+};
 
 class BlockCopy : public ::testing::Test {
  protected:
@@ -68,7 +87,7 @@ class BlockCopy : public ::testing::Test {
   std::string Target(const std::string& name) const { return work_->work() + "\\" + name; }
 
   std::unique_ptr<testsupport::ScratchWork> work_;
-  testsupport::ScriptedHost host_;
+  LimitedWrites host_;
   testsupport::RecordingView view_;
   std::vector<Shown> shown_;
 };
@@ -217,6 +236,52 @@ TEST_F(BlockCopy, ATargetRefusedWhereNothingIsIsNotDeferred) {
   EXPECT_EQ(failure, 0);
   EXPECT_FALSE(RestartNeeded);
   EXPECT_FALSE(ReadFileBytes(wininit.path()).has_value());
+}
+
+// A write refused in the middle of the file the copy writes anew is no file
+// in use, whatever the system's reason: nothing is deferred, what was
+// written goes, a replaced file (kept whole aside meanwhile) comes back, and
+// the labels and bars show the bytes that reached the target; the next file
+// counts on from there.
+TEST_F(BlockCopy, AWriteRefusedMidFileEndsTheCopyAndShowsTheBytesThatReachedTheTarget) {
+  WininitAside wininit;
+  PendingRenamesAside pendingRenames;
+  SetupInfo.TotalBytes = 1000000;
+  ASSERT_TRUE(work_->Write("files\\Quota.dat", Bytes(300000, 'w')));
+  const std::string target = Target("Quota.dat");
+  std::optional<std::string> asideAtFirstBlock;
+  const auto record = view_.onCall;
+  view_.onCall = [&](const std::string& call) {
+    record(call);
+    if (shown_.size() == 1 && !asideAtFirstBlock) asideAtFirstBlock = ReadFileBytes(Target("Quota.000"));
+  };
+  host_.limit = 160000;
+  for (const bool replaced : {false, true}) {
+    SCOPED_TRACE(replaced ? "replaced" : "new");
+    if (replaced) {
+      ASSERT_TRUE(WriteFileBytes(target, "old"));
+    }
+    shown_.clear();
+    asideAtFirstBlock.reset();
+    Gest_File::BytesCopied = 0;
+    int failure = -1;
+    EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Quota.dat", target, failure));
+    EXPECT_EQ(failure, 0);
+    EXPECT_FALSE(RestartNeeded);
+    const std::optional<std::string> before = replaced ? std::optional<std::string>("old") : std::nullopt;
+    EXPECT_TRUE(ReadFileBytes(target) == before) << "the target is not as it was";
+    EXPECT_EQ(asideAtFirstBlock, before);
+    EXPECT_EQ(testsupport::ListNames(Target("Quota.*")), replaced ? std::vector<std::string>{"Quota.dat"}
+                                                                  : std::vector<std::string>{});
+    ASSERT_GE(shown_.size(), 7u);
+    EXPECT_EQ(shown_.back(), (Shown{"Copia di quota.dat", Copied(160000), 53, 16, target, replaced}));
+  }
+  EXPECT_FALSE(ReadFileBytes(wininit.path()).has_value());
+  host_.limit = -1;
+  shown_.clear();
+  ASSERT_TRUE(work_->Write("files\\Next.dat", "n"));
+  ASSERT_TRUE(Gest_File::CopyFileWithProgress("files\\Next.dat", Target("Next.dat")));
+  EXPECT_EQ(shown_, std::vector<Shown>({{"Copia di next.dat", Copied(160001), 100, 16, Target("Next.dat"), false}}));
 }
 
 TEST_F(BlockCopy, MissingSourceLeavesTheTargetAndHiddenTargetsAreReplacedWhole) {

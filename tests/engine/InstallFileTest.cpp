@@ -325,6 +325,30 @@ TEST_F(InstallFileTest, AFailedDeferralBeepsAndIsNotInstalled) {
   EXPECT_EQ(ReadFileBytes(Target("Busy.txt")), "old");
 }
 
+// A folder under a payload file's name is never replaced: the file is not
+// installed, nothing is deferred (no temporary copy, no wininit.ini line, no
+// pending rename, no restart) and nothing is registered.
+TEST_F(InstallFileTest, AFolderUnderTheTargetsNameIsNeverReplaced) {
+  testsupport::WininitAside wininit;
+  testsupport::PendingRenamesAside pendingRenames;
+  Package("Thing.dll", "v6_0_81_69");
+  ::CreateDirectoryA((work_->work() + "\\app").c_str(), nullptr);
+  ASSERT_TRUE(::CreateDirectoryA(Target("Thing.dll").c_str(), nullptr));
+  Gest_File::KnownNames known;
+  for (Gest_File::KnownNames* listing : {static_cast<Gest_File::KnownNames*>(nullptr), &known}) {
+    bool existed = true;
+    EXPECT_FALSE(Gest_File::InstallFile("files\\Thing.dll", Target("Thing.dll"), true, existed, listing));
+    EXPECT_FALSE(existed);
+  }
+  EXPECT_FALSE(RestartNeeded);
+  EXPECT_EQ(testsupport::ListNames(Target("*")), std::vector<std::string>{"Thing.dll"});
+  EXPECT_FALSE(ReadFileBytes(wininit.path()).has_value());
+  EXPECT_FALSE(pendingRenames.Read().has_value());
+  EXPECT_TRUE(testsupport::WaitChildrenEnded("regsvr32.exe", std::chrono::milliseconds(0))) << "regsvr32 ran";
+  EXPECT_TRUE(host_.boxes.empty());
+  EXPECT_EQ(host_.beeps, 0);
+}
+
 TEST_F(InstallFileTest, DateTextsUseTheUserSeparator) {
   const std::string s = DateSeparator();
   EXPECT_EQ(Gest_File::GetFileDateString(work_->work() + "\\missing.mdb"), "01" + s + "01" + s + "1601 0.0.0");

@@ -6,6 +6,7 @@
 // the process into an exception.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -64,6 +65,21 @@ std::vector<std::string> Left(const std::string& folder) {
   return left;
 }
 
+// The setup's own files in the work folder, as the launcher leaves them:
+// the real shell component and the stand-ins.
+void WriteSetupFiles(testsupport::ScratchWork& work, const std::string& name) {
+  CreateDirectoryA((work.work() + "\\files").c_str(), nullptr);
+  ASSERT_TRUE(work.Write("Welcome.txt", "Benvenuti in @ !"));
+  ASSERT_TRUE(work.Write("Licence.txt", "Licenza"));
+  ASSERT_TRUE(CopyFileA(QX_SHELL_DLL_PATH, (work.work() + "\\qx_shell.dll").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(APPREMOVE_STANDIN_PATH, (work.work() + "\\AppRemove.dll").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(MSVBVM50_STANDIN_PATH, (work.work() + "\\MsVBvm50.dll").c_str(), FALSE));
+  ASSERT_TRUE(work.Write("Settings.lrk", "REGEDIT4\r\n"));
+  ASSERT_TRUE(work.Write("Setup.dip", testsupport::SetupDipText({"Demo " + name, "descrizione", "Velmarind",
+                                                                 "Velmarind Test " + name, "1.5", "Demo", "200000",
+                                                                 "Demo.exe", "", "", "Demo.ico"})));
+}
+
 // A quit confirmed during the copy of the last file, by Exit or by the
 // system's close command: what the installation added goes, a file whose
 // fonts step failed after its copy included; the user's own files stay,
@@ -79,15 +95,7 @@ void QuitDuringTheLastCopy(bool closeCommand, std::vector<std::string>& left) {
   const std::string root = "C:\\wizard-install-quit\\" + name;
   const std::string installDir = root + "\\Programmi\\Demo";
   const std::string payload = installDir + "\\";
-  ASSERT_TRUE(work.Write("Welcome.txt", "Benvenuti in @ !"));
-  ASSERT_TRUE(work.Write("Licence.txt", "Licenza"));
-  ASSERT_TRUE(CopyFileA(QX_SHELL_DLL_PATH, (work.work() + "\\qx_shell.dll").c_str(), FALSE));
-  ASSERT_TRUE(CopyFileA(APPREMOVE_STANDIN_PATH, (work.work() + "\\AppRemove.dll").c_str(), FALSE));
-  ASSERT_TRUE(CopyFileA(MSVBVM50_STANDIN_PATH, (work.work() + "\\MsVBvm50.dll").c_str(), FALSE));
-  ASSERT_TRUE(work.Write("Settings.lrk", "REGEDIT4\r\n"));
-  ASSERT_TRUE(work.Write("Setup.dip", testsupport::SetupDipText({"Demo " + name, "descrizione", "Velmarind",
-                                                                 "Velmarind Test " + name, "1.5", "Demo", "200000",
-                                                                 "Demo.exe", "", "", "Demo.ico"})));
+  WriteSetupFiles(work, name);
   const std::string newer = std::string(VERSION_DATA) + "\\v6_0_81_69.dll";
   ASSERT_TRUE(work.Write("files\\Nascosto.txt", "nuovo"));
   ASSERT_TRUE(CopyFileA(newer.c_str(), (work.work() + "\\files\\Motore.exe").c_str(), FALSE));
@@ -156,6 +164,59 @@ TEST(Installation, AQuitRemovesWhatWasAddedAndKeepsTheUsersHiddenFiles) {
   QuitDuringTheLastCopy(false, byExit);
   QuitDuringTheLastCopy(true, byClose);
   EXPECT_EQ(byClose, byExit);
+}
+
+// A reinstall stopped during the copy of a file that the earlier
+// installation left, on either road (the Exit picture, and the system's
+// close command): the earlier installation stays as it was, the file under
+// copy and its records whole, with nothing set aside left behind.
+TEST(Installation, AReinstallStoppedDuringTheCopyKeepsTheEarlierInstallation) {
+  const tk::ComApartment apartment;
+  const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  testsupport::ScriptedHost host;
+  testsupport::ScratchWork work("wizard-install-quit", name);
+  const std::string installDir = "C:\\wizard-install-quit\\" + name + "\\Demo", payload = installDir + "\\";
+  const std::string old(100000, 'v'), records = "vecchie righe\r\nLNK=C:\\Vecchio.lnk\r\n",
+                    log = "File non copiato: Vecchio.txt\r\n";
+  FrmSetup().Show();
+  ASSERT_TRUE(FrmSetup().Loaded());
+  FrmSetup().DeskShort.SetValue(0);
+  for (const bool exitRoad : {true, false}) {
+    SCOPED_TRACE(exitRoad ? "Exit road" : "system close");
+    WriteSetupFiles(work, name);
+    ASSERT_TRUE(work.Write("files\\Grande.dat", std::string(200000, 'n')));
+    ASSERT_TRUE(work.Write("Setup.ftc", Lines({"Grande.dat;§§QX_App_Path§§;1"})));
+    testsupport::RemoveTree(installDir);
+    SHCreateDirectoryExA(nullptr, installDir.c_str(), nullptr);
+    ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Grande.dat", old));
+    ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Uninstall.ini", records));
+    ASSERT_TRUE(testsupport::WriteFileBytes(payload + "Install.Log", log));
+    SourceDir = work.work();
+    SetupInfo = {};
+    SetupInfo.InstallDir = installDir;
+    InstallStarted = QuitConfirmed = RestartNeeded = false;
+
+    int blocks = 0;
+    BlockWatch view;
+    view.atBlock = [&] {
+      if (CopyUnderWay != payload + "Grande.dat" || ++blocks != 3) return;
+      ConfirmQuitWhenAsked confirm;
+      int16_t cancel = 0;
+      exitRoad ? QuitRoad::EndSetup_Click() : QuitRoad::Form_Unload(cancel);
+    };
+    EXPECT_THROW(Gest_File::RunInstallation(view), tk::ProcessEnded);
+
+    EXPECT_EQ(blocks, 3);
+    EXPECT_EQ(testsupport::Differences({.files = {{payload + "Grande.dat", old},
+                                                  {payload + "Uninstall.ini", records},
+                                                  {payload + "Install.Log", log}}}),
+              "");
+    auto names = testsupport::ListNames(payload + "*");
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Grande.dat", "Install.Log", "Uninstall.ini"}));
+  }
+  FrmSetup().Unload();
+  tk::Reset();
 }
 
 }  // namespace
