@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/Csidl.h"
+#include "engine/InstallLog.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
@@ -13,7 +14,6 @@
 
 namespace Misc {
 namespace {
-
 
 constexpr int kTemplateFile = 1;
 constexpr int kOutputFile = 2;
@@ -38,7 +38,19 @@ TokenValues CurrentTokenValues() {
   return v;
 }
 
-void ImportSettings() {
+std::string RegistryEditor(const std::string& systemDir, const std::string& windowsDir) {
+  for (const std::string& folder : {systemDir, windowsDir}) {
+    if (folder.empty()) continue;  // never the current drive's root
+    const std::string editor = folder + "\\regedit.exe";
+    const DWORD attributes = ::GetFileAttributesA(editor.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return editor;
+  }
+  return {};
+}
+
+void ImportSettings() { ImportSettings(ProgramManager::GetSystemDir(), ProgramManager::GetSharedWindowsDir()); }
+
+void ImportSettings(const std::string& systemDir, const std::string& windowsDir) {
   if (tk::Open("Settings.lrk", tk::OpenMode::Input, kTemplateFile) != tk::errNone) return;
   tk::FileNumberGuard templateFile(kTemplateFile);
   if (tk::Open("Settings.reg", tk::OpenMode::Output, kOutputFile) != tk::errNone) return;
@@ -53,12 +65,12 @@ void ImportSettings() {
   }
   tk::Close(kTemplateFile);
   tk::Close(kOutputFile);
-  // The registry editor of the Windows folder by its full path: a program of
-  // that name beside Setup.exe or in the work folder would be found first.
-  RunAndWait('"' + ProgramManager::GetWindowsDir() + "\\Regedit.exe\" /S Settings.reg");
+  const std::string editor = RegistryEditor(systemDir, windowsDir);
+  if (editor.empty() || !RunAndWait('"' + editor + "\" /S Settings.reg"))
+    Gest_File::LogInstallLine("Impostazioni non importate: Settings.reg");
 }
 
-void RunAndWait(const std::string& commandLine) {
+bool RunAndWait(const std::string& commandLine) {
   std::vector<char> writable(commandLine.begin(), commandLine.end());
   writable.push_back('\0');
   STARTUPINFOA startup{};
@@ -66,9 +78,10 @@ void RunAndWait(const std::string& commandLine) {
   PROCESS_INFORMATION process{};
   if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS,
                       nullptr, nullptr, &startup, &process))
-    return;
+    return false;
   const tk::ProcessHandles handles(process);
   WaitForSingleObject(process.hProcess, INFINITE);
+  return true;
 }
 
 }  // namespace Misc

@@ -113,8 +113,9 @@ bool InstalledIsNewer(const std::string& extension, const std::string& source, c
 }  // namespace
 
 bool InstallFile(const std::string& source, const std::string& target, bool replace, bool& existed,
-                 KnownNames* known) {
+                 KnownNames* known, bool* keptNewer) {
   existed = false;
+  if (keptNewer) *keptNewer = false;
   const std::string extension = DateText::InstallExtension(source);
   // Most targets are new: a name its folder does not hold (or a folder yet
   // to be made) is no file, and the copy need not look for it again.
@@ -131,7 +132,10 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
   if (isFile) {
     existed = true;
     if (!replace) return true;
-    if (InstalledIsNewer(extension, source, target)) return false;
+    if (InstalledIsNewer(extension, source, target)) {
+      if (keptNewer) *keptNewer = true;
+      return false;
+    }
   }
 
   PathExists(Misc::GetFolderPart(target), true, false);
@@ -144,12 +148,13 @@ bool InstallFile(const std::string& source, const std::string& target, bool repl
   const bool copied = CopyFileWithProgress(source, target, failure, request);
   // Something was put under the name since its folder was listed: decided
   // on again, by looking.
-  if (request.targetAppeared) return InstallFile(source, target, replace, existed);
+  if (request.targetAppeared) return InstallFile(source, target, replace, existed, nullptr, keptNewer);
   if (known && copied) known->Add(target);
   if (failure) return Fail(failure, copied);
   // A target that the copy did not leave (a missing source) has no
-  // attributes to set; that is no failure of its own.
-  if (!request.attributesGiven) ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  // attributes to set; that is no failure of its own. One that the copy did
+  // not write (its replacement deferred) is the user's file as it was.
+  if (copied && !request.attributesGiven) ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!request.timesGiven) {
     SetFileTimesFromSetup(target, &failure);
     if (failure) return Fail(failure, copied);

@@ -20,8 +20,11 @@ class KnownNames;
 // With `known`, a target its folder did not hold when first listed is not
 // looked for again (a target that has appeared since is found at its
 // creation and decided on as if looked for), and an installed file is added.
+// `keptNewer`, when given, is set True when the result is False because a
+// newer installed file was kept on purpose (False otherwise). A file whose
+// replacement was deferred keeps its attributes until it is replaced.
 bool InstallFile(const std::string& source, const std::string& target, bool replace,
-                 bool& existed, KnownNames* known = nullptr);
+                 bool& existed, KnownNames* known = nullptr, bool* keptNewer = nullptr);
 
 // The numeric reading of the "FileVersion" string of the file's version
 // resource; 0 when the file has none or lacks any of the eight names.

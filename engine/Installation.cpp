@@ -10,6 +10,7 @@
 #include "engine/Gest_File.h"
 #include "engine/Import.h"
 #include "engine/InstallFile.h"
+#include "engine/InstallLog.h"
 #include "engine/KnownNames.h"
 #include "engine/Misc.h"
 #include "engine/ProgramManager.h"
@@ -46,9 +47,9 @@ const char kShellMissing[] =
     "QXSHELL#2 Si è verificato un errore per il file QX_SHELL.DLL. L'installazione sarà "
     "terminata.";
 const char kCompleted[] = "Installazione completata.";
-const char kSomeNotInstalled[] =
-    "\r\n\r\nAlcuni file NON sono stati installati.\r\n"
-    "L'elenco si trova nel file:\r\n";
+const char kSomeNotInstalled[] = "\r\n\r\nAlcuni file NON sono stati installati.";
+const char kNotSucceeded[] = "L'INSTALLAZIONE NON E' RIUSCITA!\r\n\r\nNessun file è stato installato.";
+const char kListIn[] = "\r\nL'elenco si trova nel file:\r\n";
 const char kRestartPrompt[] =
     "L'INSTALLAZIONE E' STATA COMPLETATA!\r\n\r\n"
     "Per rendere effettive le modifiche occorre RIAVVIARE il sistema.\r\n"
@@ -109,25 +110,32 @@ void WriteUninstallHead() {
   tk::Close(kSecond);
 }
 
+// What the file loop leaves for the end message: how many payload files
+// the file list names, and how many of them failed.
+struct Payload {
+  int files = 0;
+  int failed = 0;
+};
+
 // The file loop: every line of Setup.ftc handed to the per-file installer,
-// failures logged in Install.Log and new files listed in Uninstall.Tmp (each
-// line written through at once, so that a quit at the next yield reads it).
-// A Setup.ftc that cannot be opened installs nothing; the records are still
-// created empty. Returns how many files failed, leaving out those whose
-// replacement waits for the next start of Windows (logged all the same).
-int InstallPayload(const std::string& installDrive) {
+// those not installed logged in Install.Log and new files listed in
+// Uninstall.Tmp (each line written through at once, so that a quit at the
+// next yield reads it). A Setup.ftc that cannot be opened installs nothing;
+// the records are still created empty. A file kept on purpose (a newer one
+// installed) or whose replacement waits for the next start of Windows is
+// logged all the same, but is no failure.
+Payload InstallPayload(const std::string& installDrive) {
   const bool listOpen = tk::Open("Setup.ftc", tk::OpenMode::Input, kFirst) == tk::errNone;
   SetAside(SetupInfo.InstallDir + "\\Install.Log");
-  const bool logOpen =
-      tk::Open(SetupInfo.InstallDir + "\\Install.Log", tk::OpenMode::Output, kSecond) == tk::errNone;
-  if (!logOpen) PutBack(SetupInfo.InstallDir + "\\Install.Log");
+  CreateInstallLog();
+  if (!InstallLogWritten()) PutBack(SetupInfo.InstallDir + "\\Install.Log");
   const bool tmpOpen = tk::Open("Uninstall.Tmp", tk::OpenMode::Output, kThird) == tk::errNone;
   // Nothing the values come from changes during the loop: read them once.
   const Misc::TokenValues values = Misc::CurrentTokenValues();
   std::string line;
   std::string folderMade;  // the previous entry's folder, made or found there
   KnownNames known;        // what the target folders held, listed once each
-  int failed = 0;
+  Payload payload;
   while (listOpen && !tk::Eof(kFirst)) {
     if (tk::LineInput(kFirst, line) != tk::errNone) break;
     const auto entry = ParseFileListLine(Misc::ReplaceTokens(line, false, values), installDrive);
@@ -135,20 +143,21 @@ int InstallPayload(const std::string& installDrive) {
     if (entry->Folder != folderMade) {
       folderMade = PathExists(entry->Folder, true, false) ? entry->Folder : std::string();
     }
-    bool existed = false;
+    ++payload.files;
+    bool existed = false, keptNewer = false;
     const size_t deferredBefore = DeferredReplacements.size();
-    const bool installed = InstallFile(entry->Source, entry->Target, entry->Replace, existed, &known);
+    const bool installed = InstallFile(entry->Source, entry->Target, entry->Replace, existed, &known, &keptNewer);
     if (!installed) {
-      if (DeferredReplacements.size() == deferredBefore) ++failed;
-      if (logOpen) tk::PrintLine(kSecond, "File non copiato: " + entry->FileName);
+      const bool failure = !keptNewer && DeferredReplacements.size() == deferredBefore;
+      if (failure) ++payload.failed;
+      LogInstallLine("File non copiato: " + entry->FileName, failure);
     } else if (!existed) {
       if (tmpOpen) tk::PrintLine(kThird, entry->Target);
     }
   }
   tk::Close(kFirst);
-  tk::Close(kSecond);
   tk::Close(kThird);
-  return failed;
+  return payload;
 }
 
 // The tail of Uninstall.ini, dated with the setup program's own file.
@@ -161,18 +170,26 @@ void WriteUninstallTail() {
   tk::Close(kFirst);
 }
 
-// What an end message adds when files failed: where the list of them is.
-std::string FailuresNote(int failed) {
-  return failed == 0 ? std::string() : kSomeNotInstalled + SetupInfo.InstallDir + "\\Install.Log";
+// Where the list of what failed is, when it could be written.
+std::string WhereTheListIs() {
+  return InstallLogWritten() ? kListIn + SetupInfo.InstallDir + "\\Install.Log" : std::string();
 }
 
-// The end message: the installation is complete, or the question whether
-// to restart now (Cancel drops the restart); either tells of failed files.
-void ShowTheEnd(int failed) {
-  if (!RestartNeeded) {
-    tk::MsgBox(kCompleted + FailuresNote(failed), failed == 0 ? tk::vbInformation : tk::vbExclamation,
+// What an end message adds when something failed.
+std::string FailuresNote() {
+  return InstallFailures() == 0 ? std::string() : kSomeNotInstalled + WhereTheListIs();
+}
+
+// The end message: the installation did not succeed when not one payload
+// file could be installed; otherwise it is complete, or the question whether
+// to restart now (Cancel drops the restart), either telling of failures.
+void ShowTheEnd(const Payload& payload) {
+  if (payload.files > 0 && payload.failed == payload.files) {
+    tk::MsgBox(kNotSucceeded + WhereTheListIs(), tk::vbCritical, MessageTitle());
+  } else if (!RestartNeeded) {
+    tk::MsgBox(kCompleted + FailuresNote(), InstallFailures() == 0 ? tk::vbInformation : tk::vbExclamation,
                MessageTitle());
-  } else if (tk::MsgBox(kRestartPrompt + FailuresNote(failed), tk::vbOKCancel | tk::vbExclamation, MessageTitle()) !=
+  } else if (tk::MsgBox(kRestartPrompt + FailuresNote(), tk::vbOKCancel | tk::vbExclamation, MessageTitle()) !=
              tk::vbOK) {
     RestartNeeded = false;
   }
@@ -194,7 +211,7 @@ void RunInstallation(SetupView& view) {
   tk::SetCurrentFolder(SourceDir);
 
   WriteUninstallHead();
-  const int failed = InstallPayload(installDrive);
+  const Payload payload = InstallPayload(installDrive);
   // From here on a quit would undo a finished copy: no picture leads to it,
   // not even a click that the next yield delivers.
   view.DisableQuitPictures();
@@ -214,7 +231,7 @@ void RunInstallation(SetupView& view) {
 
   view.UnloadPleaseWait();
   tk::SetMousePointer(tk::vbDefault);
-  ShowTheEnd(failed);
+  ShowTheEnd(payload);
   Misc::CleanUpAndExit();
 }
 

@@ -6,6 +6,7 @@
 #include "engine/SetupState.h"
 #include "engine/SpecialFolder.h"
 #include "toolkit/DirList.h"
+#include "toolkit/SystemLibrary.h"
 #include "toolkit/Win.h"
 
 namespace ProgramManager {
@@ -43,6 +44,13 @@ bool IsFolder(const std::string& path) {
 std::string GetSystemDir(int* err) { return LowerFolder(::GetSystemDirectoryA, err); }
 
 std::string GetWindowsDir(int* err) { return LowerFolder(::GetWindowsDirectoryA, err); }
+
+std::string GetSharedWindowsDir(int* err) {
+  // Looked up, not imported: the 9x family does not have it.
+  using Query = UINT(WINAPI*)(LPSTR, UINT);
+  const Query shared = tk::ProcAddress<Query>(::GetModuleHandleA("kernel32.dll"), "GetSystemWindowsDirectoryA");
+  return LowerFolder(shared ? shared : ::GetWindowsDirectoryA, err);
+}
 
 std::string GetProgramGroup(int16_t index, int* err) {
   SetErr(err, 0);

@@ -15,6 +15,12 @@ std::string GetSystemDir(int* err = nullptr);
 // "" (*err = 5) when Windows does not name it.
 std::string GetWindowsDir(int* err = nullptr);
 
+// The Windows folder that all users share (GetSystemWindowsDirectory, not a
+// terminal-server user's own Windows folder), the same as GetWindowsDir
+// where the system lacks that call (the 9x family); lower case, without a
+// trailing "\". "" (*err = 5) when Windows does not name it.
+std::string GetSharedWindowsDir(int* err = nullptr);
+
 // The name of the index-th program group (counted from 1): a sub-folder of
 // the current user's Start-menu Programs folder that the folder listing
 // shows (not hidden, not system) and whose name does not begin with ".", in

@@ -1,6 +1,7 @@
 #include "engine/ShortCuts.h"
 
 #include "engine/Csidl.h"
+#include "engine/InstallLog.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "engine/SetupView.h"
@@ -30,7 +31,8 @@ void AppendUninstallLine(const std::string& line) {
   tk::PrintLine(kUninstallFile, line);
 }
 
-void MakeLink(qxshell::IQxShellLink* shortcut, const std::string& linkFile, const std::string& target,
+// True when the shortcut class wrote the link file.
+bool MakeLink(qxshell::IQxShellLink* shortcut, const std::string& linkFile, const std::string& target,
               const std::string& arguments, const std::string& icon) {
   const char* link = linkFile.c_str();
   const char* targetText = target.c_str();
@@ -39,8 +41,10 @@ void MakeLink(qxshell::IQxShellLink* shortcut, const std::string& linkFile, cons
   const char* iconText = icon.c_str();
   int32_t number1 = 0;
   int32_t number2 = 0;
-  // Its result is not used: a link that cannot be made is passed over.
-  shortcut->CreateLink(&link, &targetText, &folder, &argumentsText, &iconText, &number1, &number2);
+  if (FAILED(shortcut->CreateLink(&link, &targetText, &folder, &argumentsText, &iconText, &number1, &number2)))
+    return false;
+  const DWORD attributes = ::GetFileAttributesA(link);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
@@ -62,14 +66,16 @@ void CreateShortcut(int32_t csidl, const std::string& subFolder, const std::stri
     call.CreateSubFolder = createSubFolder;
     const ShortcutPlan::LinkPlace place =
         ShortcutPlan::PlaceLink(SpecialFolder::ShellFolderPath(csidl, WizardWindowHandle), call);
-    // A shell folder the system cannot locate leaves the link nowhere to go:
-    // nothing is created, recorded or written (a bare "\" would put it at the
-    // root of the current drive).
-    if (place.LinkFile.empty()) return;
-
+    // A shell folder the system cannot locate leaves the link nowhere to go
+    // (a bare "\" would put it at the root of the current drive).
     if (!place.FolderToCreate.empty()) MakeFolderQuiet(place.FolderToCreate);
-    AppendUninstallLine(ShortcutPlan::UninstallLine(place.LinkFile));
-    if (shortcut) MakeLink(shortcut.get(), place.LinkFile, target, arguments, icon);
+    // The uninstaller is told only of a link that was made; one that was not
+    // is a failure of the installation.
+    if (!place.LinkFile.empty() && shortcut && MakeLink(shortcut.get(), place.LinkFile, target, arguments, icon))
+      AppendUninstallLine(ShortcutPlan::UninstallLine(place.LinkFile));
+    else
+      Gest_File::LogInstallLine("Collegamento non creato: " +
+                                (place.LinkFile.empty() ? linkName + ".Lnk" : place.LinkFile));
   } catch (...) {
     // Out of memory: the shortcut is passed over like any other failure.
   }

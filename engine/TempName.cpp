@@ -1,12 +1,16 @@
 #include "engine/TempName.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace TempName {
 
 std::string MakeTempName(const std::string& name, const ExistsFn& exists) {
   if (!exists) return {};
-  const std::size_t from = name.size() > 6 ? name.size() - 6 : 0;
+  // Only a dot of the file's own name counts, never one of its folder's.
+  const std::size_t separator = name.find_last_of("\\/:");
+  const std::size_t ownName = separator == std::string::npos ? 0 : separator + 1;
+  const std::size_t from = std::max(name.size() > 6 ? name.size() - 6 : 0, ownName);
   const std::size_t dot = name.find('.', from);
   const std::string base = dot == std::string::npos ? name + "." : name.substr(0, dot + 1);
   for (int i = 0; i < kMostCandidates; ++i) {

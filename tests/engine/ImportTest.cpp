@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Import.h"
+#include "engine/InstallLog.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "tests/support/Driver.h"
@@ -74,12 +75,38 @@ TEST_F(Import, AnEmptyTemplateGivesAnEmptyFileAndAMissingOneNone) {
   EXPECT_FALSE(tk::IsOpen(1) || tk::IsOpen(2));
 }
 
+// The system folder's registry editor when it has one, else the Windows
+// folder's (here scratch folders with a stand-in that records how it was
+// started); with neither, nothing is started and Install.Log says so.
+TEST_F(Import, StartsTheSystemFoldersRegistryEditorElseTheWindowsFolders) {
+  const std::string system = work_->work() + "\\system", windows = work_->work() + "\\windows";
+  ASSERT_TRUE(CreateDirectoryA(system.c_str(), nullptr) && CreateDirectoryA(windows.c_str(), nullptr));
+  EXPECT_EQ(Misc::RegistryEditor(system, windows), "");
+  ASSERT_TRUE(CopyFileA(APPREMOVE_STANDIN_PATH, (windows + "\\regedit.exe").c_str(), FALSE));
+  EXPECT_EQ(Misc::RegistryEditor(system, windows), windows + "\\regedit.exe");
+  ASSERT_TRUE(CopyFileA(APPREMOVE_STANDIN_PATH, (system + "\\regedit.exe").c_str(), FALSE));
+  EXPECT_EQ(Misc::RegistryEditor(system, windows), system + "\\regedit.exe");
+
+  ASSERT_TRUE(work_->Write("Settings.lrk", "REGEDIT4"));
+  SetupInfo.InstallDir = work_->work();
+  Gest_File::CreateInstallLog();
+  Misc::ImportSettings(system, windows);
+  EXPECT_TRUE(ReadFileBytes(system + "\\appremove.log").value_or("").ends_with("/S Settings.reg\r\n"));
+  EXPECT_FALSE(ReadFileBytes(windows + "\\appremove.log").has_value());
+
+  const std::string none = work_->work() + "\\files";
+  Misc::ImportSettings(none, none);
+  EXPECT_EQ(ReadFileBytes(work_->work() + "\\Install.Log").value_or("<missing>"),
+            "Impostazioni non importate: Settings.reg\r\n");
+  EXPECT_EQ(Gest_File::InstallFailures(), 1);
+}
+
 TEST_F(Import, RunAndWaitReturnsWhenTheProcessHasEnded) {
   // The command writes its file only after a pause: it is there on return.
-  Misc::RunAndWait("cmd.exe /c ping -n 2 127.0.0.1 >nul & echo fatto> segno.txt");
+  EXPECT_TRUE(Misc::RunAndWait("cmd.exe /c ping -n 2 127.0.0.1 >nul & echo fatto> segno.txt"));
   EXPECT_EQ(ReadFileBytes(work_->work() + "\\segno.txt").value_or("<missing>"), "fatto\r\n");
   // A program that cannot be started returns at once.
-  Misc::RunAndWait("non-esiste-affatto.exe");
+  EXPECT_FALSE(Misc::RunAndWait("non-esiste-affatto.exe"));
 }
 
 }  // namespace

@@ -308,7 +308,17 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   ASSERT_TRUE(work_->Write("files\\Demo.mdw", "mdw"));
   ASSERT_TRUE(work_->Write("files\\Demo.ico", "ico"));
   ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.mde;§§QX_App_Path§§;1", "Demo.mdw;§§QX_App_Path§§;1",
-                                               "Demo.ico;§§QX_App_Path§§;1"})));
+                                               "Demo.ico;§§QX_App_Path§§;1", "Dati.mdb;§§QX_App_Path§§;1"})));
+  // The user's database, newer than the package's, stays on purpose.
+  ASSERT_TRUE(work_->Write("files\\Dati.mdb", "dati"));
+  {
+    const tk::FileHandle old(CreateFileA((work_->work() + "\\files\\Dati.mdb").c_str(), FILE_WRITE_ATTRIBUTES, 0,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
+    const FILETIME in1999{0, 0x01BE0000};
+    ASSERT_TRUE(SetFileTime(old.get(), nullptr, nullptr, &in1999));
+  }
+  SHCreateDirectoryExA(nullptr, installDir_.c_str(), nullptr);
+  ASSERT_TRUE(testsupport::WriteFileBytes(installDir_ + "\\Dati.mdb", "dati dell'utente"));
   // The Access runtime's stand-in records its command line.
   const std::string runtimeFolder = SpecialFolder::GetSpecialFolder(Csidl::ProgramFiles) + "\\OfficeRT";
   CreateDirectoryA(runtimeFolder.c_str(), nullptr);
@@ -325,7 +335,8 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
 
   ASSERT_TRUE(Install());
 
-  // Nothing failed: the end message is the plain one.
+  // Nothing failed (the kept database is logged all the same): the end
+  // message is the plain one.
   ASSERT_EQ(host_.boxes.size(), 1u);
   EXPECT_EQ(host_.boxes[0].text, "Installazione completata.");
   EXPECT_EQ(host_.boxes[0].style, tk::vbInformation);
@@ -338,7 +349,7 @@ TEST_F(Installation, InstallsADatabaseApplicationWithDesktopAndQuickLaunchLinksA
   const std::string desktop = SpecialFolder::GetSpecialFolder(Csidl::CommonDesktopDirectory) + "\\" + AppName() + ".Lnk";
   const std::string quick = quickLaunch + "\\" + AppName() + ".Lnk";
   InstalledMachine expected;
-  expected.files = {{I + "Install.Log", ""}};
+  expected.files = {{I + "Install.Log", "File non copiato: Dati.mdb\r\n"}, {I + "Dati.mdb", "dati dell'utente"}};
   for (const std::string& path : {groupFolder + AppName() + ".Lnk", desktop, quick})
     expected.links.push_back({.path = path, .target = T, .arguments = A, .iconPath = I + "Demo.ico"});
   expected.texts = {{.path = I + "Uninstall.ini",
@@ -427,6 +438,7 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
     SHCreateDirectoryExA(nullptr, installDir_.c_str(), nullptr);
     const std::string target = installDir_ + "\\Demo.exe";
     ASSERT_TRUE(testsupport::WriteFileBytes(target, "vecchio"));
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
     testsupport::HeldOpen held(target);
     ASSERT_TRUE(held.held());
     LoadWizard(0);
@@ -445,6 +457,7 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
     EXPECT_EQ(host_.boxes[0].style, tk::vbOKCancel | tk::vbExclamation);
     EXPECT_EQ(host_.restartRequests.size(), answer == tk::vbOK ? 1u : 0u);
     EXPECT_EQ(RestartNeeded, answer == tk::vbOK);
+    EXPECT_EQ(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN);
     EXPECT_EQ(Differences({.files = {{target, "vecchio"},
                                      {installDir_ + "\\Demo.000", "nuovo"},
                                      {installDir_ + "\\Install.Log",
@@ -459,6 +472,27 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
     SetDip("", "");
     ASSERT_TRUE(work_->Write("files\\Demo.exe", "nuovo"));
     ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1"})));
+  }
+}
+
+// Install.Log cannot be written (a folder stands under its name): the end
+// message tells of the files that failed without naming it, and says that
+// the installation did not succeed when not one file could be installed.
+TEST_F(Installation, TheEndMessageNamesOnlyALogWrittenAndTellsWhenNothingWasInstalled) {
+  for (const bool nothing : {false, true}) {
+    SCOPED_TRACE(nothing);
+    if (!nothing) ASSERT_TRUE(work_->Write("files\\Demo.exe", "demo"));
+    ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1", "Manca.txt;§§QX_App_Path§§;1"})));
+    SHCreateDirectoryExA(nullptr, (installDir_ + "\\Install.Log").c_str(), nullptr);
+    LoadWizard(0);
+    ASSERT_TRUE(Install());
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(host_.boxes[0].text, nothing ? "L'INSTALLAZIONE NON E' RIUSCITA!\r\n\r\nNessun file è stato installato."
+                                           : "Installazione completata.\r\n\r\nAlcuni file NON sono stati installati.");
+    EXPECT_EQ(host_.boxes[0].style, nothing ? tk::vbCritical : tk::vbExclamation);
+    testsupport::RemoveTree(installDir_);
+    PopulateWork();
+    SetDip("", "");
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Csidl.h"
+#include "engine/InstallLog.h"
 #include "engine/ProgramManager.h"
 #include "engine/SetupState.h"
 #include "engine/ShortCuts.h"
@@ -50,6 +51,7 @@ class ShortCutsTest : public ::testing::Test {
     SetupInfo = {};
     SetupInfo.InstallDir = install_.path();
     ASSERT_TRUE(testsupport::WriteFileBytes(Ini(), "[head]\r\n"));
+    Gest_File::CreateInstallLog();
     RunCommand.clear();
     WinMajor = 5;
     programs_ = SpecialFolder::GetSpecialFolder(kPrograms);
@@ -91,13 +93,16 @@ TEST_F(ShortCutsTest, RecordsTheLinkThenMakesItInTheGroupItCreates) {
   EXPECT_EQ(view->workingFolder, install_.path());
   EXPECT_EQ(view->iconPath, In("app.ico"));
 
-  // Without the create flag a missing sub-folder stays missing: the line is
-  // recorded all the same, and no link is made.
+  // Without the create flag a missing sub-folder stays missing: no link is
+  // made, none recorded, and the failure is logged.
   const std::string other = group_ + " bis";
   ShortCuts::CreateShortcut(kPrograms, other, In("Gestione.exe"), app_, "", In("app.ico"), false);
   const std::string missing = programs_ + "\\" + other;
   EXPECT_FALSE(Exists(missing));
-  EXPECT_EQ(Lines(Ini()).back(), "LNK=" + missing + "\\" + app_ + ".Lnk");
+  EXPECT_EQ(Lines(Ini()), (std::vector<std::string>{"[head]", "LNK=" + link}));
+  EXPECT_EQ(Lines(In("Install.Log")),
+            std::vector<std::string>{"Collegamento non creato: " + missing + "\\" + app_ + ".Lnk"});
+  EXPECT_EQ(Gest_File::InstallFailures(), 1);
 
   // File number 1 held elsewhere: the line is skipped, the number left open,
   // the link still made.
@@ -105,7 +110,7 @@ TEST_F(ShortCutsTest, RecordsTheLinkThenMakesItInTheGroupItCreates) {
   ASSERT_EQ(tk::Open(In("altro.txt"), tk::OpenMode::Output, 1), 0);
   ShortCuts::CreateShortcut(kPrograms, group_, In("Gestione.exe"), app_, "", In("app.ico"), true);
   EXPECT_TRUE(tk::IsOpen(1));
-  EXPECT_EQ(Lines(Ini()).size(), 3u);
+  EXPECT_EQ(Lines(Ini()).size(), 2u);
   EXPECT_TRUE(Exists(link));
 }
 
@@ -118,11 +123,12 @@ TEST_F(ShortCutsTest, EmptySubFolderPutsTheLinkInTheShellFolderItself) {
   EXPECT_EQ(testsupport::ListNames(programs_ + "\\*").size(), before + 1);  // the link alone
 }
 
-TEST_F(ShortCutsTest, ShellFolderWithoutPathRecordsAndMakesNothing) {
+TEST_F(ShortCutsTest, ShellFolderWithoutPathRecordsAndMakesNothingButTheFailure) {
   // The Control Panel has no folder on disk.
   const std::string root = "C:\\" + group_;
   ShortCuts::CreateShortcut(CSIDL_CONTROLS, group_, In("Gestione.exe"), app_, "", In("app.ico"), true);
   EXPECT_EQ(Lines(Ini()), std::vector<std::string>{"[head]"});
+  EXPECT_EQ(Lines(In("Install.Log")), std::vector<std::string>{"Collegamento non creato: " + app_ + ".Lnk"});
   EXPECT_FALSE(Exists(root));
   EXPECT_FALSE(Exists("C:\\" + app_ + ".Lnk"));
   EXPECT_FALSE(Exists("\\" + group_));

@@ -37,6 +37,9 @@ TEST(TempName, ReplacesTheExtensionWithTheFirstFreeCounter) {
   EXPECT_EQ(MakeTempName("C:\\D\\F.a.b", disk.Fn()), "C:\\D\\F.000");
   EXPECT_EQ(MakeTempName("C:\\D\\Foo.abcdef", disk.Fn()), "C:\\D\\Foo.abcdef.000");
   EXPECT_EQ(MakeTempName("C:\\D.x\\Readme", disk.Fn()), "C:\\D.x\\Readme.000");
+  // Only a dot of the file's own name counts, never one of its folder's.
+  EXPECT_EQ(MakeTempName("C:\\App.1\\RUN", disk.Fn()), "C:\\App.1\\RUN.000");
+  EXPECT_EQ(MakeTempName("C:\\App.1/RUN", disk.Fn()), "C:\\App.1/RUN.000");
 }
 
 TEST(TempName, CounterGrowsPastThreeDigits) {
