@@ -22,7 +22,9 @@ TEST(TempFolder, KeepsALongNameTheCodePageSpellsAndShortensOneItCannot) {
     SetEnvironmentVariableW(L"TMP", folder.c_str());
     SetEnvironmentVariableW(L"TEMP", folder.c_str());
     const std::string given = GetTempFolder();
-    if (name[0] == L'C') EXPECT_EQ(given, "C:\\temp-tests\\Città Lunga\\");
+    if (name[0] == L'C') {
+      EXPECT_EQ(given, "C:\\temp-tests\\Città Lunga\\");
+    }
     // A work folder made there as the launcher makes it lands in the folder.
     EXPECT_TRUE(CreateDirectoryA((given + "~1_2.stp").c_str(), nullptr)) << given;
     EXPECT_TRUE(RemoveDirectoryW((folder + L"~1_2.stp").c_str())) << given;
