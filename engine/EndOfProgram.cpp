@@ -40,6 +40,11 @@ void CleanUpAndExit() {
   tk::SetCurrentFolder(SourceDir);
   Gest_File::RemoveFolder(files);
   DeleteFilesIn(SourceDir);
+  // The emptied work folder goes too: it is left as the current folder
+  // first. One that still holds something (a file another program keeps
+  // open) stays as it is.
+  tk::SetCurrentFolder(Misc::GetFolderPart(SourceDir));
+  Gest_File::RemoveFolder(SourceDir);
   tk::SetMousePointer(tk::vbDefault);
 
   if (RestartNeeded) {

@@ -4,7 +4,8 @@
 namespace Misc {
 
 // Every way out of the program once the wizard is up: empties the work
-// folder (its "files" sub-folder is removed, the folder itself stays),
+// folder and removes it with its "files" sub-folder (the temporary folder
+// becomes the current one; a folder that still holds a file stays),
 // restarts Windows when a replacement is pending, starts the installed
 // database application when the setup view's run-after-install box
 // (AutoEsegui, engine/SetupView.h) is ticked, and ends the process. Never

@@ -76,6 +76,12 @@ ArchiveEntry ReadEntryAt(const std::string& directory, size_t start) {
   return entry;
 }
 
+// A walk that reached the package's end: only whole when the members fill
+// the member area exactly.
+ArchiveEnd EndOfWalk(ArchiveEnd end, int64_t membersEnd, int64_t directoryStart) {
+  return membersEnd == directoryStart ? end : ArchiveEnd::ShortOfDirectory;
+}
+
 }  // namespace
 
 bool ReadArchiveNumber(std::string_view text, int32_t& value) {
@@ -153,14 +159,16 @@ ArchivePlan PlanArchiveExtraction(int64_t packageLength, const std::string& dire
     plan.endIndex = index;
     ArchiveEntry entry = ReadEntryAt(directory, start);
     switch (entry.status) {
-      case ArchiveEntryStatus::NoEntry: plan.end = ArchiveEnd::EndOfDirectory; return plan;
+      case ArchiveEntryStatus::NoEntry:
+        plan.end = EndOfWalk(ArchiveEnd::EndOfDirectory, offset, directoryStart);
+        return plan;
       case ArchiveEntryStatus::MissingBar: plan.end = ArchiveEnd::MissingBar; return plan;
       case ArchiveEntryStatus::MissingSemicolon: plan.end = ArchiveEnd::MissingSemicolon; return plan;
       case ArchiveEntryStatus::SizeOverflow: plan.end = ArchiveEnd::SizeOverflow; return plan;
       case ArchiveEntryStatus::Ok: break;
     }
     if (entry.size == 0) {
-      plan.end = ArchiveEnd::SizeZero;
+      plan.end = EndOfWalk(ArchiveEnd::SizeZero, offset, directoryStart);
       return plan;
     }
     if (!IsSafeArchiveMemberName(entry.name)) {

@@ -91,6 +91,7 @@ enum class ArchiveEnd {
   SizeOverflow,      // a size beyond 32 bits: a failure
   UnsafeName,        // a name that would write outside the work folder
   PastDirectory,     // the member's bytes run past the directory's start
+  ShortOfDirectory,  // the sizes end before the directory's start: a failure
   DirectoryDoesNotFit,  // the directory is not one a length field could name
 };
 
@@ -103,13 +104,17 @@ struct ArchivePlan {
 // The extraction of a package of packageLength bytes (whose length field read
 // Ok) with the given directory: the members to write, up to the first entry
 // that ends the walk, and why it ended. Every member lies within
-// [0, packageLength - directory.size() - 5). The progress value of a member
+// [0, packageLength - directory.size() - 5), and a walk that ends as a
+// package ends (its last entry, or one of size 0) ends with ShortOfDirectory
+// unless the members' sizes add up exactly to the directory's start (a size
+// that shifts bytes between members and keeps the sum cannot be seen). The progress value of a member
 // at 1-based position P is P / packageLength * 100 rounded to the nearest
 // whole number, a half to the even one.
 ArchivePlan PlanArchiveExtraction(int64_t packageLength, const std::string& directory);
 
 // True when the walk ended as a well-formed package ends (end of directory or
-// an entry of size 0); false when it ended at a fault of the package.
+// an entry of size 0, the sizes adding up); false when it ended at a fault of
+// the package.
 bool IsArchiveEndNormal(ArchiveEnd end);
 
 // Where a member goes: workDir & "\" & name for the nine setup files (the

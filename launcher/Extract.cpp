@@ -22,13 +22,18 @@ bool ReadAt(int64_t offset, size_t length, std::string& out) {
   return tk::Get(kPackageFile, out.data(), length, got) == 0 && got == length;
 }
 
+// A refused write: for lack of space, or for any other reason.
+ExtractResult WriteFailure(int error) {
+  return error == tk::errDiskFull ? ExtractResult::DiskFull : ExtractResult::WriteFailed;
+}
+
 // Copies one member's bytes to its destination, opened (and cut when it is
 // there already) under number 2 as a scratch file, and gives it the setup
 // program's times through the open file (a new file has the archive
 // attribute alone already): the work folder's files are stamped as they
 // are written, not opened again by name.
 ExtractResult WriteMember(const ArchiveMember& member, const std::string& target, std::string& buffer) {
-  if (tk::OpenScratchOutput(target, kMemberFile) != 0) return ExtractResult::WriteFailed;
+  if (const int opened = tk::OpenScratchOutput(target, kMemberFile); opened != 0) return WriteFailure(opened);
   ExtractResult result = ExtractResult::Done;
   {
     tk::FileNumberGuard closer(kMemberFile);
@@ -40,8 +45,8 @@ ExtractResult WriteMember(const ArchiveMember& member, const std::string& target
       size_t got = 0;
       if (tk::Get(kPackageFile, buffer.data(), chunk, got) != 0 || got != chunk) {
         result = ExtractResult::ReadFailed;
-      } else if (tk::PrintText(kMemberFile, buffer) != 0) {
-        result = ExtractResult::WriteFailed;
+      } else if (const int written = tk::PrintText(kMemberFile, buffer); written != 0) {
+        result = WriteFailure(written);
       }
       left -= static_cast<int64_t>(chunk);
     }

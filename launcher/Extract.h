@@ -10,8 +10,10 @@ enum class ExtractResult {
   Done,            // every member written, INSTALLER.EXE stamped
   NoPackage,       // the package is missing or cannot be opened
   BadLengthField,  // too short, a length field out of range, or not fitting
-  BadEntry,        // the walk ended at a faulty entry (see the plan's end)
+  BadEntry,        // the walk ended at a faulty entry or short of the
+                   // directory (see the plan's end)
   WriteFailed,     // a destination could not be opened or written
+  DiskFull,        // a destination was refused for lack of space
   ReadFailed,      // the package could not be read
 };
 

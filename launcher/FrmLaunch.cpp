@@ -19,7 +19,6 @@
 #include "toolkit/Screen.h"
 #include "toolkit/Win.h"
 #include "wizard/FrmSetup.h"
-#include "wizard/StartupTexts.h"
 
 namespace {
 
@@ -29,13 +28,21 @@ constexpr tk::Color kBackColor = RGB(57, 98, 137);
 // new name, so only a temporary folder that takes no folder at all runs out.
 constexpr int kWorkFolderAttempts = 200;
 
-// Whether every file that the wizard's start-up demands is in folder.
-bool AllSetupFilesIn(const std::string& folder) {
-  for (const char* name : StartupTexts::RequiredFiles) {
-    const DWORD attributes = GetFileAttributesA((folder + "\\" + name).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+// What the user is told when the package was not unpacked whole.
+const char* ExtractionMessage(ExtractResult result) {
+  switch (result) {
+    case ExtractResult::Done: return nullptr;
+    case ExtractResult::NoPackage:
+      return "Impossibile trovare il pacchetto di installazione Setup.UMF. L'installazione non può proseguire.";
+    case ExtractResult::DiskFull:
+      return "Spazio insufficiente sull'unità della cartella temporanea. L'installazione non può proseguire.";
+    case ExtractResult::BadLengthField:
+    case ExtractResult::BadEntry:
+    case ExtractResult::WriteFailed:
+    case ExtractResult::ReadFailed:
+      break;
   }
-  return true;
+  return "Il pacchetto di installazione Setup.UMF è danneggiato. L'installazione non può proseguire.";
 }
 
 // Makes folder the current drive and folder. A bare drive ("C:", what the
@@ -118,14 +125,12 @@ void FrmLaunch::Form_Load() {
   MakeFolder(WorkDir + "\\files");
   const ExtractResult extracted = ExtractSetupArchive("Setup.UMF");
   tk::DoEvents();
-  // A package that was not unpacked whole must not lead to an installation.
-  // Without all of its setup files the wizard's start-up names the first one
-  // missing and ends; with them the wizard would install part of the payload,
-  // so the launcher ends here.
-  if (extracted != ExtractResult::Done && AllSetupFilesIn(WorkDir)) {
+  // A package that was not unpacked whole must not lead to an installation,
+  // whichever setup files it yielded: the launcher says why and ends. (A
+  // whole package without a setup file is the wizard's start-up to name.)
+  if (const char* message = ExtractionMessage(extracted)) {
     tk::SetMousePointer(tk::vbDefault);
-    tk::MsgBox("Il pacchetto di installazione Setup.UMF è danneggiato. L'installazione non può proseguire.",
-               tk::vbCritical, "Setup");
+    tk::MsgBox(message, tk::vbCritical, "Setup");
     Misc::CleanUpAndExit();
   }
 

@@ -1,9 +1,9 @@
 // The start-up window: the program's first window. Its load handler does the
 // whole start-up: the second-instance check, the work folder, the library
 // copy, the unpacking with its progress bar, the stamping of the unpacked
-// files, and the hand-over to the wizard. A package that unpacked all of the
-// setup files but not the rest ends the program at a message instead, with
-// the work folder emptied.
+// files, and the hand-over to the wizard. A package that is missing, damaged
+// or refused by a full temporary drive ends the program at a message
+// instead, with the work folder emptied and removed.
 #pragma once
 
 #include <array>

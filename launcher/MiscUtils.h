@@ -3,7 +3,9 @@
 
 #include <string>
 
-// The temporary folder as the system gives it, with its trailing backslash;
+// The temporary folder as the system gives it, with its trailing backslash:
+// its long form when the ANSI code page can spell it, else its short (8.3)
+// form; what the system's ANSI call gives when there is no short form;
 // GetSystemDrive() when the system cannot give one.
 std::string GetTempFolder();
 

@@ -7,6 +7,7 @@
 #include "engine/EndOfProgram.h"
 #include "engine/SetupState.h"
 #include "tests/engine/RecordingView.h"
+#include "tests/support/PendingReplacements.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WorkFolder.h"
@@ -40,7 +41,7 @@ class EndOfProgram : public ::testing::Test {
   testsupport::RecordingView view_;
 };
 
-TEST_F(EndOfProgram, EmptiesTheWorkFolderAndRemovesFilesButKeepsTheFolder) {
+TEST_F(EndOfProgram, EmptiesAndRemovesTheWorkFolderLeavingTheTemporaryFolderCurrent) {
   const std::string& w = work_->work();
   for (const char* f : {"files\\a.bin", "files\\ro.bin", "files\\hidden.bin", "Setup.dip", "ro.txt", "hid.txt"})
     ASSERT_TRUE(work_->Write(f, "x"));
@@ -51,19 +52,31 @@ TEST_F(EndOfProgram, EmptiesTheWorkFolderAndRemovesFilesButKeepsTheFolder) {
 
   EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
 
-  EXPECT_EQ(GetFileAttributesA((w + "\\files").c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_NE(GetFileAttributesA(w.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
-  EXPECT_TRUE(ListNames(w + "\\*").empty());
+  EXPECT_EQ(GetFileAttributesA(w.c_str()), INVALID_FILE_ATTRIBUTES);
+  char current[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, current);
+  EXPECT_EQ(std::string(current) + "\\work", w);
   EXPECT_TRUE(host_.restartRequests.empty());
 }
 
-TEST_F(EndOfProgram, AFolderInsideFilesKeepsItAndIsNotDeleted) {
+// What cannot be removed stays, silently (the host answers no message box).
+TEST_F(EndOfProgram, AFolderInsideFilesOrAHeldFileKeepsTheWorkFolder) {
   const std::string& w = work_->work();
   ASSERT_TRUE(CreateDirectoryA((w + "\\files\\sub").c_str(), nullptr));
   ASSERT_TRUE(work_->Write("files\\a.bin", "x"));
   EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
   EXPECT_EQ(ListNames(w + "\\files\\*"), std::vector<std::string>{"sub"});
   EXPECT_EQ(ListNames(w + "\\*"), std::vector<std::string>{"files"});
+
+  ASSERT_TRUE(RemoveDirectoryA((w + "\\files\\sub").c_str()));
+  ASSERT_TRUE(work_->Write("held.txt", "x"));
+  {
+    const testsupport::HeldOpen held(w + "\\held.txt");
+    ASSERT_TRUE(held.held());
+    EXPECT_THROW(Misc::CleanUpAndExit(), tk::ProcessEnded);
+  }
+  EXPECT_EQ(ListNames(w + "\\*"), std::vector<std::string>{"held.txt"});
+  EXPECT_TRUE(host_.boxes.empty());
 }
 
 TEST_F(EndOfProgram, RequestsTheRestartBeforeStartingTheApplication) {

@@ -122,8 +122,9 @@ class Installation : public ::testing::Test {
   }
 
   // The setup's own files, as the launcher leaves them in the work folder
-  // (the end of every installation empties it again).
+  // (the end of every installation removes it again).
   void PopulateWork() {
+    CreateDirectoryA(work_->work().c_str(), nullptr);
     CreateDirectoryA((work_->work() + "\\files").c_str(), nullptr);
     ASSERT_TRUE(work_->Write("Welcome.txt", "Benvenuti in @ !"));
     ASSERT_TRUE(work_->Write("Licence.txt", "Licenza"));

@@ -96,9 +96,14 @@ TEST(Archive, WalkEndsAtTheFirstEntryThatEndsIt) {
     std::vector<std::string> kept;
   };
   const Case cases[] = {
-      {"a|1;b|0;c|1;", 2, ArchiveEnd::SizeZero, {"a"}},
-      {"a|1;b|;c|1;", 2, ArchiveEnd::SizeZero, {"a"}},
-      {"a|1;b|-1;c|1;", 2, ArchiveEnd::SizeZero, {"a"}},
+      {"a|1;b|0;c|1;", 1, ArchiveEnd::SizeZero, {"a"}},
+      {"a|1;b|;c|1;", 1, ArchiveEnd::SizeZero, {"a"}},
+      {"a|1;b|-1;c|1;", 1, ArchiveEnd::SizeZero, {"a"}},
+      // Sizes that end before the directory: members after an end, or a
+      // last member (or the only one) that is too short.
+      {"a|1;b|0;c|1;", 2, ArchiveEnd::ShortOfDirectory, {"a"}},
+      {"a|5;b|4;", 10, ArchiveEnd::ShortOfDirectory, {"a", "b"}},
+      {"", 3, ArchiveEnd::ShortOfDirectory, {}},
       {"a|1;b|1", 2, ArchiveEnd::MissingSemicolon, {"a"}},
       {"a|1;b;c|1;", 2, ArchiveEnd::MissingSemicolon, {"a"}},
       {"a|1;bc", 2, ArchiveEnd::MissingBar, {"a"}},

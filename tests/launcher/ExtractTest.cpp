@@ -114,6 +114,9 @@ TEST_F(Extraction, AMissingOrMalformedPackageWritesNothing) {
   EXPECT_EQ(ExtractSetupArchive(package_), ExtractResult::BadEntry);
   EXPECT_TRUE(testsupport::ListNames(WorkDir + "\\files\\*").empty());
   EXPECT_FALSE(tk::IsOpen(1));
+  // Sizes that stop short of the directory: not the whole package.
+  ASSERT_TRUE(WriteFileBytes(package_, "xyz" + std::string("a.txt|2;") + "00008"));
+  EXPECT_EQ(ExtractSetupArchive(package_), ExtractResult::BadEntry);
 }
 
 // The start-up window's message stands whole in its face, and its bar's

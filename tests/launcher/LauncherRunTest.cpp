@@ -1,14 +1,15 @@
 // Setup.exe itself, started beside a package in this test's Wine prefix:
 // what it leaves in the temporary folder, the hand-over to the wizard, and
-// its refusal of a second instance. A package without the setup files makes
-// the wizard's start-up name the first one missing and end the program: the
-// test looks at the work folder while that message is up. A package whose
-// setup files unpack but whose rest does not ends at the launcher's own
-// message, before any wizard.
+// its refusal of a second instance. A whole package without the setup files
+// makes the wizard's start-up name the first one missing and end the
+// program: the test looks at the work folder while that message is up. A
+// package that is missing or not whole ends at the launcher's own message,
+// before any wizard, whatever setup files it yielded.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <regex>
 #include <set>
@@ -27,6 +28,9 @@ namespace {
 
 using testsupport::TempFolder;
 using testsupport::WorkFolders;
+
+const std::string kDamaged =
+    "Il pacchetto di installazione Setup.UMF è danneggiato. L'installazione non può proseguire.";
 
 // The setup files with which the wizard's start-up gets through to its first
 // page.
@@ -83,10 +87,11 @@ class LauncherRun : public ::testing::Test {
     ASSERT_TRUE(code.has_value()) << "Setup.exe did not end";
   }
 
-  // Runs Setup.exe on a package whose setup files unpack but which cannot be
-  // unpacked whole: expects the launcher's message before any wizard window,
-  // answers it, and expects the program to end with its work folder empty.
-  void RunToTheDamagedPackageMessage();
+  // Runs Setup.exe up to the launcher's own message with the given text,
+  // before any wizard window; runs look(work folder) while it is up, answers
+  // it, and expects the program to end with its work folder removed.
+  void RunToTheLaunchersMessage(const std::string& text,
+                                const std::function<void(const std::string& work)>& look = {});
 
   // The members of UnpacksIntoAStampedWorkFolderInTheTemporaryFolder,
   // unpacked and stamped in work.
@@ -115,8 +120,8 @@ TEST_F(LauncherRun, UnpacksIntoAStampedWorkFolderInTheTemporaryFolder) {
     work = TempFolder() + made[0];
     CheckUnpacked(work, members);
   });
-  // The end of the program empties the work folder and leaves it.
-  EXPECT_TRUE(testsupport::ListNames(work + "\\*").empty());
+  // The end of the program empties the work folder and removes it.
+  EXPECT_FALSE(testsupport::Exists(work));
 }
 
 void LauncherRun::CheckUnpacked(const std::string& work, const std::vector<testsupport::Member>& members) {
@@ -146,23 +151,20 @@ void LauncherRun::CheckUnpacked(const std::string& work, const std::vector<tests
   EXPECT_EQ(top, (std::vector<std::string>{"INSTALLER.EXE", "Setup.DIP", "files"}));
 }
 
-TEST_F(LauncherRun, AMalformedOrMissingPackageStillEndsWithAnEmptyWorkFolder) {
-  for (const char* content : {"garbage that is no package at all", ""}) {
-    SCOPED_TRACE(content);
-    if (*content)
-      ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", content));
-    else
-      DeleteFileA((dir_ + "\\Setup.UMF").c_str());
-    before_ = WorkFolders();
-    RunToTheWizard([&] {
-      const auto made = NewWorkFolders();
-      ASSERT_EQ(made.size(), 1u);
-      const std::string work = TempFolder() + made[0];
-      EXPECT_EQ(testsupport::ListNames(work + "\\*"), std::vector<std::string>{"files"});
-      EXPECT_TRUE(testsupport::ListNames(work + "\\files\\*").empty());
-    });
-    for (const auto& f : NewWorkFolders()) testsupport::RemoveTree(TempFolder() + f);
+TEST_F(LauncherRun, AMissingOrMalformedPackageIsNamedAndEndsBeforeTheWizard) {
+  const auto nothingUnpacked = [](const std::string& work) {
+    EXPECT_EQ(testsupport::ListNames(work + "\\*"), std::vector<std::string>{"files"});
+    EXPECT_TRUE(testsupport::ListNames(work + "\\files\\*").empty());
+  };
+  {
+    SCOPED_TRACE("missing");
+    RunToTheLaunchersMessage(
+        "Impossibile trovare il pacchetto di installazione Setup.UMF. L'installazione non può proseguire.",
+        nothingUnpacked);
   }
+  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", "garbage that is no package at all"));
+  SCOPED_TRACE("garbage");
+  RunToTheLaunchersMessage(kDamaged, nothingUnpacked);
 }
 
 TEST_F(LauncherRun, NeverWritesOutsideTheWorkFolder) {
@@ -172,10 +174,7 @@ TEST_F(LauncherRun, NeverWritesOutsideTheWorkFolder) {
       {"b.txt", "after the unsafe entry"},
   };
   ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
-  RunToTheWizard([&] {
-    const auto made = NewWorkFolders();
-    ASSERT_EQ(made.size(), 1u);
-    const std::string work = TempFolder() + made[0];
+  RunToTheLaunchersMessage(kDamaged, [&](const std::string& work) {
     EXPECT_EQ(testsupport::ReadFileBytes(work + "\\files\\a.txt"), std::string("first"));
     EXPECT_FALSE(testsupport::ReadFileBytes(work + "\\escaped.txt"));
     EXPECT_FALSE(testsupport::ReadFileBytes(work + "\\files\\b.txt"));
@@ -183,7 +182,8 @@ TEST_F(LauncherRun, NeverWritesOutsideTheWorkFolder) {
   EXPECT_FALSE(testsupport::ReadFileBytes(TempFolder() + "escaped.txt"));
 }
 
-void LauncherRun::RunToTheDamagedPackageMessage() {
+void LauncherRun::RunToTheLaunchersMessage(const std::string& text,
+                                           const std::function<void(const std::string& work)>& look) {
   const std::set<std::string> earlier = WorkFolders();
   Program p("\"" + exe_ + "\"", dir_);
   ASSERT_TRUE(p.started());
@@ -198,38 +198,37 @@ void LauncherRun::RunToTheDamagedPackageMessage() {
       60s, 100ms);
   ASSERT_FALSE(wizardShown) << "the wizard came up";
   ASSERT_TRUE(box.has_value()) << "no message shown";
-  EXPECT_EQ(box->text, "Il pacchetto di installazione Setup.UMF è danneggiato. L'installazione non può proseguire.");
+  EXPECT_EQ(box->text, text);
   EXPECT_EQ(box->title, "Setup");
   EXPECT_TRUE(box->hasIcon);
   EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
   const auto made = testsupport::WorkFoldersSince(earlier);
   ASSERT_EQ(made.size(), 1u);
+  if (look) look(TempFolder() + made[0]);
   testsupport::PressButton(box->hwnd, "OK");
   ASSERT_TRUE(p.Wait(60s).has_value()) << "Setup.exe did not end";
-  EXPECT_TRUE(testsupport::ListNames(TempFolder() + made[0] + "\\*").empty());
+  EXPECT_FALSE(testsupport::Exists(TempFolder() + made[0]));
 }
 
 TEST_F(LauncherRun, APackageBrokenAfterItsSetupFilesEndsBeforeTheWizard) {
-  // An unsafe name after the setup files.
   std::vector<testsupport::Member> members = SetupFiles();
-  members.push_back({"a.txt", "first"});
-  members.push_back({"..\\escaped.txt", "must not be written"});
-  members.push_back({"b.txt", "after the unsafe entry"});
-  ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", testsupport::BuildPackage(members)));
-  {
-    SCOPED_TRACE("unsafe name");
-    RunToTheDamagedPackageMessage();
-  }
-  EXPECT_FALSE(testsupport::ReadFileBytes(TempFolder() + "escaped.txt"));
-
-  // A payload member cut short: its size runs into the directory.
-  members = SetupFiles();
   members.push_back({"Data.bin", std::string(4000, 'd')});
-  std::string package = testsupport::BuildPackage(members);
-  package.erase(package.find(std::string(4000, 'd')), 1000);
+  const std::string whole = testsupport::BuildPackage(members);
+  {
+    // A payload member cut short: its size runs into the directory.
+    SCOPED_TRACE("truncated payload");
+    std::string package = whole;
+    package.erase(package.find(std::string(4000, 'd')), 1000);
+    ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", package));
+    RunToTheLaunchersMessage(kDamaged);
+  }
+  // The last member's size 10 bytes short: the sizes end before the
+  // directory, and every member would still unpack.
+  std::string package = whole;
+  package.replace(package.find("Data.bin|4000;"), 14, "Data.bin|3990;");
   ASSERT_TRUE(testsupport::WriteFileBytes(dir_ + "\\Setup.UMF", package));
-  SCOPED_TRACE("truncated payload");
-  RunToTheDamagedPackageMessage();
+  SCOPED_TRACE("last size short");
+  RunToTheLaunchersMessage(kDamaged);
 }
 
 TEST_F(LauncherRun, CopiesAsycfiltBesideItIntoTheSystemFolder) {

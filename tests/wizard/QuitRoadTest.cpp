@@ -461,7 +461,10 @@ TEST_F(QuitRoadTest, AConfirmedQuitCancelsTheDeferredReplacements) {
     }
     InstallStarted = true;
     QuitConfirmed = false;
+    // The first round's end removed the work folder and left it.
+    CreateDirectoryA(SourceDir.c_str(), nullptr);
     CreateDirectoryA((SourceDir + "\\files").c_str(), nullptr);
+    SetCurrentDirectoryA(SourceDir.c_str());
     ASSERT_TRUE(work_->Write("files\\Lib.dll", "nuovo"));
     const std::string target = Make("Lib.dll"), temp = InApp("Lib.000");
     {

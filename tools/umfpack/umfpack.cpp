@@ -140,6 +140,7 @@ const char* Describe(ArchiveEnd end) {
     case ArchiveEnd::SizeOverflow: return "a size beyond 32 bits";
     case ArchiveEnd::UnsafeName: return "a name that is not a plain file name";
     case ArchiveEnd::PastDirectory: return "a member running past the directory";
+    case ArchiveEnd::ShortOfDirectory: return "sizes ending before the directory";
     case ArchiveEnd::DirectoryDoesNotFit: return "a directory that does not fit";
   }
   return "?";
