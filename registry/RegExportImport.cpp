@@ -98,7 +98,7 @@ int32_t clsRegistryAccess::ImportFromReg(const std::string& sRegFile) {
   if (!files_.NormalFileExists(sRegFile)) return 0;
   std::string text;
   if (!files_.ReadAll(sRegFile, text)) return 0;
-  const std::vector<std::string> lines = reg::SplitCrLf(text);
+  const std::vector<std::string> lines = reg::SplitLines(text);
   if (lines.empty() || reg::UpperAscii(lines[0]) != kHeader) return 0;
 
   // A file whose every write failed has imported nothing.
