@@ -48,12 +48,12 @@ bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& fi
     if (yield_) yield_();
     Output->SetText(key);
   }
-  std::vector<ValueRecord> values;
-  if (ListValues(key, -1, values) < 0) return false;
-
   // Each value under its stored name; one whose read failed is left out and
-  // makes the export incomplete.
-  bool complete = true;
+  // makes the export incomplete, as does a list that could not be walked to
+  // its end.
+  std::vector<ValueRecord> values;
+  bool complete = false;
+  if (ListValues(key, -1, values, complete) < 0) return false;
   std::string section = "[" + key + "]" + kCrLf;
   // A string default is the "@" line; a binary or DWORD default comes with
   // its group under the empty name; any other keeps its type as "hex(N):".
@@ -85,7 +85,9 @@ bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& fi
 
   if (IncludeSubkeys) {
     std::vector<std::string> subKeys;
-    EnumKeys(key, subKeys);
+    bool listed = false;
+    ListKeys(key, subKeys, listed);
+    complete = complete && listed;
     for (const std::string& name : subKeys) {
       if (!ExportKey(key + "\\" + name, file, IncludeSubkeys, Output)) complete = false;
     }

@@ -126,15 +126,19 @@ class clsRegistryAccess {
   };
   // The values of sPath (only those of type OnlyType unless it is -1), in
   // the registry's order, each read under its stored name. -1 when the key
-  // cannot be opened, else the number of records.
-  int32_t ListValues(const std::string& sPath, int32_t OnlyType, std::vector<ValueRecord>& records);
+  // cannot be opened, else the number of records; listed tells that the
+  // walk reached the end of the list (not a refusal or another failure).
+  int32_t ListValues(const std::string& sPath, int32_t OnlyType, std::vector<ValueRecord>& records, bool& listed);
+  // EnumKeys, with listed as in ListValues.
+  int32_t ListKeys(const std::string& sPath, std::vector<std::string>& names, bool& listed);
   // ReadString and ReadDWORD, with False where those give their default.
   bool QueryString(const std::string& sPath, const std::string& sName, std::string& text);
   bool QueryDword(const std::string& sPath, const std::string& sName, int32_t& number);
 
   // Appends the sections of path (and of its sub-keys) to file. False when
-  // the key cannot be opened, a value cannot be read or the file cannot be
-  // written; the sections of the other keys are written all the same, but
+  // the key cannot be opened, its values (or sub-keys, when asked for)
+  // cannot be listed to their end, a value cannot be read or the file cannot
+  // be written; the sections of the other keys are written all the same, but
   // a key whose section cannot be written is left out with its sub-keys.
   bool ExportKey(const std::string& path, const std::string& file, bool IncludeSubkeys, tk::TextHolder* Output);
   // Writes the bytes of a value line's hex list as a value of type.
