@@ -1,6 +1,7 @@
 // The "REGEDIT4" export and import of clsRegistryAccess.
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
 #include "registry/HivePath.h"
 #include "registry/RegText.h"
@@ -28,17 +29,30 @@ std::string TypedHexPrefix(uint32_t type) {
   std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(type));
   return prefix;
 }
+// Runs the export or the import: a failure of the runtime inside it (out of
+// memory on a large file, for instance) ends it with 0, as a failure it
+// finds itself does; what was done before stays done.
+template <typename Body>
+int32_t ZeroOnRuntimeFailure(const Body& body) {
+  try {
+    return body();
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
 }  // namespace
 
 int32_t clsRegistryAccess::ExportToReg(const std::string& sPath, const std::string& sRegFile, bool IncludeSubkeys,
                                        tk::TextHolder* Output) {
-  // An existing file is never overwritten.
-  if (files_.NormalFileExists(sRegFile)) return 0;
-  // A key that cannot be opened (missing, or of no known hive) gives no file.
-  std::vector<std::string> subKeys;
-  if (EnumKeys(sPath, subKeys) < 0) return 0;
-  if (!files_.Create(sRegFile, std::string(kHeader) + kCrLf + kCrLf)) return 0;
-  return ExportKey(sPath, sRegFile, IncludeSubkeys, Output) ? 1 : 0;
+  return ZeroOnRuntimeFailure([&]() -> int32_t {
+    // An existing file is never overwritten.
+    if (files_.NormalFileExists(sRegFile)) return 0;
+    // A key that cannot be opened (missing, or of no known hive) gives no file.
+    std::vector<std::string> subKeys;
+    if (EnumKeys(sPath, subKeys) < 0) return 0;
+    if (!files_.Create(sRegFile, std::string(kHeader) + kCrLf + kCrLf)) return 0;
+    return ExportKey(sPath, sRegFile, IncludeSubkeys, Output) ? 1 : 0;
+  });
 }
 
 bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& file, bool IncludeSubkeys,
@@ -97,6 +111,10 @@ bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& fi
 
 int32_t clsRegistryAccess::ImportFromReg(const std::string& sRegFile) {
   CreateKeyIfDoesntExists(true);
+  return ZeroOnRuntimeFailure([&] { return ImportFile(sRegFile); });
+}
+
+int32_t clsRegistryAccess::ImportFile(const std::string& sRegFile) {
   if (!files_.NormalFileExists(sRegFile)) return 0;
   std::string text;
   if (!files_.ReadAll(sRegFile, text)) return 0;

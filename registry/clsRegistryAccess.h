@@ -84,6 +84,9 @@ class clsRegistryAccess {
   int32_t EnumValues(const std::string& sPath, std::vector<std::string>& sName, std::vector<RegValueEntry>& sValue,
                      int32_t OnlyType = -1);
 
+  // Export and import return 0 also when the runtime fails inside them (out
+  // of memory, for instance).
+  //
   // Writes the key (and the keys below it when IncludeSubkeys) into a new
   // "REGEDIT4" file sRegFile; an existing file is left alone and gives 0.
   // Output, when given, shows the path of each key as its section is
@@ -141,6 +144,9 @@ class clsRegistryAccess {
   // be written; the sections of the other keys are written all the same, but
   // a key whose section cannot be written is left out with its sub-keys.
   bool ExportKey(const std::string& path, const std::string& file, bool IncludeSubkeys, tk::TextHolder* Output);
+  // ImportFromReg after setting CreateKeyIfDoesntExists, the runtime's
+  // failures aside.
+  int32_t ImportFile(const std::string& sRegFile);
   // Writes the bytes of a value line's hex list as a value of type.
   int32_t WriteTyped(const std::string& sPath, const std::string& sName, uint32_t type, std::string hex);
   // Reads a value whole into data; kSuccess or the platform's result.

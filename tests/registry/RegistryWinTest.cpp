@@ -1,4 +1,7 @@
 // What only the real registry and files show, under Wine.
+#include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
 
 #include "RegistryFixture.h"
@@ -37,6 +40,27 @@ TEST_F(RegistryTest, HiddenRegFilesCountAsMissing) {
   EXPECT_EQ(ra->ReadString(base, "v"), "x");
   // A folder of that name is no file either.
   EXPECT_EQ(ra->ImportFromReg(dir.string()), 0);
+}
+
+// A file of a terabyte (sparse: it takes no room on the disk) cannot be held
+// in memory: the import's failure to allocate gives 0 and reaches no caller.
+TEST_F(RegistryTest, ImportOfAFileTooLargeForMemoryReturnsZero) {
+  const uint64_t size = uint64_t{1} << 40;
+  if (size <= SIZE_MAX && std::unique_ptr<char[]>(new (std::nothrow) char[static_cast<size_t>(size)])) {
+    GTEST_SKIP() << "this machine grants a terabyte";
+  }
+  const std::string file = FilePath("huge.reg");
+  {
+    tk::FileHandle huge(
+        ::CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(huge.valid());
+    DWORD written = 0;
+    ASSERT_TRUE(::WriteFile(huge.get(), "REGEDIT4\r\n", 10, &written, nullptr));
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    ASSERT_TRUE(::SetFilePointerEx(huge.get(), end, nullptr, FILE_BEGIN) && ::SetEndOfFile(huge.get()));
+  }
+  EXPECT_EQ(ra->ImportFromReg(file), 0);
 }
 
 TEST_F(RegistryTest, SharedObjectWorksOnTheRealRegistry) {
