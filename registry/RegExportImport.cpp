@@ -29,6 +29,7 @@ std::string TypedHexPrefix(uint32_t type) {
   std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(type));
   return prefix;
 }
+
 // Runs the export or the import: a failure of the runtime inside it (out of
 // memory on a large file, for instance) ends it with 0, as a failure it
 // finds itself does; what was done before stays done.
