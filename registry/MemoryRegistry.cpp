@@ -82,10 +82,10 @@ MemoryRegistry::Value* MemoryRegistry::FindValue(Key& key, const std::string& na
   return nullptr;
 }
 
-bool MemoryRegistry::DenyEnumeration(int32_t root, const std::string& subKey) {
+bool MemoryRegistry::DenyEnumeration(int32_t root, const std::string& subKey, unsigned lists) {
   std::shared_ptr<Key> key;
   if (Walk(root, subKey, false, key) != kSuccess) return false;
-  key->denyEnumeration = true;
+  key->deniedLists = lists;
   return true;
 }
 
@@ -167,7 +167,7 @@ int32_t MemoryRegistry::EnumKeyEx(int32_t key, uint32_t index, char* name, uint3
   std::shared_ptr<Key> k = Resolve(key);
   if (!k) return kInvalidHandle;
   if (k->deleted) return kKeyDeleted;
-  if (k->denyEnumeration) return kAccessDenied;
+  if (k->deniedLists & kSubKeyList) return kAccessDenied;
   if (index >= k->subKeys.size()) return kNoMoreItems;
   const std::string& n = k->subKeys[index]->name;
   if (n.size() + 1 > nameLength) return kMoreData;
@@ -181,7 +181,7 @@ int32_t MemoryRegistry::EnumValue(int32_t key, uint32_t index, char* name, uint3
   std::shared_ptr<Key> k = Resolve(key);
   if (!k) return kInvalidHandle;
   if (k->deleted) return kKeyDeleted;
-  if (k->denyEnumeration) return kAccessDenied;
+  if (k->deniedLists & kValueList) return kAccessDenied;
   if (index >= k->values.size()) return kNoMoreItems;
   const Value& v = k->values[index];
   if (v.name.size() + 1 > nameLength) return kMoreData;

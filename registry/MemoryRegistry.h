@@ -21,9 +21,13 @@ class MemoryRegistry final : public Api {
   MemoryRegistry();
   ~MemoryRegistry() override;
 
-  // Makes every enumeration of root\subKey fail with kAccessDenied, as on a
-  // key opened without the right to enumerate. False when the key is missing.
-  bool DenyEnumeration(int32_t root, const std::string& subKey);
+  // The lists of a key that DenyEnumeration refuses.
+  enum Lists : unsigned { kSubKeyList = 1, kValueList = 2 };
+
+  // Makes every enumeration of root\subKey's lists fail with kAccessDenied,
+  // as on a key opened without the right to enumerate. False when the key is
+  // missing.
+  bool DenyEnumeration(int32_t root, const std::string& subKey, unsigned lists = kSubKeyList | kValueList);
 
   // How many handles are open (for tests that no member leaves a key open).
   size_t OpenHandleCount() const { return handles_.size(); }
@@ -51,7 +55,7 @@ class MemoryRegistry final : public Api {
     std::string name;
     Key* parent = nullptr;
     bool deleted = false;
-    bool denyEnumeration = false;
+    unsigned deniedLists = 0;
     std::vector<std::shared_ptr<Key>> subKeys;  // in name order
     std::vector<Value> values;                  // in creation order
   };

@@ -1,6 +1,7 @@
 // The "REGEDIT4" export and import of clsRegistryAccess.
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
 #include "registry/HivePath.h"
 #include "registry/RegText.h"
@@ -28,17 +29,31 @@ std::string TypedHexPrefix(uint32_t type) {
   std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(type));
   return prefix;
 }
+
+// Runs the export or the import: a failure of the runtime inside it (out of
+// memory on a large file, for instance) ends it with 0, as a failure it
+// finds itself does; what was done before stays done.
+template <typename Body>
+int32_t ZeroOnRuntimeFailure(const Body& body) {
+  try {
+    return body();
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
 }  // namespace
 
 int32_t clsRegistryAccess::ExportToReg(const std::string& sPath, const std::string& sRegFile, bool IncludeSubkeys,
                                        tk::TextHolder* Output) {
-  // An existing file is never overwritten.
-  if (files_.NormalFileExists(sRegFile)) return 0;
-  // A key that cannot be opened (missing, or of no known hive) gives no file.
-  std::vector<std::string> subKeys;
-  if (EnumKeys(sPath, subKeys) < 0) return 0;
-  if (!files_.Create(sRegFile, std::string(kHeader) + kCrLf + kCrLf)) return 0;
-  return ExportKey(sPath, sRegFile, IncludeSubkeys, Output) ? 1 : 0;
+  return ZeroOnRuntimeFailure([&]() -> int32_t {
+    // An existing file is never overwritten.
+    if (files_.NormalFileExists(sRegFile)) return 0;
+    // A key that cannot be opened (missing, or of no known hive) gives no file.
+    std::vector<std::string> subKeys;
+    if (EnumKeys(sPath, subKeys) < 0) return 0;
+    if (!files_.Create(sRegFile, std::string(kHeader) + kCrLf + kCrLf)) return 0;
+    return ExportKey(sPath, sRegFile, IncludeSubkeys, Output) ? 1 : 0;
+  });
 }
 
 bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& file, bool IncludeSubkeys,
@@ -48,12 +63,12 @@ bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& fi
     if (yield_) yield_();
     Output->SetText(key);
   }
-  std::vector<ValueRecord> values;
-  if (ListValues(key, -1, values) < 0) return false;
-
   // Each value under its stored name; one whose read failed is left out and
-  // makes the export incomplete.
-  bool complete = true;
+  // makes the export incomplete, as does a list that could not be walked to
+  // its end.
+  std::vector<ValueRecord> values;
+  bool complete = false;
+  if (ListValues(key, -1, values, complete) < 0) return false;
   std::string section = "[" + key + "]" + kCrLf;
   // A string default is the "@" line; a binary or DWORD default comes with
   // its group under the empty name; any other keeps its type as "hex(N):".
@@ -85,7 +100,9 @@ bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& fi
 
   if (IncludeSubkeys) {
     std::vector<std::string> subKeys;
-    EnumKeys(key, subKeys);
+    bool listed = false;
+    ListKeys(key, subKeys, listed);
+    complete = complete && listed;
     for (const std::string& name : subKeys) {
       if (!ExportKey(key + "\\" + name, file, IncludeSubkeys, Output)) complete = false;
     }
@@ -95,10 +112,14 @@ bool clsRegistryAccess::ExportKey(const std::string& path, const std::string& fi
 
 int32_t clsRegistryAccess::ImportFromReg(const std::string& sRegFile) {
   CreateKeyIfDoesntExists(true);
+  return ZeroOnRuntimeFailure([&] { return ImportFile(sRegFile); });
+}
+
+int32_t clsRegistryAccess::ImportFile(const std::string& sRegFile) {
   if (!files_.NormalFileExists(sRegFile)) return 0;
   std::string text;
   if (!files_.ReadAll(sRegFile, text)) return 0;
-  const std::vector<std::string> lines = reg::SplitCrLf(text);
+  const std::vector<std::string> lines = reg::SplitLines(text);
   if (lines.empty() || reg::UpperAscii(lines[0]) != kHeader) return 0;
 
   // A file whose every write failed has imported nothing.

@@ -36,16 +36,17 @@ int HexDigitValue(char c) {
   return -1;
 }
 
-std::vector<std::string> SplitCrLf(const std::string& text) {
-  std::vector<std::string> pieces;
-  if (text.empty()) return pieces;
-  size_t from = 0;
-  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", from)) {
-    pieces.push_back(text.substr(from, at - from));
-    from = at + 2;
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  if (text.empty()) return lines;
+  for (size_t from = 0;;) {
+    const size_t lf = text.find('\n', from);
+    size_t end = lf == std::string::npos ? text.size() : lf;
+    while (end > from && text[end - 1] == '\r') --end;
+    lines.push_back(text.substr(from, end - from));
+    if (lf == std::string::npos) return lines;
+    from = lf + 1;
   }
-  pieces.push_back(text.substr(from));
-  return pieces;
 }
 
 }  // namespace reg

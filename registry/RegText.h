@@ -23,7 +23,10 @@ std::string LowerAscii(std::string text);
 // other character.
 int HexDigitValue(char c);
 
-// The pieces of text between CR LF pairs; an empty text has no pieces.
-std::vector<std::string> SplitCrLf(const std::string& text);
+// The lines of text: each LF ends a line, and the CRs right before a line's
+// end (its LF or the end of the text) are no part of it, so that LF, CR LF
+// and CR CR LF end lines alike; a CR anywhere else stays. An empty text has
+// no lines.
+std::vector<std::string> SplitLines(const std::string& text);
 
 }  // namespace reg

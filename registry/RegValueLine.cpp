@@ -14,8 +14,15 @@ size_t EqualsAfterQuotedName(const std::string& line) {
   return std::string::npos;
 }
 
-bool ContinuesHex(const std::string& line) {
-  std::string text = TrimBlanks(WithoutChar(line, '"'));
+// A line as a continuation of hex data: without double quotes and tabs,
+// trimmed of blanks.
+std::string HexContinuation(const std::string& line) {
+  return TrimBlanks(WithoutChar(WithoutChar(line, '"'), '\t'));
+}
+
+// True for a continuation of nothing but hexadecimal digits, commas and
+// blanks, maybe ending with a backslash.
+bool ContinuesHex(std::string text) {
   if (text.empty()) return false;
   if (text.back() == '\\') text.pop_back();
   for (char c : text) {
@@ -72,8 +79,13 @@ bool ParseHexData(const std::string& data, uint32_t& type, std::string& bytes) {
 std::string JoinContinuedHex(std::string bytes, const std::vector<std::string>& lines, size_t& next) {
   while (!bytes.empty() && bytes.back() == '\\') {
     bytes.pop_back();
-    if (next >= lines.size() || !ContinuesHex(lines[next])) break;
-    bytes += TrimBlanks(WithoutChar(lines[next], '"'));
+    std::string text;
+    for (; next < lines.size(); ++next) {
+      text = HexContinuation(lines[next]);
+      if (!text.empty() && text[0] != ';') break;
+    }
+    if (!ContinuesHex(text)) break;
+    bytes += text;
     ++next;
   }
   return bytes;

@@ -34,10 +34,12 @@ bool ReadHexDword(const std::string& text, int32_t& number);
 // such data, with its type and the text after the colon (the byte list).
 bool ParseHexData(const std::string& data, uint32_t& type, std::string& bytes);
 
-// A byte list with the lines that continue it: while it ends with a
-// backslash, the backslash is dropped and, when lines[next] holds nothing
-// but hexadecimal digits, commas and blanks (and maybe a backslash of its
-// own), that line, trimmed, is appended and next moves past it.
+// A byte list with the lines that continue it, as the registry editor reads
+// them: while it ends with a backslash, the backslash is dropped, empty lines
+// and ";" comment lines are passed over, and the next line, when it holds
+// nothing but hexadecimal digits, commas, blanks and tabs (and maybe a
+// backslash of its own), is appended without its tabs and outer blanks.
+// next moves past every line taken or passed over.
 std::string JoinContinuedHex(std::string bytes, const std::vector<std::string>& lines, size_t& next);
 
 }  // namespace reg

@@ -105,7 +105,13 @@ bool clsRegistryAccess::KeyExists(const std::string& sPath) {
 }
 
 int32_t clsRegistryAccess::EnumKeys(const std::string& sPath, std::vector<std::string>& Key) {
-  Key.clear();
+  bool listed = false;
+  return ListKeys(sPath, Key, listed);
+}
+
+int32_t clsRegistryAccess::ListKeys(const std::string& sPath, std::vector<std::string>& names, bool& listed) {
+  names.clear();
+  listed = false;
   Parse(sPath);
   if (api_.OpenKey(lRoot, sSubKey, lHandle) != kSuccess) return -1;
   const int32_t handle = lHandle;
@@ -113,8 +119,10 @@ int32_t clsRegistryAccess::EnumKeys(const std::string& sPath, std::vector<std::s
   // Any result but success ends the walk: past the last sub-key, and also a
   // key whose sub-keys may not be listed, which would fail at every index.
   std::string name;
-  for (uint32_t index = 0; EnumKeyName(api_, handle, index, name) == kSuccess; ++index) Key.push_back(name);
-  return static_cast<int32_t>(Key.size());
+  int32_t r = kSuccess;
+  for (uint32_t index = 0; (r = EnumKeyName(api_, handle, index, name)) == kSuccess; ++index) names.push_back(name);
+  listed = r == reg::kNoMoreItems;
+  return static_cast<int32_t>(names.size());
 }
 
 bool clsRegistryAccess::HaveSubkey(const std::string& sPath) {
@@ -243,7 +251,9 @@ bool clsRegistryAccess::ValueExists(const std::string& sPath, const std::string&
   return api_.QueryValueEx(lHandle, sName, type, nullptr, size) == kSuccess;
 }
 
-int32_t clsRegistryAccess::ListValues(const std::string& sPath, int32_t OnlyType, std::vector<ValueRecord>& records) {
+int32_t clsRegistryAccess::ListValues(const std::string& sPath, int32_t OnlyType, std::vector<ValueRecord>& records,
+                                      bool& listed) {
+  listed = false;
   Parse(sPath);
   // A handle of its own: the reads below use lHandle.
   int32_t handle = 0;
@@ -251,9 +261,10 @@ int32_t clsRegistryAccess::ListValues(const std::string& sPath, int32_t OnlyType
   KeyCloser closer(api_, handle);
   records.clear();
   ValueRecord record;
-  // As in EnumKeys, any result but success ends the walk.
+  // As in ListKeys, any result but success ends the walk.
+  int32_t r = kSuccess;
   for (uint32_t index = 0;
-       EnumValueEntry(api_, handle, index, record.name, record.type, record.data) == kSuccess; ++index) {
+       (r = EnumValueEntry(api_, handle, index, record.name, record.type, record.data)) == kSuccess; ++index) {
     if (OnlyType != -1 && static_cast<int64_t>(OnlyType) != static_cast<int64_t>(record.type)) continue;
     // Read under the stored name: a trimmed one may name another value or none.
     record.read = true;
@@ -272,13 +283,15 @@ int32_t clsRegistryAccess::ListValues(const std::string& sPath, int32_t OnlyType
     }
     records.push_back(record);
   }
+  listed = r == reg::kNoMoreItems;
   return static_cast<int32_t>(records.size());
 }
 
 int32_t clsRegistryAccess::EnumValues(const std::string& sPath, std::vector<std::string>& sName,
                                       std::vector<RegValueEntry>& sValue, int32_t OnlyType) {
   std::vector<ValueRecord> records;
-  if (ListValues(sPath, OnlyType, records) < 0) return -1;
+  bool listed = false;
+  if (ListValues(sPath, OnlyType, records, listed) < 0) return -1;
   sName.clear();
   sValue.clear();
   for (ValueRecord& record : records) {

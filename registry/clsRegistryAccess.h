@@ -84,6 +84,9 @@ class clsRegistryAccess {
   int32_t EnumValues(const std::string& sPath, std::vector<std::string>& sName, std::vector<RegValueEntry>& sValue,
                      int32_t OnlyType = -1);
 
+  // Export and import return 0 also when the runtime fails inside them (out
+  // of memory, for instance).
+  //
   // Writes the key (and the keys below it when IncludeSubkeys) into a new
   // "REGEDIT4" file sRegFile; an existing file is left alone and gives 0.
   // Output, when given, shows the path of each key as its section is
@@ -126,17 +129,24 @@ class clsRegistryAccess {
   };
   // The values of sPath (only those of type OnlyType unless it is -1), in
   // the registry's order, each read under its stored name. -1 when the key
-  // cannot be opened, else the number of records.
-  int32_t ListValues(const std::string& sPath, int32_t OnlyType, std::vector<ValueRecord>& records);
+  // cannot be opened, else the number of records; listed tells that the
+  // walk reached the end of the list (not a refusal or another failure).
+  int32_t ListValues(const std::string& sPath, int32_t OnlyType, std::vector<ValueRecord>& records, bool& listed);
+  // EnumKeys, with listed as in ListValues.
+  int32_t ListKeys(const std::string& sPath, std::vector<std::string>& names, bool& listed);
   // ReadString and ReadDWORD, with False where those give their default.
   bool QueryString(const std::string& sPath, const std::string& sName, std::string& text);
   bool QueryDword(const std::string& sPath, const std::string& sName, int32_t& number);
 
   // Appends the sections of path (and of its sub-keys) to file. False when
-  // the key cannot be opened, a value cannot be read or the file cannot be
-  // written; the sections of the other keys are written all the same, but
+  // the key cannot be opened, its values (or sub-keys, when asked for)
+  // cannot be listed to their end, a value cannot be read or the file cannot
+  // be written; the sections of the other keys are written all the same, but
   // a key whose section cannot be written is left out with its sub-keys.
   bool ExportKey(const std::string& path, const std::string& file, bool IncludeSubkeys, tk::TextHolder* Output);
+  // ImportFromReg after setting CreateKeyIfDoesntExists, the runtime's
+  // failures aside.
+  int32_t ImportFile(const std::string& sRegFile);
   // Writes the bytes of a value line's hex list as a value of type.
   int32_t WriteTyped(const std::string& sPath, const std::string& sName, uint32_t type, std::string hex);
   // Reads a value whole into data; kSuccess or the platform's result.

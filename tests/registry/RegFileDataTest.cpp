@@ -41,6 +41,7 @@ TEST_F(RegistryTest, ImportJoinsHexValuesContinuedOverSeveralLines) {
   WriteFile(file, "REGEDIT4\r\n\r\n[" + base + "\\Keyboard]\r\n" +
                       "\"Table\"=hex:" + HexLines(AllBytes(), 25) + "\r\n" +
                       "\"List\"=hex(7):" + HexLines(kMulti, 2) + "\r\n" +
+                      "\"Gaps\"=hex:01,\\\r\n\r\n  ; a note\r\n\t02,\t03,\\\r\n \t04\r\n" +
                       "\"Last\"=hex:01,\\\r\n" +
                       "\"After\"=\"x\"\r\n");
   ASSERT_EQ(ra->ImportFromReg(file), 1);
@@ -49,9 +50,26 @@ TEST_F(RegistryTest, ImportJoinsHexValuesContinuedOverSeveralLines) {
   EXPECT_EQ(type, reg::kTypeBinary);
   EXPECT_EQ(GetRaw("Keyboard", "List", type), kMulti);
   EXPECT_EQ(type, 7u);
+  // As in the registry editor, empty lines, comments and tabs go on with it.
+  EXPECT_EQ(GetRaw("Keyboard", "Gaps", type), "\x01\x02\x03\x04");
   // A continuation that reaches a value line of its own stops before it.
   EXPECT_EQ(GetRaw("Keyboard", "Last", type), "\x01");
   EXPECT_EQ(ra->ReadString(Path("Keyboard"), "After"), "x");
+}
+
+TEST_F(RegistryTest, ImportReadsLfAndCrLfAsLineEndsAndDropsTheCrsBeforeThem) {
+  struct Case {
+    std::string key, headerEnd, bodyEnd;
+  };
+  for (const Case& c : {Case{"CrLfHeader", "\r\n", "\n"}, Case{"CrCrLf", "\r\r\n", "\r\r\n"}, Case{"Lf", "\n", "\n"}}) {
+    const std::string file = FilePath(c.key + ".reg");
+    WriteFile(file, "REGEDIT4" + c.headerEnd + c.bodyEnd + "[" + Path(c.key) + "]" + c.bodyEnd +
+                        "\"v\"=\"a\rb\"" + c.bodyEnd + "\"n\"=hex:01,\\" + c.bodyEnd + "  02" + c.bodyEnd);
+    EXPECT_EQ(ra->ImportFromReg(file), 1) << c.key;
+    // A CR inside a line stays in it.
+    EXPECT_EQ(ra->ReadString(Path(c.key), "v"), "a\rb") << c.key;
+    EXPECT_EQ(ra->ReadBinary(Path(c.key), "n"), "01 02") << c.key;
+  }
 }
 
 TEST_F(RegistryTest, ImportStoresTypedHexValuesWithTheirType) {

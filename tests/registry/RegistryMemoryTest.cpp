@@ -70,8 +70,16 @@ TEST_F(MemoryRegistryAccess, RefusedEnumerationEndsAndNoKeyStaysOpen) {
   EXPECT_EQ(ra.EnumKeys("HKCU\\Locked", keys), 0);
   EXPECT_TRUE(keys.empty());
   EXPECT_EQ(ra.EnumValues("HKCU\\Locked", names, values), 0);
-  ASSERT_EQ(ra.ExportToReg("HKCU\\Locked", "l.reg"), 1);
+  // What could not be listed makes the export incomplete: 0.
+  EXPECT_EQ(ra.ExportToReg("HKCU\\Locked", "l.reg"), 0);
   EXPECT_EQ(files.files["l.reg"], "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Locked]\r\n\r\n");
+  ra.CreateKey("HKCU\\Keys\\Sub");
+  ra.WriteString("HKCU\\Values", "v", "x");
+  ASSERT_TRUE(registry.DenyEnumeration(reg::kCurrentUser, "Keys", reg::MemoryRegistry::kSubKeyList));
+  ASSERT_TRUE(registry.DenyEnumeration(reg::kCurrentUser, "Values", reg::MemoryRegistry::kValueList));
+  EXPECT_EQ(ra.ExportToReg("HKCU\\Keys", "k.reg"), 0);
+  EXPECT_EQ(ra.ExportToReg("HKCU\\Keys", "k1.reg", false), 1);
+  EXPECT_EQ(ra.ExportToReg("HKCU\\Values", "v.reg"), 0);
 
   ra.ReadBinary("HKCU\\Locked", "v");
   ra.ValueExists("HKCU\\Locked", "v");

@@ -1,4 +1,7 @@
 // What only the real registry and files show, under Wine.
+#include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
 
 #include "RegistryFixture.h"
@@ -39,6 +42,27 @@ TEST_F(RegistryTest, HiddenRegFilesCountAsMissing) {
   EXPECT_EQ(ra->ImportFromReg(dir.string()), 0);
 }
 
+// A file of a terabyte (sparse: it takes no room on the disk) cannot be held
+// in memory: the import's failure to allocate gives 0 and reaches no caller.
+TEST_F(RegistryTest, ImportOfAFileTooLargeForMemoryReturnsZero) {
+  const uint64_t size = uint64_t{1} << 40;
+  if (size <= SIZE_MAX && std::unique_ptr<char[]>(new (std::nothrow) char[static_cast<size_t>(size)])) {
+    GTEST_SKIP() << "this machine grants a terabyte";
+  }
+  const std::string file = FilePath("huge.reg");
+  {
+    tk::FileHandle huge(
+        ::CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(huge.valid());
+    DWORD written = 0;
+    ASSERT_TRUE(::WriteFile(huge.get(), "REGEDIT4\r\n", 10, &written, nullptr));
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    ASSERT_TRUE(::SetFilePointerEx(huge.get(), end, nullptr, FILE_BEGIN) && ::SetEndOfFile(huge.get()));
+  }
+  EXPECT_EQ(ra->ImportFromReg(file), 0);
+}
+
 TEST_F(RegistryTest, SharedObjectWorksOnTheRealRegistry) {
   clsRegistryAccess& shared = RegAccess();
   EXPECT_EQ(&shared, &RegAccess());
@@ -64,7 +88,9 @@ TEST_F(RegistryTest, ImportStoresWhatTheRegistryEditorStores) {
       "]\r\n"
       "\"TerminalModes\"=\"INTR=A,QUIT=A\"\r\n"
       "\"Table\"=hex:00,01,02,03,04,05,06,07,\\\r\n"
-      "  08,09,0a,0b,\\\r\n"
+      "\r\n"
+      "; empty lines, comments and tabs inside the value\r\n"
+      "\t08,09,0a,0b,\\\r\n"
       "  fe,ff\r\n"
       "\"Path\"=hex(2):25,53,79,73,74,65,6d,52,6f,6f,74,25,00\r\n"
       "\"List\"=hex(7):61,00,62,63,00,\\\r\n"
