@@ -482,7 +482,9 @@ TEST_F(Installation, ADeferredReplacementEndsWithTheRestartPrompt) {
 TEST_F(Installation, TheEndMessageNamesOnlyALogWrittenAndTellsWhenNothingWasInstalled) {
   for (const bool nothing : {false, true}) {
     SCOPED_TRACE(nothing);
-    if (!nothing) ASSERT_TRUE(work_->Write("files\\Demo.exe", "demo"));
+    if (!nothing) {
+      ASSERT_TRUE(work_->Write("files\\Demo.exe", "demo"));
+    }
     ASSERT_TRUE(work_->Write("Setup.ftc", Lines({"Demo.exe;§§QX_App_Path§§;1", "Manca.txt;§§QX_App_Path§§;1"})));
     SHCreateDirectoryExA(nullptr, (installDir_ + "\\Install.Log").c_str(), nullptr);
     LoadWizard(0);
