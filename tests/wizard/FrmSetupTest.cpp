@@ -192,6 +192,7 @@ TEST_F(WizardStart, SettingsThatCannotBeReadEndTheProgramBeforeTheWizardShows) {
   for (const auto& c : cases) {
     SetupInfo = {};
     host_.boxes.clear();
+    CreateDirectoryA(work_->work().c_str(), nullptr);  // the end of the round before removed it
     ASSERT_TRUE(work_->WriteSetupFiles());
     ASSERT_TRUE(work_->Write("Setup.dip", c.dip));
     ASSERT_TRUE(work_->Write("Welcome.txt", "Benvenuti in @ !"));

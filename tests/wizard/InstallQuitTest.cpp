@@ -66,8 +66,10 @@ std::vector<std::string> Left(const std::string& folder) {
 }
 
 // The setup's own files in the work folder, as the launcher leaves them:
-// the real shell component and the stand-ins.
+// the real shell component and the stand-ins. An earlier run's end removed
+// the work folder: it is made again.
 void WriteSetupFiles(testsupport::ScratchWork& work, const std::string& name) {
+  CreateDirectoryA(work.work().c_str(), nullptr);
   CreateDirectoryA((work.work() + "\\files").c_str(), nullptr);
   ASSERT_TRUE(work.Write("Welcome.txt", "Benvenuti in @ !"));
   ASSERT_TRUE(work.Write("Licence.txt", "Licenza"));
@@ -178,6 +180,10 @@ TEST(Installation, AReinstallStoppedDuringTheCopyKeepsTheEarlierInstallation) {
   const std::string installDir = "C:\\wizard-install-quit\\" + name + "\\Demo", payload = installDir + "\\";
   const std::string old(100000, 'v'), records = "vecchie righe\r\nLNK=C:\\Vecchio.lnk\r\n",
                     log = "File non copiato: Vecchio.txt\r\n";
+  // The wizard starts from the setup files of the work folder.
+  WriteSetupFiles(work, name);
+  ASSERT_TRUE(work.Write("Setup.ftc", Lines({"Grande.dat;§§QX_App_Path§§;1"})));
+  SourceDir = work.work();
   FrmSetup().Show();
   ASSERT_TRUE(FrmSetup().Loaded());
   FrmSetup().DeskShort.SetValue(0);
