@@ -12,7 +12,9 @@ namespace Gest_File {
 
 // Moves the file at `path` (of any attributes, which it keeps) aside. True
 // when it was moved; False, with nothing changed, when no file is under the
-// name or the system refuses to move it (a file in use).
+// name, when it is in use (a program has loaded it or holds it open without
+// letting others write it, even where the system would let it be renamed)
+// or when the system refuses to move it.
 bool SetAside(const std::string& path);
 
 // The replacement of `path` is complete: the file set aside for it is

@@ -342,6 +342,21 @@ TEST_F(BlockCopy, TargetsInUseAreReplacedAtTheNextStart) {
   EXPECT_NE(ReadFileBytes(wininit.path())->find(Target("Bar.exe") + "=" + Target("Bar.000") + "\r\n"),
             std::string::npos);
 
+  // A library a program has loaded, which the system lets be renamed but
+  // not written: deferred too, and nothing is left under another name.
+  const std::string library = std::string(VERSION_DATA) + "\\v5_1_2600_0.dll";
+  ASSERT_TRUE(CopyFileA(library.c_str(), Target("Lib.dll").c_str(), FALSE));
+  ASSERT_TRUE(work_->Write("files\\Lib.dll", "new lib"));
+  {
+    const tk::Library loaded(LoadLibraryA(Target("Lib.dll").c_str()));
+    ASSERT_TRUE(loaded);
+    EXPECT_FALSE(Gest_File::CopyFileWithProgress("files\\Lib.dll", Target("Lib.dll")));
+  }
+  EXPECT_TRUE(ReadFileBytes(Target("Lib.dll")) == ReadFileBytes(library)) << "the loaded library was written";
+  EXPECT_EQ(ReadFileBytes(Target("Lib.000")), "new lib");
+  EXPECT_NE(ReadFileBytes(wininit.path())->find(Target("Lib.dll") + "=" + Target("Lib.000") + "\r\n"),
+            std::string::npos);
+
   // The NT family has the same renames in its own list.
   const auto pending = pendingRenames.Read();
   ASSERT_TRUE(pending);
