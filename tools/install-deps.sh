@@ -26,31 +26,26 @@ required="cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
   wine wine64 xvfb xdotool x11-utils imagemagick hyperfine python3
   fonts-dejavu-core fonts-wine fonts-liberation jq time"
 
-want32=no
-if kernel_runs_32bit; then want32=yes; fi
+# update_lists: the package lists, asked for a few times; then what came.
+updated=no
+update_lists() {
+  updated=yes
+  tries=${INSTALL_DEPS_UPDATE_TRIES:-3}
+  try=1
+  until apt-get update -qq; do
+    if [ "$try" -ge "$tries" ]; then
+      echo "note: some package lists could not be fetched after $tries tries; going on with those that came"
+      return 0
+    fi
+    try=$((try + 1))
+    sleep "${INSTALL_DEPS_RETRY_PAUSE:-10}"
+  done
+}
 
 need=$(missing_of $required)
-need32=""
-if [ $want32 = yes ] && ! have wine32:i386; then need32="wine32:i386"; fi
-[ -n "$need$need32" ] || exit 0
-
-if [ -n "$need32" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
-fi
-
-echo "installing:$need $need32"
-tries=${INSTALL_DEPS_UPDATE_TRIES:-3}
-try=1
-until apt-get update -qq; do
-  if [ "$try" -ge "$tries" ]; then
-    echo "note: some package lists could not be fetched after $tries tries; going on with those that came"
-    break
-  fi
-  try=$((try + 1))
-  sleep "${INSTALL_DEPS_RETRY_PAUSE:-10}"
-done
-
 if [ -n "$need" ]; then
+  echo "installing:$need"
+  update_lists
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $need >/dev/null || true
   still=$(missing_of $need)
   if [ -n "$still" ]; then
@@ -59,8 +54,16 @@ if [ -n "$need" ]; then
   fi
 fi
 
-if [ -n "$need32" ]; then
-  if ! DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $need32 >/dev/null || ! have wine32:i386; then
+# Asked after the rest is installed: the 32-bit loader may have come with it.
+if kernel_runs_32bit && ! have wine32:i386; then
+  echo "installing: wine32:i386"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    updated=no
+  fi
+  [ $updated = yes ] || update_lists
+  if ! DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends wine32:i386 >/dev/null ||
+     ! have wine32:i386; then
     echo "note: wine32:i386 could not be installed: the 32-bit suite will not run here"
   fi
 fi

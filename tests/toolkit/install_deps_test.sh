@@ -42,12 +42,16 @@ pkgs=$(for a in "$@"; do case "$a" in -*|install) ;; *) echo "$a" ;; esac; done)
 for p in $pkgs; do grep -qx "$p" "$STATE/uninstallable" && exit 100; done
 echo "$pkgs" >>"$STATE/installed"
 echo "installed $(echo $pkgs)" >>"$STATE/log"
+# The 32-bit loader comes with the compiler's runtime where it was not there.
+case " $(echo $pkgs) " in *" libclang-rt-14-dev "*) touch "$STATE/ld32" ;; esac
 EOF
-printf '#!/bin/sh\nexit 0\n' >"$bin/ld32"
+printf '#!/bin/sh\n[ -f "$STATE/ld32" ]\n' >"$bin/ld32"
 chmod +x "$bin"/*
 
 # run NAME KERNEL32 UPDATE-FAILURES UNINSTALLABLE [INSTALLED...]: one run of
-# the script from a machine state; its output in $scratch/NAME.out.
+# the script from a machine state (KERNEL32: yes, no, or later, when the
+# 32-bit loader comes with the compiler's runtime); its output in
+# $scratch/NAME.out.
 run() {
   name=$1 k32=$2 fails=$3 bad=$4; shift 4
   rm -rf "$state"; mkdir -p "$state"
@@ -55,7 +59,8 @@ run() {
   printf '%s\n' "$@" >"$state/installed"
   echo "$fails" >"$state/update-failures"
   echo "$bad" | tr ' ' '\n' >"$state/uninstallable"
-  ld=$scratch/none; [ "$k32" = yes ] && ld=$bin/ld32
+  ld=$scratch/none; [ "$k32" = no ] || ld=$bin/ld32
+  [ "$k32" = yes ] && touch "$state/ld32"
   STATE=$state SETUP_LD32=$ld INSTALL_DEPS_RETRY_PAUSE=0 PATH="$bin:$PATH" \
     sh "$script" >"$scratch/$name.out" 2>&1
   echo $? >"$scratch/$name.rc"
@@ -76,6 +81,12 @@ not_logged "wine32"; not_logged "add-architecture"
 run with32 yes 0 ""
 [ "$(rc with32)" = 0 ] || fail "with32: exit $(rc with32)"
 logged "add-architecture i386"; logged "^installed wine32:i386$"
+
+# A fresh machine whose 32-bit loader comes with the packages installed
+# first: wine32 too, in the same run.
+run fresh32 later 0 ""
+[ "$(rc fresh32)" = 0 ] || fail "fresh32: exit $(rc fresh32)"
+logged "^installed wine32:i386$"
 
 # A mirror in the middle of a sync: the update is tried again; when it
 # never comes whole, one line says so and the install goes on with the
