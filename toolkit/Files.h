@@ -64,9 +64,9 @@ int Open(const std::string& path, OpenMode mode, int n);
 // file leaves no tail behind what is written. Windows refuses to cut a
 // hidden, system or read-only file this way (errPathFileAccess; Wine cuts a
 // hidden or system one all the same), so callers use it only on a name they
-// have just deleted or found missing. No reading-only fallback: a file that
-// refuses writing fails with errPermissionDenied or errPathFileAccess. Other
-// errors as for Open. Under Wine on Linux's ext4
+// have just deleted, moved aside or found missing. No reading-only
+// fallback: a file that refuses writing fails with errPermissionDenied or
+// errPathFileAccess. Other errors as for Open. Under Wine on Linux's ext4
 // (and file systems that guard replaced files alike) a file cut to nothing,
 // even a new one, starts on its way to the disk as soon as it is closed,
 // rather than in the background half a minute later: a file that is to stay
