@@ -66,11 +66,11 @@ void CreateShortcut(int32_t csidl, const std::string& subFolder, const std::stri
     call.CreateSubFolder = createSubFolder;
     const ShortcutPlan::LinkPlace place =
         ShortcutPlan::PlaceLink(SpecialFolder::ShellFolderPath(csidl, WizardWindowHandle), call);
-    // A shell folder the system cannot locate leaves the link nowhere to go
-    // (a bare "\" would put it at the root of the current drive).
     if (!place.FolderToCreate.empty()) MakeFolderQuiet(place.FolderToCreate);
     // The uninstaller is told only of a link that was made; one that was not
-    // is a failure of the installation.
+    // is a failure of the installation, as is one whose shell folder the
+    // system cannot locate, which leaves it nowhere to go (a bare "\" would
+    // put it at the root of the current drive).
     if (!place.LinkFile.empty() && shortcut && MakeLink(shortcut.get(), place.LinkFile, target, arguments, icon))
       AppendUninstallLine(ShortcutPlan::UninstallLine(place.LinkFile));
     else

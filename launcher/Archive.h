@@ -107,9 +107,9 @@ struct ArchivePlan {
 // [0, packageLength - directory.size() - 5), and a walk that ends as a
 // package ends (its last entry, or one of size 0) ends with ShortOfDirectory
 // unless the members' sizes add up exactly to the directory's start (a size
-// that shifts bytes between members and keeps the sum cannot be seen). The progress value of a member
-// at 1-based position P is P / packageLength * 100 rounded to the nearest
-// whole number, a half to the even one.
+// that shifts bytes between members and keeps the sum cannot be seen). The
+// progress value of a member at 1-based position P is P / packageLength *
+// 100 rounded to the nearest whole number, a half to the even one.
 ArchivePlan PlanArchiveExtraction(int64_t packageLength, const std::string& directory);
 
 // True when the walk ended as a well-formed package ends (end of directory or

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/BlockCopy.h"
 #include "engine/Gest_File.h"
 #include "engine/Import.h"
 #include "engine/SetupState.h"
@@ -35,17 +36,11 @@ std::vector<std::string> FileListLines() {
 // name nothing holds yet, and deleted again.
 bool CanCreateFileIn(const std::string& folder) {
   const int probe = tk::FreeFile();
-  if (probe == 0) return false;
-  for (int i = 0; i < 100; ++i) {
-    const std::string name = folder + "\\~Setup" + std::to_string(i) + ".tmp";
-    const int err = tk::OpenNew(name, probe);
-    if (err == tk::errFileAlreadyExists) continue;
-    if (err != tk::errNone) return false;
-    tk::Close(probe);
-    tk::Kill(name);
-    return true;
-  }
-  return false;
+  const std::string name = Gest_File::MakeTempName(folder + "\\~Setup");
+  if (probe == 0 || name.empty() || tk::OpenNew(name, probe) != tk::errNone) return false;
+  tk::Close(probe);
+  tk::Kill(name);
+  return true;
 }
 
 }  // namespace
